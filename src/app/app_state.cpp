@@ -1,0 +1,13 @@
+// Process-wide state.
+#include "app/app_state.h"
+
+namespace velquist {
+
+void AppState::exitCleanup() {
+    if (cleanupRuns > 0) {
+        return;
+    }
+    ++cleanupRuns;
+}
+
+}  // namespace velquist

@@ -1,0 +1,45 @@
+// Start-up and the message loop.
+#include "app/application.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QTimer>
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/window_lifetime.h"
+#include "core/program_dir.h"
+
+namespace velquist {
+namespace {
+
+// Lets scripts and tests know when the main window is on the screen: the file named by
+// VELQUIST_READY_FILE is written with this process's id once the window has been shown.
+void announceReady() {
+    const QString path = qEnvironmentVariable("VELQUIST_READY_FILE");
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(QByteArray::number(QCoreApplication::applicationPid()));
+    }
+}
+
+}  // namespace
+
+int runApplication(QApplication& app) {
+    AppState state;
+    state.programDir = programDirectory();
+    WindowLifetime lifetime;
+    QPointer<MainWindow> window = new MainWindow(state);
+    lifetime.watch(window);
+    window->show();
+    QTimer::singleShot(0, &announceReady);
+    const int code = app.exec();
+    delete window.data();  // null when the window manager already destroyed it
+    return code;
+}
+
+}  // namespace velquist

@@ -1,0 +1,21 @@
+// Conversion between the program's UTF-8 text and GB18030 bytes on disk (through iconv).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/status.h"
+
+namespace velquist {
+
+bool isValidUtf8(std::string_view bytes);
+
+// Strict conversions: any invalid or incomplete input is a failure, never a partial result.
+Result<std::string> utf8ToGb18030(std::string_view utf8);
+Result<std::string> gb18030ToUtf8(std::string_view gb);
+
+// Text of a file read from disk: UTF-8 (BOM dropped) when it is valid UTF-8, otherwise GB18030.
+// Bytes that are not GB18030 either become U+FFFD so that the rest of the text survives.
+std::string decodeTextFile(std::string_view bytes);
+
+}  // namespace velquist

@@ -1,0 +1,23 @@
+// Whole-file reads and atomic whole-file writes, with failures in plain words.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/status.h"
+
+namespace velquist {
+
+// Reads the whole file, refusing files larger than `maxBytes`.
+Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes = 256u << 20);
+
+// Writes `bytes` to a temporary file in the same folder and renames it over `path`, so that a
+// failure never leaves a half-written file behind. An existing file keeps its permissions.
+Status writeFileAtomically(const std::string& path, const std::string& bytes);
+
+bool pathExists(const std::string& path);
+
+// A short cause for an errno value, in the user's language.
+std::string describeErrno(int err);
+
+}  // namespace velquist

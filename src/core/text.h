@@ -1,0 +1,36 @@
+// Byte-level text routines shared by every module (UTF-8 in, UTF-8 out).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace velquist {
+
+// Reads user text as a 32-bit integer: full-width forms become ASCII, then leading blanks, an
+// optional sign and the leading decimal digits are taken. No number gives 0; values beyond the
+// 32-bit range saturate.
+int32_t textToInteger(std::string_view text);
+
+// Plain decimal, "-" in front when negative.
+std::string formatNumber(int64_t value);
+
+// ASCII A-Z folded to a-z; every other byte unchanged (so multi-byte characters pass intact).
+std::string asciiLower(std::string_view text);
+bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b);
+
+// Position of the first occurrence of `pattern` at or after `from`, or npos. Matching a valid
+// UTF-8 pattern in UTF-8 text never starts inside a character.
+size_t findText(std::string_view text, std::string_view pattern, size_t from = 0,
+                bool ignoreAsciiCase = false);
+
+// Non-overlapping occurrences of `pattern`; ASCII letters match in either case unless
+// `caseSensitive`. Empty text or pattern gives 0.
+int32_t countOccurrences(std::string_view text, std::string_view pattern,
+                         bool caseSensitive = false);
+
+// Replaces at most `limit` exact occurrences, scanning from the start.
+std::string replaceFirst(std::string_view text, std::string_view pattern,
+                         std::string_view replacement, int64_t limit);
+
+}  // namespace velquist

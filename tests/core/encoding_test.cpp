@@ -1,0 +1,57 @@
+// UTF-8 and GB18030 conversion, and the reading rule for text files.
+#include "core/encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace velquist {
+namespace {
+
+TEST(Gb18030, GbkCharactersHaveTheirGbkBytes) {
+    auto gb = utf8ToGb18030("；：×中");
+    ASSERT_TRUE(gb.ok());
+    EXPECT_EQ(*gb, "\xA3\xBB\xA3\xBA\xA1\xC1\xD6\xD0");
+    auto back = gb18030ToUtf8(*gb);
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(*back, "；：×中");
+}
+
+TEST(Gb18030, CharactersOutsideGbkRoundTrip) {
+    const std::string text = "emoji 😀, €, 𠀀, ñ, 한국어, \x01";
+    auto gb = utf8ToGb18030(text);
+    ASSERT_TRUE(gb.ok());
+    auto back = gb18030ToUtf8(*gb);
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(*back, text);
+}
+
+TEST(Gb18030, InvalidInputIsAClearFailure) {
+    auto bad = utf8ToGb18030("ok\xC3");
+    EXPECT_FALSE(bad.ok());
+    EXPECT_FALSE(bad.error().empty());
+    EXPECT_FALSE(utf8ToGb18030("\xED\xA0\x80").ok());  // a surrogate
+    EXPECT_FALSE(gb18030ToUtf8("\xD6").ok());          // lead byte without trail
+    EXPECT_FALSE(gb18030ToUtf8("\xFF").ok());
+    EXPECT_TRUE(utf8ToGb18030("").ok());
+}
+
+TEST(Utf8Validation, RejectsOverlongSurrogatesAndTruncation) {
+    EXPECT_TRUE(isValidUtf8("plain 中文 😀"));
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));          // overlong "/"
+    EXPECT_FALSE(isValidUtf8("\xE0\x80\xAF"));      // overlong
+    EXPECT_FALSE(isValidUtf8("\xED\xB0\x80"));      // surrogate
+    EXPECT_FALSE(isValidUtf8("\xF4\x90\x80\x80"));  // past U+10FFFF
+    EXPECT_FALSE(isValidUtf8("\xE4\xB8"));          // cut short
+    EXPECT_FALSE(isValidUtf8("\x80"));
+}
+
+TEST(DecodeTextFile, PrefersUtf8ThenGb18030) {
+    EXPECT_EQ(decodeTextFile("\xEF\xBB\xBFhello 中"), "hello 中");
+    EXPECT_EQ(decodeTextFile("\xD6\xD0\xCE\xC4"), "中文");  // GBK bytes
+    // A broken byte costs one replacement character, not the rest of the text.
+    EXPECT_EQ(decodeTextFile("a\xFF\xD6\xD0z"), "a\xEF\xBF\xBD中z");
+    EXPECT_EQ(decodeTextFile("end\xD6"), "end\xEF\xBF\xBD");
+    EXPECT_EQ(decodeTextFile(""), "");
+}
+
+}  // namespace
+}  // namespace velquist

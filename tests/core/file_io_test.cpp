@@ -1,0 +1,68 @@
+// Whole-file reads and atomic writes.
+#include "core/file_io.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "support/read_only.h"
+#include "support/temp_dir.h"
+
+namespace velquist {
+namespace {
+
+size_t entriesIn(const std::string& dir) {
+    size_t n = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir)) {
+        ++n;
+    }
+    return n;
+}
+
+TEST(AtomicWrite, ReplacesContentAndKeepsPermissions) {
+    test::TempDir dir;
+    const std::string path = dir.file("a.txt");
+    ASSERT_TRUE(writeFileAtomically(path, std::string("first\0second", 12)).ok());
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(writeFileAtomically(path, "new").ok());
+    EXPECT_EQ(*readWholeFile(path), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(entriesIn(dir.path()), 1u);  // no temporary file left over
+}
+
+TEST(AtomicWrite, FailuresLeaveNothingBehind) {
+    test::TempDir dir;
+    const std::string path = dir.file("a.txt");
+    ASSERT_TRUE(writeFileAtomically(path, "old").ok());
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
+    {
+        test::PermissionsEnforced enforced;
+        const Status st = writeFileAtomically(path, "new");
+        EXPECT_FALSE(st.ok());
+        EXPECT_EQ(st.message(), "没有权限");
+    }
+    EXPECT_EQ(*readWholeFile(path), "old");
+    EXPECT_EQ(entriesIn(dir.path()), 1u);
+
+    const Status intoMissing = writeFileAtomically(dir.file("no/such/dir/x"), "x");
+    EXPECT_EQ(intoMissing.message(), "文件或文件夹不存在");
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+    std::filesystem::create_directory(dir.file("folder"));
+    EXPECT_FALSE(writeFileAtomically(dir.file("folder"), "x").ok());
+}
+
+TEST(ReadWholeFile, RefusesFoldersMissingFilesAndOversizedFiles) {
+    test::TempDir dir;
+    EXPECT_EQ(readWholeFile(dir.path()).error(), "这是一个文件夹，不是文件");
+    EXPECT_EQ(readWholeFile(dir.file("missing")).error(), "文件或文件夹不存在");
+    ASSERT_TRUE(writeFileAtomically(dir.file("big"), std::string(100, 'x')).ok());
+    EXPECT_FALSE(readWholeFile(dir.file("big"), 99).ok());
+    EXPECT_EQ(readWholeFile(dir.file("big"), 100)->size(), 100u);
+}
+
+}  // namespace
+}  // namespace velquist
