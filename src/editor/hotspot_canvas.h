@@ -1,0 +1,62 @@
+// The canvas of numbered picture objects: store, drawing with transparency, hit test, held id.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "core/color.h"
+#include "core/geometry.h"
+#include "editor/picture.h"
+
+namespace velquist {
+
+class HotspotCanvas {
+public:
+    HotspotCanvas(int width, int height);
+
+    // --- size, background ---
+    void resize(int width, int height);  // the layout changes it; everything becomes dirty
+    int width() const;
+    int height() const;
+    ColorRef backgroundColor() const;      // initially white
+    void setBackgroundColor(ColorRef color);
+    void clearBackdrop();                  // the backdrop is never set; clearing redraws
+
+    // --- objects (ids from 1, never reused; 0 means "no object" everywhere) ---
+    int createObject(double left, double top, bool visible = true);  // on top, no picture
+    void deleteObject(int id);     // unknown id: nothing
+    void deleteAllObjects();       // the id counter goes on
+    int objectCount() const;
+    bool hasObject(int id) const;
+    // Decodes `bytes`; undecodable or empty bytes leave the object without picture (0 x 0).
+    // Returns whether a picture was decoded.
+    bool setPicture(int id, std::string_view bytes);
+    void setPicture(int id, Picture picture);  // installs a picture decoded elsewhere
+    void setTransparency(int id, int percent);
+    void setObjectVisible(int id, bool visible);
+    void moveObject(int id, double left, double top);  // no clamping
+    // Position truncated toward zero; size of the picture; 0 for an unknown id.
+    int objectLeft(int id) const;
+    int objectTop(int id) const;
+    int objectWidth(int id) const;
+    int objectHeight(int id) const;
+
+    // Topmost object whose picture pixel at (x, y) is not fully transparent; 0 when none.
+    int hitTest(int x, int y) const;
+
+    // --- the held id reported with mouse movements ---
+    int pressLeft(int x, int y);         // held := hit id, or -1 on no object; returns hit (0 = none)
+    void releaseLeft();                  // held := 0
+    int heldId(bool leftButtonDown);     // a movement with the button up sets held to 0
+    // (deleting the held object turns held into -1)
+
+    // --- drawing ---
+    // Recomposites what changed since the last call into frame() and returns the repainted
+    // rectangles (clipped to the canvas) so the view can repaint just those.
+    std::vector<Rect> render();
+    // width() * height() pixels, row-major, 0xFFRRGGBB (QImage::Format_RGB32 layout).
+    const uint32_t* frame() const;
+};
+
+}  // namespace velquist
