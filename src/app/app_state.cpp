@@ -1,13 +1,18 @@
 // Process-wide state.
 #include "app/app_state.h"
 
+#include "app/main_window_layout.h"
+
 namespace velquist {
+
+AppState::AppState() : editor(kNormalWidth - 4, kNormalHeight - 56) {}
 
 void AppState::exitCleanup() {
     if (cleanupRuns > 0) {
         return;
     }
     ++cleanupRuns;
+    editor.exitCleanup();
 }
 
 }  // namespace velquist

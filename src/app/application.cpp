@@ -8,6 +8,8 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
+#include "app/tray_icon.h"
+#include "app/window_builder.h"
 #include "app/window_lifetime.h"
 #include "core/program_dir.h"
 
@@ -30,6 +32,8 @@ void announceReady() {
 }  // namespace
 
 int runApplication(QApplication& app) {
+    QApplication::setWindowIcon(programIcon());
+    QApplication::setFont(interfaceFont(12));
     AppState state;
     state.programDir = programDirectory();
     WindowLifetime lifetime;

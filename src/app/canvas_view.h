@@ -1,0 +1,37 @@
+// Shows the canvas's composited frame and turns mouse input into the canvas events.
+#pragma once
+
+#include <QWidget>
+
+namespace velquist {
+
+class HotspotCanvas;
+
+class CanvasView : public QWidget {
+    Q_OBJECT
+public:
+    CanvasView(HotspotCanvas& canvas, QWidget* parent = nullptr);
+
+    // Recomposites what changed and repaints just those rectangles.
+    void refresh();
+
+signals:
+    // For one left press: leftButtonDown first, then objectLeftPressed (id 0 = no object).
+    void leftButtonDown(int x, int y);
+    void objectLeftPressed(int id);
+    void objectRightPressed(int id);
+    void mouseMoved(int x, int y, int heldId);
+    void leftButtonUp(int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    HotspotCanvas& m_canvas;
+};
+
+}  // namespace velquist
