@@ -30,6 +30,9 @@ public:
     bool addHotspotEnabled() const { return m_addEnabled; }
     void enableAddHotspot() { m_addEnabled = true; }
     const std::string& lastTile() const { return m_lastTile; }
+    // The address the background was loaded from (empty before the first load).
+    const std::string& backgroundAddress() const { return m_backgroundAddress; }
+    void setBackgroundAddress(std::string address) { m_backgroundAddress = std::move(address); }
 
     // A new hotspot at (100, 100) in the current style, link "#", empty tip; it becomes current.
     void addHotspot();
@@ -61,6 +64,7 @@ private:
     HandleSet m_handles;
     std::string m_status;
     std::string m_lastTile;
+    std::string m_backgroundAddress;
     bool m_addEnabled = false;
 };
 

@@ -1,0 +1,30 @@
+// A secondary window built from its description: borderless, centred, title strip that drags it.
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+#include "app/window_description.h"
+
+namespace velquist {
+
+class DescribedWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `titleLabel` names the label of the title strip, which moves the window when dragged.
+    DescribedWindow(const WindowDescription& description, std::string_view titleLabel,
+                    QWidget* owner = nullptr);
+
+    template <typename T>
+    T* control(std::string_view name) const {
+        return findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
+
+private:
+    QPoint m_dragOffset;
+};
+
+// Brings an open window to the front (used when its opener is chosen again).
+void bringToFront(QWidget* window);
+
+}  // namespace velquist

@@ -1,0 +1,28 @@
+// Descriptions of the picture-address and hotspot-content windows.
+#pragma once
+
+#include "app/window_description.h"
+
+namespace velquist {
+
+const WindowDescription& pictureAddressWindowDescription();
+const WindowDescription& contentWindowDescription();
+
+namespace address_controls {
+inline constexpr std::string_view kTitle = "标签1";
+inline constexpr std::string_view kClose = "超级按钮3";
+inline constexpr std::string_view kReadBackup = "超级按钮4";
+inline constexpr std::string_view kAddress = "编辑框1";
+inline constexpr std::string_view kPaste = "超级按钮2";
+inline constexpr std::string_view kConfirm = "超级按钮1";
+}  // namespace address_controls
+
+namespace content_controls {
+inline constexpr std::string_view kTitle = "标签1";
+inline constexpr std::string_view kClose = "超级按钮1";
+inline constexpr std::string_view kTip = "编辑框_提示文字";
+inline constexpr std::string_view kLink = "编辑框_链接地址";
+inline constexpr std::string_view kConfirm = "超级按钮2";
+}  // namespace content_controls
+
+}  // namespace velquist
