@@ -7,6 +7,7 @@
 
 #include "core/color.h"
 #include "core/geometry.h"
+#include "editor/dirty_region.h"
 #include "editor/picture.h"
 
 namespace velquist {
@@ -57,6 +58,35 @@ public:
     std::vector<Rect> render();
     // width() * height() pixels, row-major, 0xFFRRGGBB (QImage::Format_RGB32 layout).
     const uint32_t* frame() const;
+
+private:
+    struct CanvasObject {
+        int id = 0;
+        double left = 0;
+        double top = 0;
+        Picture picture;
+        int transparency = 0;
+        bool visible = true;
+    };
+
+    CanvasObject* find(int id);
+    const CanvasObject* find(int id) const;
+    Rect bounds() const { return Rect{0, 0, m_width, m_height}; }
+    Rect visibleArea(const CanvasObject& object) const;  // clipped to the canvas
+    void markDirty(const CanvasObject& object);
+    void markAllDirty();
+    void installPicture(CanvasObject& object, Picture picture);
+    void compositeRegion(const Rect& region);
+    void drawObject(const CanvasObject& object, const Rect& region);
+
+    int m_width = 0;
+    int m_height = 0;
+    ColorRef m_backgroundColor = rgb(0xFF, 0xFF, 0xFF);
+    std::vector<CanvasObject> m_objects;  // stacking order, bottom first; ids ascend along it
+    int m_nextId = 1;
+    int m_heldId = 0;
+    DirtyRegion m_dirty;
+    std::vector<uint32_t> m_frame;
 };
 
 }  // namespace velquist

@@ -1,0 +1,20 @@
+// Size checks and allocation shared by the picture decoders.
+#pragma once
+
+#include <cstdint>
+
+#include "core/status.h"
+#include "editor/picture.h"
+
+namespace velquist {
+
+// Fails with a clear message when a picture of this size may not be made.
+Status checkPictureSize(int64_t width, int64_t height);
+
+// A picture of this size with every pixel 0 (black, opaque), or why it cannot be made.
+Result<Picture> allocatePicture(int64_t width, int64_t height);
+
+// Whether no pixel carries transparency; drawing takes a faster path for such pictures.
+bool isWhollyOpaque(const Picture& picture);
+
+}  // namespace velquist
