@@ -1,0 +1,206 @@
+// HTTP GET through libcurl.
+#include "platform/http_client.h"
+
+#include <curl/curl.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "core/template_fill.h"
+#include "core/text.h"
+#include "platform/messages.h"
+
+namespace velquist {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+namespace text = platform_messages;
+
+constexpr const char* kUserAgent = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
+constexpr const char* kAllowedSchemes = "http,https";
+
+// curl_global_init is not thread-safe; a function-local static runs it exactly once.
+bool curlReady() {
+    static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    return ready;
+}
+
+// Why our own callbacks stopped a transfer; curl only sees "aborted" or "write error".
+enum class StopReason { None, TooLarge, Stalled, Cancelled };
+
+struct Transfer {
+    const HttpLimits& limits;
+    const std::atomic<bool>* cancel;
+    std::string body;
+    Clock::time_point lastActivity = Clock::now();
+    StopReason stop = StopReason::None;
+};
+
+size_t onBody(char* data, size_t size, size_t count, void* user) {
+    auto& t = *static_cast<Transfer*>(user);
+    const size_t n = size * count;
+    t.lastActivity = Clock::now();
+    // The server's Content-Length is checked by curl, but a body without one only shows here.
+    if (t.body.size() + n > t.limits.maxBytes) {
+        t.stop = StopReason::TooLarge;
+        return 0;
+    }
+    t.body.append(data, n);
+    return n;
+}
+
+size_t onHeader(char*, size_t size, size_t count, void* user) {
+    static_cast<Transfer*>(user)->lastActivity = Clock::now();
+    return size * count;
+}
+
+// Runs often while data flows and about once a second while the transfer waits.
+int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    auto& t = *static_cast<Transfer*>(user);
+    if (t.cancel != nullptr && t.cancel->load(std::memory_order_relaxed)) {
+        t.stop = StopReason::Cancelled;
+        return 1;
+    }
+    if (Clock::now() - t.lastActivity > t.limits.stallTimeout) {
+        t.stop = StopReason::Stalled;
+        return 1;
+    }
+    return 0;
+}
+
+std::string seconds(std::chrono::milliseconds ms) {
+    return formatNumber((ms.count() + 999) / 1000);
+}
+
+std::string sizeText(uint64_t bytes) {
+    constexpr uint64_t kMiB = 1u << 20;
+    if (bytes >= kMiB && bytes % kMiB == 0) {
+        return formatNumber(static_cast<int64_t>(bytes / kMiB)) + " MiB";
+    }
+    return formatNumber(static_cast<int64_t>(bytes)) + " 字节";
+}
+
+std::string describeStop(StopReason stop, const HttpLimits& limits) {
+    switch (stop) {
+        case StopReason::TooLarge:
+            return fillTemplate(text::kTooLarge, {{"{上限}", sizeText(limits.maxBytes)}});
+        case StopReason::Stalled:
+            return fillTemplate(text::kStalled, {{"{秒}", seconds(limits.stallTimeout)}});
+        case StopReason::Cancelled:
+            return text::kCancelled;
+        case StopReason::None:
+            break;
+    }
+    return text::kNetworkError;
+}
+
+std::string describeCurlFailure(CURLcode code, long osErrno, const HttpLimits& limits) {
+    switch (code) {
+        case CURLE_UNSUPPORTED_PROTOCOL:
+            return text::kUnsupportedScheme;
+        case CURLE_URL_MALFORMAT:
+            return text::kBadAddress;
+        case CURLE_COULDNT_RESOLVE_HOST:
+            return text::kCannotResolve;
+        case CURLE_COULDNT_CONNECT:
+            return osErrno == ECONNREFUSED ? text::kConnectionRefused : text::kCannotConnect;
+        case CURLE_OPERATION_TIMEDOUT:
+            return fillTemplate(text::kConnectTimedOut, {{"{秒}", seconds(limits.connectTimeout)}});
+        case CURLE_FILESIZE_EXCEEDED:
+            return describeStop(StopReason::TooLarge, limits);
+        case CURLE_TOO_MANY_REDIRECTS:
+            return text::kTooManyRedirects;
+        case CURLE_GOT_NOTHING:
+            return text::kNothingReceived;
+        case CURLE_PARTIAL_FILE:
+            return text::kConnectionCut;
+        case CURLE_RECV_ERROR:
+        case CURLE_SEND_ERROR:
+            return osErrno == ECONNRESET ? text::kConnectionReset : text::kConnectionCut;
+        case CURLE_SSL_CONNECT_ERROR:
+        case CURLE_PEER_FAILED_VERIFICATION:
+        case CURLE_SSL_CACERT_BADFILE:
+            return text::kSecureConnection;
+        default:
+            return std::string(text::kNetworkError) + "（" + curl_easy_strerror(code) + "）";
+    }
+}
+
+// Refuses anything but an http or https address before curl sees it.
+Status checkAddress(std::string_view url) {
+    std::unique_ptr<CURLU, decltype(&curl_url_cleanup)> parsed(curl_url(), &curl_url_cleanup);
+    if (!parsed || curl_url_set(parsed.get(), CURLUPART_URL, std::string(url).c_str(),
+                                CURLU_NON_SUPPORT_SCHEME) != CURLUE_OK) {
+        return Status::failure(text::kBadAddress);
+    }
+    char* scheme = nullptr;
+    if (curl_url_get(parsed.get(), CURLUPART_SCHEME, &scheme, 0) != CURLUE_OK) {
+        return Status::failure(text::kBadAddress);
+    }
+    const bool allowed =
+        equalsIgnoreAsciiCase(scheme, "http") || equalsIgnoreAsciiCase(scheme, "https");
+    curl_free(scheme);
+    return allowed ? Status() : Status::failure(text::kUnsupportedScheme);
+}
+
+void configure(CURL* curl, const std::string& url, Transfer& t, curl_slist* headers) {
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, kUserAgent);
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, kAllowedSchemes);
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, kAllowedSchemes);
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, static_cast<long>(t.limits.maxRedirects));
+    // An empty proxy and "*" for no-proxy keep http_proxy and friends out of the way.
+    curl_easy_setopt(curl, CURLOPT_PROXY, "");
+    curl_easy_setopt(curl, CURLOPT_NOPROXY, "*");
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS,
+                     static_cast<long>(t.limits.connectTimeout.count()));
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(t.limits.maxBytes));
+    // No Accept-Encoding: a small compressed body must not expand past the size limit unseen.
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, onBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &t);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, onHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &t);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &t);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+}
+
+}  // namespace
+
+Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* cancel,
+                             const HttpLimits& limits) {
+    if (!curlReady()) {
+        return Status::failure(text::kNoNetworkLibrary);
+    }
+    if (Status address = checkAddress(url); !address) {
+        return address;
+    }
+    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
+    std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers(
+        curl_slist_append(nullptr, "Accept: */*"), &curl_slist_free_all);
+    if (!curl || !headers) {
+        return Status::failure(text::kNoNetworkLibrary);
+    }
+    Transfer transfer{limits, cancel, {}};
+    configure(curl.get(), std::string(url), transfer, headers.get());
+    const CURLcode code = curl_easy_perform(curl.get());
+    if (transfer.stop != StopReason::None) {
+        return Status::failure(describeStop(transfer.stop, limits));
+    }
+    if (code != CURLE_OK) {
+        long osErrno = 0;
+        curl_easy_getinfo(curl.get(), CURLINFO_OS_ERRNO, &osErrno);
+        return Status::failure(describeCurlFailure(code, osErrno, limits));
+    }
+    HttpResponse response;
+    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &response.status);
+    response.body = std::move(transfer.body);
+    return response;
+}
+
+}  // namespace velquist

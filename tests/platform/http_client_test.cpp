@@ -1,0 +1,238 @@
+// The HTTP client against real loopback servers: answers, request form, redirects, limits,
+// broken connections and cancellation.
+#include "platform/http_client.h"
+
+#include <netinet/in.h>
+#include <stdlib.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "platform/messages.h"
+#include "support/loopback_server.h"
+
+namespace velquist {
+namespace {
+
+using namespace std::chrono_literals;
+namespace text = platform_messages;
+
+HttpLimits smallLimits() {
+    HttpLimits limits;
+    limits.maxBytes = 1000;
+    limits.stallTimeout = 1s;
+    limits.connectTimeout = 5s;
+    return limits;
+}
+
+TEST(HttpGet, ReturnsStatusAndBodyWhateverTheStatus) {
+    test::LoopbackServer server;
+    server.http().Get("/ok", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string("\x89PNG\r\n\x1a\n\0data", 13), "image/png");
+    });
+    server.http().Get("/missing", [](const httplib::Request&, httplib::Response& res) {
+        res.status = 404;
+        res.set_content("<html><body>Not here</body></html>", "text/html");
+    });
+    server.start();
+
+    auto ok = httpGet(server.url("/ok"));
+    ASSERT_TRUE(ok) << ok.error();
+    EXPECT_EQ(ok->status, 200);
+    EXPECT_EQ(ok->body, std::string("\x89PNG\r\n\x1a\n\0data", 13));
+
+    auto missing = httpGet(server.url("/missing"));
+    ASSERT_TRUE(missing) << missing.error();
+    EXPECT_EQ(missing->status, 404);
+    EXPECT_EQ(missing->body, "<html><body>Not here</body></html>");
+}
+
+// Sets an environment variable for one test and restores it afterwards.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : m_name(name) {
+        if (const char* old = ::getenv(name)) {
+            m_old = old;
+            m_had = true;
+        }
+        ::setenv(name, value, 1);
+    }
+    ~ScopedEnv() { m_had ? ::setenv(m_name, m_old.c_str(), 1) : ::unsetenv(m_name); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* m_name;
+    std::string m_old;
+    bool m_had = false;
+};
+
+TEST(HttpGet, SendsExactlyTheOldBrowserRequestOverADirectConnection) {
+    std::string seen;
+    test::RawTcpServer server([&seen](int fd) {
+        seen = test::readRequestHead(fd);
+        test::sendAll(fd, "HTTP/1.0 200 OK\r\nContent-Length: 2\r\n\r\nok");
+    });
+    // A proxy that does not exist: using it would fail the fetch.
+    ScopedEnv proxy("http_proxy", "http://127.0.0.1:9");
+    ScopedEnv all("ALL_PROXY", "http://127.0.0.1:9");
+
+    auto got = httpGet(server.url("/img/pic.png?x=1"));
+    ASSERT_TRUE(got) << got.error();
+    EXPECT_EQ(got->body, "ok");
+    EXPECT_EQ(seen,
+              "GET /img/pic.png?x=1 HTTP/1.0\r\n"
+              "Host: 127.0.0.1:" +
+                  std::to_string(server.port()) +
+                  "\r\n"
+                  "User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)\r\n"
+                  "Accept: */*\r\n"
+                  "\r\n");
+}
+
+TEST(HttpGet, FollowsRedirectsToHttpOnly) {
+    test::LoopbackServer server;
+    server.http().Get("/old", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content("moved", "text/plain");
+        res.set_redirect("/new");
+    });
+    server.http().Get("/new", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content("picture", "image/gif");
+    });
+    server.http().Get("/to-file", [](const httplib::Request&, httplib::Response& res) {
+        res.set_redirect("file:///etc/passwd");
+    });
+    server.http().Get("/to-ftp", [](const httplib::Request&, httplib::Response& res) {
+        res.set_redirect("ftp://127.0.0.1/x");
+    });
+    server.http().Get("/loop", [](const httplib::Request&, httplib::Response& res) {
+        res.set_redirect("/loop");
+    });
+    server.start();
+
+    auto moved = httpGet(server.url("/old"));
+    ASSERT_TRUE(moved) << moved.error();
+    EXPECT_EQ(moved->status, 200);
+    EXPECT_EQ(moved->body, "picture");
+
+    EXPECT_EQ(httpGet(server.url("/to-file")).error(), text::kUnsupportedScheme);
+    EXPECT_EQ(httpGet(server.url("/to-ftp")).error(), text::kUnsupportedScheme);
+    EXPECT_EQ(httpGet(server.url("/loop")).error(), text::kTooManyRedirects);
+}
+
+TEST(HttpGet, RefusesOtherSchemesAndMalformedAddresses) {
+    EXPECT_EQ(httpGet("file:///etc/passwd").error(), text::kUnsupportedScheme);
+    EXPECT_EQ(httpGet("ftp://127.0.0.1/pic.png").error(), text::kUnsupportedScheme);
+    EXPECT_EQ(httpGet("gopher://127.0.0.1/").error(), text::kUnsupportedScheme);
+    EXPECT_EQ(httpGet("/etc/passwd").error(), text::kBadAddress);
+    EXPECT_EQ(httpGet("").error(), text::kBadAddress);
+}
+
+TEST(HttpGet, EnforcesTheSizeLimitWithAndWithoutContentLength) {
+    test::LoopbackServer server;
+    server.http().Get(R"(/sized/(\d+))", [](const httplib::Request& req, httplib::Response& res) {
+        res.set_content(std::string(std::stoul(req.matches[1].str()), 'x'), "image/png");
+    });
+    // No Content-Length: the body simply runs on.
+    server.http().Get("/unsized", [&server](const httplib::Request&, httplib::Response& res) {
+        res.set_chunked_content_provider("image/png", [&server](size_t, httplib::DataSink& sink) {
+            const std::string block(100, 'y');
+            for (int i = 0; i < 100 && !server.shuttingDown(); ++i) {
+                if (!sink.write(block.data(), block.size())) {
+                    return false;
+                }
+            }
+            sink.done();
+            return true;
+        });
+    });
+    server.start();
+
+    auto atLimit = httpGet(server.url("/sized/1000"), nullptr, smallLimits());
+    ASSERT_TRUE(atLimit) << atLimit.error();
+    EXPECT_EQ(atLimit->body.size(), 1000u);
+
+    const std::string tooLarge = "下载的内容超过上限（1000 字节）";
+    EXPECT_EQ(httpGet(server.url("/sized/1001"), nullptr, smallLimits()).error(), tooLarge);
+    EXPECT_EQ(httpGet(server.url("/unsized"), nullptr, smallLimits()).error(), tooLarge);
+
+    auto unsized = httpGet(server.url("/unsized"));
+    ASSERT_TRUE(unsized) << unsized.error();
+    EXPECT_EQ(unsized->body.size(), 10000u);
+}
+
+TEST(HttpGet, GivesUpOnAStalledResponse) {
+    test::LoopbackServer server;
+    server.http().Get("/stall", [&server](const httplib::Request&, httplib::Response& res) {
+        res.set_content_provider(500, "image/png",
+                                 [&server](size_t, size_t, httplib::DataSink& sink) {
+                                     sink.write("partial", 7);
+                                     server.holdUntilShutdown();
+                                     return false;
+                                 });
+    });
+    server.start();
+    EXPECT_EQ(httpGet(server.url("/stall"), nullptr, smallLimits()).error(),
+              "下载超时（1 秒没有收到数据）");
+}
+
+TEST(HttpGet, ReportsBrokenConnections) {
+    test::RawTcpServer resetting([](int fd) {
+        test::readRequestHead(fd);
+        test::sendAll(fd, "HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nonly ten..");
+        test::lingerZero(fd);
+    });
+    EXPECT_EQ(httpGet(resetting.url("/")).error(), text::kConnectionReset);
+
+    test::RawTcpServer cutting([](int fd) {
+        test::readRequestHead(fd);
+        test::sendAll(fd, "HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nonly ten..");
+    });
+    EXPECT_EQ(httpGet(cutting.url("/")).error(), text::kConnectionCut);
+
+    test::RawTcpServer silent([](int fd) { test::readRequestHead(fd); });
+    EXPECT_EQ(httpGet(silent.url("/")).error(), text::kNothingReceived);
+
+    // A bound port nobody listens on refuses connections.
+    const int socketFd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof addr;
+    ASSERT_EQ(::bind(socketFd, reinterpret_cast<sockaddr*>(&addr), len), 0);
+    ASSERT_EQ(::getsockname(socketFd, reinterpret_cast<sockaddr*>(&addr), &len), 0);
+    EXPECT_EQ(httpGet("http://127.0.0.1:" + std::to_string(ntohs(addr.sin_port)) + "/").error(),
+              text::kConnectionRefused);
+    ::close(socketFd);
+}
+
+TEST(HttpGet, CancelEndsASlowTransfer) {
+    std::atomic<bool> cancel{false};
+    test::LoopbackServer server;
+    // Trickles data for far longer than any test runs, and asks for the cancel once started.
+    server.http().Get("/slow", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_chunked_content_provider("image/png", [&](size_t, httplib::DataSink& sink) {
+            for (int i = 0; i < 100000 && !server.shuttingDown(); ++i) {
+                if (!sink.write("z", 1)) {
+                    return false;
+                }
+                cancel = true;
+                std::this_thread::sleep_for(10ms);
+            }
+            return false;
+        });
+    });
+    server.start();
+    EXPECT_EQ(httpGet(server.url("/slow"), &cancel).error(), text::kCancelled);
+
+    std::atomic<bool> already{true};
+    EXPECT_EQ(httpGet(server.url("/slow"), &already).error(), text::kCancelled);
+}
+
+}  // namespace
+}  // namespace velquist
