@@ -11,12 +11,19 @@
 #include <QSystemTrayIcon>
 
 #include "app/app_state.h"
+#include "app/background_loader.h"
 #include "app/canvas_view.h"
+#include "app/content_window.h"
+#include "app/control_label.h"
 #include "app/image_button.h"
 #include "app/main_window_description.h"
 #include "app/main_window_layout.h"
+#include "app/picture_address_window.h"
 #include "app/tray_icon.h"
 #include "app/window_builder.h"
+#include "editor/background.h"
+#include "editor/editing.h"
+#include "editor/messages.h"
 
 namespace velquist {
 namespace {
@@ -44,9 +51,14 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
     });
     m_status = findChild<QLabel*>(qs(mc::kStatus));
     m_status->setText(QString::fromUtf8(m_state.editor.status()));
+    m_loader = new BackgroundLoader(this);
+    m_loader->setOnFinished([this](const std::string& address, Result<Picture> result) {
+        loadFinished(address, std::move(result));
+    });
     buildMenus();
     wireEvents();
     wireCanvas();
+    wireHandles();
     // Created handler: fresh style of new hotspots, then the layout at the normal size.
     m_state.editor.style() = HotspotStyle{};
     layoutMainWindow(kNormalHeight, kNormalWidth);
@@ -142,13 +154,13 @@ void MainWindow::buildMenus() {
     m_dropDownMenu = new QMenu(this);
     m_dropDownMenu->setObjectName("下拉");
     QAction* remove = nullptr;
-    m_hotspotMenu->addAction("内容")->setObjectName("内容");
+    QAction* content = m_hotspotMenu->addAction("内容");
+    content->setObjectName("内容");
+    connect(content, &QAction::triggered, this, &MainWindow::openContentWindow);
     remove = m_hotspotMenu->addAction("删除");
     remove->setObjectName("删除");
-    connect(remove, &QAction::triggered, this, [this] {
-        m_state.editor.deleteCurrentHotspot();
-        refresh();
-    });
+    connect(remove, &QAction::triggered, this,
+            [this] { edit([](HotspotEditor& e) { e.deleteCurrentHotspot(); }); });
     for (const char* item : {"设置", "官网", "更新"}) {
         m_dropDownMenu->addAction(item)->setObjectName(item);
     }
@@ -158,10 +170,18 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::wireEvents() {
-    connect(button(mc::kAddHotspot), &QAbstractButton::clicked, this, [this] {
-        m_state.editor.addHotspot();
-        refresh();
-    });
+    connect(button(mc::kBackground), &QAbstractButton::clicked, this,
+            &MainWindow::openPictureAddressWindow);
+    const std::pair<std::string_view, Alignment> alignments[] = {
+        {mc::kAlignLeft, Alignment::Left},     {mc::kAlignTop, Alignment::Top},
+        {mc::kAlignCentre, Alignment::Centre}, {mc::kAlignRight, Alignment::Right},
+        {mc::kAlignBottom, Alignment::Bottom}};
+    for (const auto& [name, where] : alignments) {
+        connect(button(name), &QAbstractButton::clicked, this,
+                [this, where] { edit([where](HotspotEditor& e) { alignBackground(e, where); }); });
+    }
+    connect(button(mc::kAddHotspot), &QAbstractButton::clicked, this,
+            [this] { edit([](HotspotEditor& e) { e.addHotspot(); }); });
     connect(button(mc::kDropDown), &QAbstractButton::clicked, this,
             [this] { m_dropDownMenu->popup(QCursor::pos()); });
     connect(button(mc::kMinimize), &QAbstractButton::clicked, this, &QWidget::showMinimized);
@@ -170,8 +190,82 @@ void MainWindow::wireEvents() {
 }
 
 void MainWindow::wireCanvas() {
+    connect(m_canvas, &CanvasView::leftButtonDown, this,
+            [this](int x, int y) { leftButtonDown(m_state.editor, x, y); });
+    connect(m_canvas, &CanvasView::objectLeftPressed, this,
+            [this](int id) { edit([id](HotspotEditor& e) { selectObject(e, id); }); });
     connect(m_canvas, &CanvasView::objectRightPressed, this, &MainWindow::onObjectRightPressed);
-    connect(m_canvas, &CanvasView::mouseMoved, this, [this] { m_dragToMove = false; });
+    connect(m_canvas, &CanvasView::mouseMoved, this, [this](int x, int y, int held) {
+        m_dragToMove = false;  // dragging on the canvas moves pictures, not the window
+        edit([=](HotspotEditor& e) { dragOrResize(e, x, y, held); });
+    });
+    connect(m_canvas, &CanvasView::leftButtonUp, this,
+            [this] { edit([](HotspotEditor& e) { endDrag(e); }); });
+}
+
+void MainWindow::wireHandles() {
+    constexpr ResizeMode kModes[] = {ResizeMode::Left, ResizeMode::Top, ResizeMode::Right,
+                                     ResizeMode::Bottom};
+    for (int edge = 0; edge < 4; ++edge) {
+        auto* label = static_cast<ControlLabel*>(handle(edge));
+        const ResizeMode mode = kModes[edge];
+        connect(label, &ControlLabel::leftPressed, this,
+                [this, mode] { beginResize(m_state.editor, mode); });
+        connect(label, &ControlLabel::leftReleased, this,
+                [this] { edit([](HotspotEditor& e) { endDrag(e); }); });
+        // The handle holds the mouse while it is dragged; its movements are canvas movements.
+        connect(label, &ControlLabel::mouseMovedTo, this, [this](QPoint global, bool) {
+            const QPoint p = m_canvas->mapFromGlobal(global);
+            const int held = m_state.editor.canvas().heldId(true);
+            edit([=](HotspotEditor& e) { dragOrResize(e, p.x(), p.y(), held); });
+        });
+    }
+}
+
+template <typename Operation>
+void MainWindow::edit(Operation&& operation) {
+    operation(m_state.editor);
+    refresh();
+}
+
+void MainWindow::openPictureAddressWindow() {
+    if (m_addressWindow) {
+        bringToFront(m_addressWindow);
+        return;
+    }
+    m_addressWindow = new PictureAddressWindow(m_state.editor.backgroundAddress(),
+                                               m_state.programDir, this);
+    connect(m_addressWindow, &PictureAddressWindow::confirmed, this, &MainWindow::startLoad);
+    emit windowOpened(m_addressWindow);
+    m_addressWindow->show();
+}
+
+void MainWindow::openContentWindow() {
+    if (m_contentWindow) {
+        bringToFront(m_contentWindow);
+        return;
+    }
+    m_contentWindow = new ContentWindow(m_state.editor);
+    connect(m_contentWindow, &ContentWindow::editorChanged, this, &MainWindow::refresh);
+    emit windowOpened(m_contentWindow);
+    m_contentWindow->show();
+}
+
+void MainWindow::startLoad(const std::string& address) {
+    m_state.editor.setStatus(messages::kLoading);
+    refresh();
+    m_loader->load(address);
+}
+
+void MainWindow::loadFinished(const std::string& address, Result<Picture> result) {
+    if (result) {
+        installBackground(m_state.editor, std::move(result.value()), address);
+    } else {
+        // The editor stays as it was: a mistyped address must not cost the user's hotspots.
+        m_state.editor.setStatus(messages::kLoadFailed + result.error());
+    }
+    rememberAddress(m_state.programDir, address);
+    refresh();
 }
 
 void MainWindow::onObjectRightPressed(int id) {

@@ -2,7 +2,12 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
+#include <string>
+
+#include "core/status.h"
+#include "editor/picture.h"
 
 class QLabel;
 class QMenu;
@@ -11,8 +16,11 @@ class QSystemTrayIcon;
 namespace velquist {
 
 struct AppState;
+class BackgroundLoader;
 class CanvasView;
+class ContentWindow;
 class ImageButton;
+class PictureAddressWindow;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -35,6 +43,16 @@ public:
     QMenu* dropDownMenu() const { return m_dropDownMenu; }
     QSystemTrayIcon* trayIcon() const { return m_tray; }
     CanvasView* canvasView() const { return m_canvas; }
+    BackgroundLoader* loader() const { return m_loader; }
+
+    // "背景设置": the picture-address window (raised when already open).
+    void openPictureAddressWindow();
+    // "内容": the hotspot-content window for the current hotspot (raised when already open).
+    void openContentWindow();
+
+signals:
+    // A secondary window was opened; the program lives until every window is gone.
+    void windowOpened(QWidget* window);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -45,7 +63,13 @@ private:
     void buildMenus();
     void wireEvents();
     void wireCanvas();
+    void wireHandles();
     void onObjectRightPressed(int id);
+    void startLoad(const std::string& address);
+    void loadFinished(const std::string& address, Result<Picture> result);
+    // Runs an editor operation, then shows what changed.
+    template <typename Operation>
+    void edit(Operation&& operation);
     ImageButton* button(std::string_view name) const;
     QLabel* handle(int edge) const;
 
@@ -55,6 +79,9 @@ private:
     QMenu* m_hotspotMenu = nullptr;
     QMenu* m_dropDownMenu = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
+    BackgroundLoader* m_loader = nullptr;
+    QPointer<PictureAddressWindow> m_addressWindow;
+    QPointer<ContentWindow> m_contentWindow;
     bool m_dragToMove = true;
     bool m_dragging = false;
     QPoint m_dragOffset;

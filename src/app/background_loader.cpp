@@ -1,0 +1,48 @@
+// Background picture loads on worker threads.
+#include "app/background_loader.h"
+
+#include <QMetaObject>
+
+namespace velquist {
+
+BackgroundLoader::BackgroundLoader(QObject* parent) : QObject(parent) {}
+
+BackgroundLoader::~BackgroundLoader() {
+    for (auto& [load, worker] : m_workers) {
+        *worker.cancel = true;
+    }
+    for (auto& [load, worker] : m_workers) {
+        worker.thread.join();
+    }
+}
+
+void BackgroundLoader::load(const std::string& address) {
+    for (auto& [load, worker] : m_workers) {
+        *worker.cancel = true;  // superseded: stop fetching, its result is dropped anyway
+    }
+    const uint64_t load = m_sequence.begin();
+    auto cancel = std::make_shared<std::atomic<bool>>(false);
+    // The worker never outlives this object (the destructor joins it), so it may post to it.
+    std::thread thread([this, load, address, cancel, limits = m_limits] {
+        Result<Picture> result = loadPicture(address, cancel.get(), limits);
+        QMetaObject::invokeMethod(
+            this,
+            [this, load, address, result = std::move(result)]() mutable {
+                deliver(load, address, std::move(result));
+            },
+            Qt::QueuedConnection);
+    });
+    m_workers.emplace(load, Worker{std::move(thread), std::move(cancel)});
+}
+
+void BackgroundLoader::deliver(uint64_t load, const std::string& address, Result<Picture> result) {
+    if (auto it = m_workers.find(load); it != m_workers.end()) {
+        it->second.thread.join();  // it has nothing left to do but return
+        m_workers.erase(it);
+    }
+    if (m_sequence.isLatest(load) && m_onFinished) {
+        m_onFinished(address, std::move(result));
+    }
+}
+
+}  // namespace velquist

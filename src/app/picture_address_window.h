@@ -1,0 +1,27 @@
+// The picture-address window: where the background picture's web address is entered.
+#pragma once
+
+#include <string>
+
+#include "app/described_window.h"
+
+namespace velquist {
+
+class PictureAddressWindow : public DescribedWindow {
+    Q_OBJECT
+public:
+    // Opens showing `currentAddress`; "读取备份" reads the address remembered in `programDir`.
+    PictureAddressWindow(const std::string& currentAddress, std::string programDir,
+                         QWidget* owner);
+
+signals:
+    // An accepted address; the window closes right after.
+    void confirmed(const std::string& address);
+
+private:
+    void confirm();
+
+    std::string m_programDir;
+};
+
+}  // namespace velquist
