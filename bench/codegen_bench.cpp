@@ -30,7 +30,11 @@ void generateImageMap(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
 }
-BENCHMARK(generateImageMap)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)
+BENCHMARK(generateImageMap)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::oN);
 
 // Reference: the same number of bytes, one line per hotspot, by plain appends to one string.
@@ -48,7 +52,11 @@ void appendSameBytes(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * code.size()));
 }
-BENCHMARK(appendSameBytes)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)
+BENCHMARK(appendSameBytes)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::oN);
 
 }  // namespace

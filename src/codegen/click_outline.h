@@ -10,7 +10,7 @@ inline constexpr std::string_view kPlainAreaForm = "<area shape=";
 inline constexpr std::string_view kOutlineFreeAreaForm = "<area style=\"outline:none;\"";
 
 struct OutlineToggle {
-    std::string text;          // the code after the click (unchanged on failure)
+    std::string text;  // the code after the click (unchanged on failure)
     bool textChanged = false;
     std::string_view caption;  // the button's new caption, which is its mode
     std::string_view message;  // status message, always shown with the timer

@@ -26,9 +26,8 @@ Status writeText(const std::string& path, std::string_view text) {
 }  // namespace
 
 std::string withTxtExtension(std::string_view chosen) {
-    const bool hasTxt =
-        chosen.size() >= kTxt.size() &&
-        equalsIgnoreAsciiCase(chosen.substr(chosen.size() - kTxt.size()), kTxt);
+    const bool hasTxt = chosen.size() >= kTxt.size() &&
+                        equalsIgnoreAsciiCase(chosen.substr(chosen.size() - kTxt.size()), kTxt);
     std::string path(chosen);
     if (!hasTxt) {
         path += kTxt;
@@ -50,7 +49,9 @@ Result<std::string> openCodeFile(const std::string& path) {
     return decodeTextFile(content);
 }
 
-std::string_view pageTemplate() { return embedded::page_template; }
+std::string_view pageTemplate() {
+    return embedded::page_template;
+}
 
 std::string previewPage(std::string_view code, bool insidePageTemplate) {
     if (!insidePageTemplate) {

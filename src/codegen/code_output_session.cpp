@@ -107,8 +107,8 @@ WindowUpdate CodeOutputSession::toggleClickOutline(std::string_view code) {
 WindowUpdate CodeOutputSession::convertToTabsWidget(std::string_view code, int editionIndex,
                                                     std::string_view topSpacing,
                                                     std::string_view offset) {
-    const TabsWidgetInput input{editionIndex, m_pictureSize.width, m_pictureSize.height,
-                                topSpacing, offset, code};
+    const TabsWidgetInput input{
+        editionIndex, m_pictureSize.width, m_pictureSize.height, topSpacing, offset, code};
     std::string snippet = velquist::convertToTabsWidget(input);
     WindowUpdate update = report(msg::kTabsConverted, true);
     update.clipboard = snippet;

@@ -23,10 +23,8 @@ std::string header(const ImageMapInput& input, int mapNumber) {
     const std::string width = formatNumber(input.background.width);
     const std::string height = formatNumber(input.background.height);
     const std::string mapName = "MIV" + formatNumber(mapNumber);
-    return fillTemplate(kHeader, {{"背景图", address},
-                                  {"图宽", width},
-                                  {"图高", height},
-                                  {"类名", mapName, 2}});
+    return fillTemplate(
+        kHeader, {{"背景图", address}, {"图宽", width}, {"图高", height}, {"类名", mapName, 2}});
 }
 
 // Coordinates are relative to the background's top-left corner; 64-bit so that far-off
@@ -40,12 +38,9 @@ std::string areaLine(const ImageMapInput::Area& area, const Rect& background) {
     const std::string bottom = formatNumber(y + area.rect.height);
     const std::string link = quoteSafe(area.link);
     const std::string tip = quoteSafe(area.tip);
-    return fillTemplate(kAreaLine, {{"左", left},
-                                    {"上", top},
-                                    {"右", right},
-                                    {"下", bottom},
-                                    {"#链接", link},
-                                    {"提示", tip}});
+    return fillTemplate(
+        kAreaLine,
+        {{"左", left}, {"上", top}, {"右", right}, {"下", bottom}, {"#链接", link}, {"提示", tip}});
 }
 
 }  // namespace

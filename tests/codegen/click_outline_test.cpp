@@ -47,7 +47,8 @@ TEST(ClickOutline, CaptionThatDisagreesWithTheText) {
     EXPECT_FALSE(restore.textChanged);
     EXPECT_EQ(toggleClickOutline(fresh, restore.caption).message, "已消除热点点击框");
 
-    const OutlineToggle again = toggleClickOutline(toggleClickOutline(fresh, kRemove).text, kRemove);
+    const OutlineToggle again =
+        toggleClickOutline(toggleClickOutline(fresh, kRemove).text, kRemove);
     EXPECT_EQ(again.message, "消除热点点击框失败");
     EXPECT_EQ(again.caption, kRemove);
 }

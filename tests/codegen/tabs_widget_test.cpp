@@ -23,7 +23,8 @@ TEST(TabsWidget, ShopEditionsDrawOneClassNumber) {
     const std::string out = convertToTabsWidget({1, "950", "500", "0", "-485", "<map>"});
     std::smatch m;
     ASSERT_TRUE(std::regex_match(
-        out, m, std::regex(".*'mivami_([0-9]+)'.*class=\"mivami_([0-9]+)\" style=\"height:500px\">.*")));
+        out, m,
+        std::regex(".*'mivami_([0-9]+)'.*class=\"mivami_([0-9]+)\" style=\"height:500px\">.*")));
     EXPECT_EQ(m[1].str(), m[2].str());
     EXPECT_GE(std::stoi(m[1].str()), kClassNumberMin);
     EXPECT_LE(std::stoi(m[1].str()), kClassNumberMax);
@@ -32,8 +33,9 @@ TEST(TabsWidget, ShopEditionsDrawOneClassNumber) {
 
 TEST(TabsWidget, TopSpacingAddsToTheTotalHeight) {
     const std::string out = convertToTabsWidget({0, "950", "500", "20", "-960", "CODE"}, 1);
-    EXPECT_TRUE(has(out, "style=\"height:520px;overflow:hidden;\">  \t<div "
-                         "class=\"mivami140606000635\" style=\"height:520px;\">"));
+    EXPECT_TRUE(has(out,
+                    "style=\"height:520px;overflow:hidden;\">  \t<div "
+                    "class=\"mivami140606000635\" style=\"height:520px;\">"));
     EXPECT_TRUE(has(out, "width:950px;height:500px;padding:0px;border:none;left:-960px;top:20px;"));
     EXPECT_TRUE(has(out, "style=\"left:-960px;top:auto;"));
     EXPECT_TRUE(has(out, "\r\n           CODE\r\n</div>"));
