@@ -1,0 +1,44 @@
+// The image-map generator: <img usemap> plus one <area> line per hotspot, from a read-only view.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/geometry.h"
+
+namespace velquist {
+
+// What the generator reads of the editor, filled by the shell at the moment of the run.
+struct ImageMapInput {
+    std::string backgroundAddress;
+    Rect background;  // canvas position and picture size; zeros when there is no background
+    struct Area {
+        Rect rect;  // canvas position and size; zeros for an id the canvas does not know
+        std::string tip;
+        std::string link;
+    };
+    std::vector<Area> areas;  // table rows 1 ... n, in table order
+};
+
+inline constexpr int kMapNumberMin = 1;
+inline constexpr int kMapNumberMax = 90000;
+
+// The complete code, CR LF between lines and none after "</map>". The map name is "MIV" and a
+// number drawn from the process generator.
+std::string generateImageMap(const ImageMapInput& input);
+// Same, with the map number given (tests, benchmarks).
+std::string generateImageMap(const ImageMapInput& input, int mapNumber);
+
+// A value made safe inside a double-quoted attribute: `"` becomes `&quot;`, nothing else changes
+// (links keep their & and queries as typed).
+std::string quoteSafe(std::string_view value);
+
+// The picture size as decimal text, as the Tabs conversion reads it.
+struct PictureSizeText {
+    std::string width;
+    std::string height;
+};
+PictureSizeText pictureSizeText(const ImageMapInput& input);
+
+}  // namespace velquist

@@ -1,0 +1,64 @@
+// Code files on disk: encodings, zero bytes, the ".txt" rule and the preview page.
+#include "codegen/code_files.h"
+
+#include <gtest/gtest.h>
+
+#include "core/encoding.h"
+#include "core/file_io.h"
+#include "support/temp_dir.h"
+
+namespace velquist {
+namespace {
+
+TEST(CodeFiles, SaveWritesGb18030WithoutBomAndOpenReadsItBack) {
+    test::TempDir dir;
+    const std::string code = "<area alt=\"热区\">\r\n한글 😀 ß";  // the last three are not GBK
+    ASSERT_TRUE(saveCodeFile(dir.file("a.txt"), code).ok());
+    const std::string bytes = *readWholeFile(dir.file("a.txt"));
+    EXPECT_EQ(bytes, *utf8ToGb18030(code));
+    EXPECT_EQ(bytes.substr(0, 15), "<area alt=\"\xC8\xC8\xC7\xF8");  // GBK bytes, no BOM
+    EXPECT_EQ(*openCodeFile(dir.file("a.txt")), code);
+}
+
+TEST(CodeFiles, OpenCutsAtTheFirstZeroAndDetectsTheEncoding) {
+    test::TempDir dir;
+    const auto open = [&](const std::string& bytes) {
+        EXPECT_TRUE(writeFileAtomically(dir.file("f"), bytes).ok());
+        return *openCodeFile(dir.file("f"));
+    };
+    EXPECT_EQ(open(std::string("ab\r\n\0cd\0", 8)), "ab\r\n");
+    EXPECT_EQ(open("\xEF\xBB\xBF热区 é"), "热区 é");
+    EXPECT_EQ(open("alt=\"\xC8\xC8\xC7\xF8\""), "alt=\"热区\"");
+    EXPECT_EQ(open(""), "");
+    EXPECT_EQ(openCodeFile(dir.file("missing")).error(), "文件或文件夹不存在");
+}
+
+TEST(CodeFiles, TxtIsAddedOnlyWhenMissing) {
+    EXPECT_EQ(withTxtExtension("/d/code"), "/d/code.txt");
+    EXPECT_EQ(withTxtExtension("/d/code.txt"), "/d/code.txt");
+    EXPECT_EQ(withTxtExtension("/d/CODE.TxT"), "/d/CODE.TxT");
+    EXPECT_EQ(withTxtExtension("/d/a.txt.bak"), "/d/a.txt.bak.txt");
+}
+
+TEST(CodeFiles, PreviewPageAloneOrInsideTheTemplate) {
+    test::TempDir dir;
+    const std::string code = "<map name=\"MIV1\">\r\n  <area alt=\"热区😀\">\r\n</map>";
+    const Result<std::string> alone = writePreviewFile(dir.path(), code, false);
+    ASSERT_TRUE(alone.ok());
+    EXPECT_EQ(*alone, dir.file("yl.htm"));
+    EXPECT_EQ(*readWholeFile(*alone), *utf8ToGb18030(code));
+
+    const std::string_view page = pageTemplate();
+    const size_t marker = page.find(kPageTemplateMarker);
+    ASSERT_NE(marker, std::string_view::npos);
+    EXPECT_EQ(page.find(kPageTemplateMarker, marker + 1), std::string_view::npos);
+    EXPECT_TRUE(page.starts_with("<!DOCTYPE html>"));
+    EXPECT_EQ(page.find("http"), std::string_view::npos);  // nothing fetched from outside
+    const std::string expected = std::string(page.substr(0, marker)) + code +
+                                 std::string(page.substr(marker + kPageTemplateMarker.size()));
+    ASSERT_TRUE(writePreviewFile(dir.path(), code, true).ok());
+    EXPECT_EQ(*readWholeFile(dir.file("yl.htm")), *utf8ToGb18030(expected));
+}
+
+}  // namespace
+}  // namespace velquist

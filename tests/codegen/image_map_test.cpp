@@ -1,0 +1,66 @@
+// Image-map code: layout, coordinates, map name and values that look like markup or placeholders.
+#include "codegen/image_map.h"
+
+#include <regex>
+
+#include <gtest/gtest.h>
+
+namespace velquist {
+namespace {
+
+constexpr std::string_view kHead =
+    "<img src=\"https://x/a.jpg\" width=\"950\" height=\"500\" usemap=\"#MIV7\" border=\"0\">\r\n"
+    "<map name=\"MIV7\">";
+
+ImageMapInput picture(std::vector<ImageMapInput::Area> areas = {}) {
+    return {"https://x/a.jpg", Rect{23, 0, 950, 500}, std::move(areas)};
+}
+
+TEST(ImageMap, HeaderAndClosingWithoutHotspots) {
+    EXPECT_EQ(generateImageMap(ImageMapInput{}, 7),
+              "<img src=\"\" width=\"0\" height=\"0\" usemap=\"#MIV7\" border=\"0\">\r\n"
+              "<map name=\"MIV7\">\r\n</map>");
+    EXPECT_EQ(generateImageMap(picture(), 7), std::string(kHead) + "\r\n</map>");
+}
+
+TEST(ImageMap, LinesInTableOrderRelativeToTheBackground) {
+    // One hotspot: exactly four lines, none after "</map>".
+    EXPECT_EQ(generateImageMap(picture({{Rect{73, 40, 100, 50}, "", "#"}}), 7),
+              std::string(kHead) +
+                  "\r\n  <area shape=\"rect\" coords=\"50,40,150,90\" href=\"#\" alt=\"\">"
+                  "\r\n</map>");
+    // Dragged past the top-left corner; an id the canvas does not know.
+    EXPECT_EQ(generateImageMap(picture({{Rect{3, -10, 40, 20}, "b", "2"}, {Rect{}, "a", "1"}}), 7),
+              std::string(kHead) +
+                  "\r\n  <area shape=\"rect\" coords=\"-20,-10,20,10\" href=\"2\" alt=\"b\">"
+                  "\r\n  <area shape=\"rect\" coords=\"-23,0,-23,0\" href=\"1\" alt=\"a\">"
+                  "\r\n</map>");
+}
+
+TEST(ImageMap, ValuesAreInsertedAsTypedExceptQuotes) {
+    ImageMapInput in = picture({{Rect{23, 0, 1, 1}, "提示左", "https://x/?q=提示&a=1"},
+                                {Rect{23, 0, 1, 1}, "say \"hi\" onclick=x", "l\"<b>"}});
+    in.backgroundAddress = "https://x/图宽类名\".png";
+    EXPECT_EQ(generateImageMap(in, 7),
+              "<img src=\"https://x/图宽类名&quot;.png\" width=\"950\" height=\"500\" "
+              "usemap=\"#MIV7\" border=\"0\">\r\n<map name=\"MIV7\">\r\n"
+              "  <area shape=\"rect\" coords=\"0,0,1,1\" href=\"https://x/?q=提示&a=1\" "
+              "alt=\"提示左\">\r\n"
+              "  <area shape=\"rect\" coords=\"0,0,1,1\" href=\"l&quot;<b>\" "
+              "alt=\"say &quot;hi&quot; onclick=x\">\r\n</map>");
+}
+
+TEST(ImageMap, DrawnMapNameStandsTwiceWithTheSameNumber) {
+    const std::regex shape(
+        ".*usemap=\"#MIV([1-9][0-9]*)\" border=\"0\">\r\n<map name=\"MIV([0-9]+)\">\r\n</map>");
+    for (int i = 0; i < 50; ++i) {
+        std::smatch m;
+        const std::string code = generateImageMap(picture());
+        ASSERT_TRUE(std::regex_match(code, m, shape)) << code;
+        EXPECT_EQ(m[1].str(), m[2].str());
+        EXPECT_LE(std::stoi(m[1].str()), kMapNumberMax);
+    }
+}
+
+}  // namespace
+}  // namespace velquist
