@@ -1,12 +1,16 @@
 // Size checks and allocation shared by the picture decoders.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 #include "core/status.h"
 #include "editor/picture.h"
 
 namespace velquist {
+
+// Decoders write B, G, R, transparency bytes and read them back as one 0xTTRRGGBB value.
+static_assert(std::endian::native == std::endian::little);
 
 // Fails with a clear message when a picture of this size may not be made.
 Status checkPictureSize(int64_t width, int64_t height);

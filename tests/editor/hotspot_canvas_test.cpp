@@ -81,7 +81,9 @@ TEST(HotspotCanvas, HitTestTakesTheTopmostNonTransparentPixel) {
     canvas.setPicture(below, solidPicture(60, 60, kMagenta));
     const int above = canvas.createObject(40, 40);
     // Left half fully transparent, right half opaque.
-    canvas.setPicture(above, test::makePicture(40, 40, [](int x, int) { return x < 20 ? 0xFF000000u : 0u; }));
+    ASSERT_TRUE(canvas.setPicture(above, test::makePng(40, 40, test::PngKind::rgba, [](int x, int) {
+        return x < 20 ? 0xFF000000u : 0u;
+    })));
     canvas.setTransparency(above, 100);  // object transparency does not matter for hits
     EXPECT_EQ(canvas.hitTest(65, 50), above);
     EXPECT_EQ(canvas.hitTest(45, 50), below);   // transparent pixel: the object below
