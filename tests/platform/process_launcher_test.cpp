@@ -40,7 +40,7 @@ TEST(SystemProcessLauncher, ReturnsWhileTheProgramRunsAndHandsOnNoOpenFiles) {
     const std::string program = temp.file("waiter");
     // Runs until the test, after start() returned, lets it go; a start that waited would hang.
     test::writeScript(program,
-                      "cd \"$(dirname \"$0\")\"\n"
+                      "cd \"$(dirname \"$0\")\" || exit 1\n"
                       "[ -e /proc/$$/fd/57 ] && echo leaked > fd.tmp || echo clean > fd.tmp\n"
                       "mv fd.tmp fd.txt\n"
                       "while [ ! -e release ]; do sleep 0.02; done\n"
