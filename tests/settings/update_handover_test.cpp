@@ -12,7 +12,6 @@
 #include "core/encoding.h"
 #include "core/ini_file.h"
 #include "settings/messages.h"
-#include "settings/site.h"
 #include "support/loopback_server.h"
 #include "support/programs.h"
 #include "support/read_only.h"
@@ -201,13 +200,6 @@ TEST(UpdaterArchive, HoldsOneDeflatedUpdaterThatUnderstandsTheHandover) {
     const test::ProgramRun run = test::runProgram(launcher.program, launcher.arguments);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.output, "Velquist 已是最新版本（v1.0.0）\n");
-}
-
-TEST(SiteAddresses, VersionFileLiesUnderTheHomePage) {
-    EXPECT_EQ(kVersionFileAddress, std::string(kHomePageAddress) + "/Software/download/vlqst.txt");
-    EXPECT_TRUE(kHomePageAddress.starts_with("http://") ||
-                kHomePageAddress.starts_with("https://"));
-    EXPECT_EQ(kHomePageAddress.find('/', 8), std::string_view::npos);
 }
 
 }  // namespace
