@@ -32,6 +32,7 @@ struct Transfer {
     const HttpLimits& limits;
     const std::atomic<bool>* cancel;
     std::string body;
+    bool connected = false;  // until then the connect time-out applies, not the stall limit
     Clock::time_point lastActivity = Clock::now();
     StopReason stop = StopReason::None;
 };
@@ -54,6 +55,14 @@ size_t onHeader(char*, size_t size, size_t count, void* user) {
     return size * count;
 }
 
+// Runs once a connection stands, before the request goes out (again after each redirect).
+int onConnected(void* user, char*, char*, int, int) {
+    auto& t = *static_cast<Transfer*>(user);
+    t.connected = true;
+    t.lastActivity = Clock::now();
+    return CURL_PREREQFUNC_OK;
+}
+
 // Runs often while data flows and about once a second while the transfer waits.
 int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     auto& t = *static_cast<Transfer*>(user);
@@ -61,7 +70,7 @@ int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
         t.stop = StopReason::Cancelled;
         return 1;
     }
-    if (Clock::now() - t.lastActivity > t.limits.stallTimeout) {
+    if (t.connected && Clock::now() - t.lastActivity > t.limits.stallTimeout) {
         t.stop = StopReason::Stalled;
         return 1;
     }
@@ -165,6 +174,8 @@ void configure(CURL* curl, const std::string& url, Transfer& t, curl_slist* head
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &t);
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, onHeader);
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &t);
+    curl_easy_setopt(curl, CURLOPT_PREREQFUNCTION, onConnected);
+    curl_easy_setopt(curl, CURLOPT_PREREQDATA, &t);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &t);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);

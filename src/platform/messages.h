@@ -21,7 +21,9 @@ inline constexpr const char* kCancelled = "下载已取消";
 inline constexpr const char* kNetworkError = "网络错误";
 inline constexpr const char* kNoNetworkLibrary = "网络库无法初始化";
 
-// Starting a program. "{程序}" is the program's path.
+// Starting a program. "{程序}" is the program's path; the cause follows after a colon.
 inline constexpr const char* kCannotStart = "无法启动程序 {程序}";
+inline constexpr const char* kNotAProgram = "这不是可以运行的程序";
+inline constexpr const char* kFolderNotProgram = "这是一个文件夹，不是程序";
 
 }  // namespace velquist::platform_messages

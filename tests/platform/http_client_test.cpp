@@ -179,6 +179,16 @@ TEST(HttpGet, GivesUpOnAStalledResponse) {
     server.start();
     EXPECT_EQ(httpGet(server.url("/stall"), nullptr, smallLimits()).error(),
               "下载超时（1 秒没有收到数据）");
+
+    // Takes the request and says nothing until the client gives up and closes.
+    test::RawTcpServer mute([](int fd) {
+        test::readRequestHead(fd);
+        char c = 0;
+        while (::read(fd, &c, 1) > 0) {
+        }
+    });
+    EXPECT_EQ(httpGet(mute.url("/"), nullptr, smallLimits()).error(),
+              "下载超时（1 秒没有收到数据）");
 }
 
 TEST(HttpGet, ReportsBrokenConnections) {

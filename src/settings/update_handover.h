@@ -1,0 +1,26 @@
+// Hand-over to the online updater: put it in place, tell it what runs, start it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/process_launcher.h"
+
+namespace velquist {
+
+// The updater's only argument, passed unchanged; only the updater gives it a meaning.
+inline constexpr std::string_view kUpdaterToken =
+    "20250301093015dRG5ntgC3MLI3P2Pz3KjrEgyj0A2v53WYobMGokN4Br4jJ87qXvKEKFt7vr9/oYZ8t9AjQ==";
+
+// Version and product name the updater compares against the published ones.
+inline constexpr std::string_view kHandoverVersion = "v1.0.0";
+inline constexpr std::string_view kHandoverProduct = "Velquist";
+
+// Writes the updater out of `updaterArchive` into `programDir` unless "xz.exe" is already there,
+// writes the hand-over file "gx.ini" (with `versionFileAddress` as the place of the version
+// file) and starts the updater with `launcher`, its path as one argument whatever blanks the
+// folder has. Returns the text for the status line.
+std::string startOnlineUpdate(const std::string& programDir, std::string_view updaterArchive,
+                              std::string_view versionFileAddress, ProcessLauncher& launcher);
+
+}  // namespace velquist

@@ -1,0 +1,136 @@
+// The updater as a real process beside its hand-over file, against a loopback web server.
+#include <sys/stat.h>
+
+#include <atomic>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "core/ini_file.h"
+#include "support/loopback_server.h"
+#include "support/programs.h"
+#include "support/temp_dir.h"
+
+namespace velquist {
+namespace {
+
+const std::string kNewProgram =
+    "\x7f"
+    "ELF new program bytes";
+
+class UpdaterProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_updater = m_dir.file("xz.exe");
+        std::filesystem::copy_file(VELQUIST_UPDATER_EXE, m_updater);
+        m_server.http().Get("/Software/download/vlqst.txt",
+                            [this](const httplib::Request&, httplib::Response& res) {
+                                ++m_versionRequests;
+                                res.status = m_versionStatus;
+                                res.set_content(m_versionFile, "text/plain");
+                            });
+        m_server.http().Get("/new", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content(kNewProgram, "application/octet-stream");
+        });
+        m_server.http().Get("/gone", [](const httplib::Request&, httplib::Response& res) {
+            res.status = 404;
+            res.set_content("<html>Not Found</html>", "text/html");
+        });
+        m_server.start();
+        writeHandover("1");
+    }
+
+    void writeHandover(const std::string& id) {
+        const std::string ini = m_dir.file("gx.ini");
+        writeIniValue(ini, "配置", "版本", "v1.0.0");
+        writeIniValue(ini, "配置", "文件名", "Velquist");
+        writeIniValue(ini, "配置", "id", id);
+        writeIniValue(ini, "配置", "download", m_server.url("/Software/download/vlqst.txt"));
+    }
+
+    void publish(const std::string& version, const std::string& path) {
+        m_versionFile =
+            "主程序版本=" + version + "\r\n主程序下载地址=" + m_server.url(path) + "\r\n";
+    }
+
+    test::ProgramRun runUpdater() { return test::runProgram(m_updater, {"token=="}); }
+
+    std::vector<std::string> files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    test::TempDir m_dir;
+    std::string m_updater;
+    test::LoopbackServer m_server;
+    std::string m_versionFile;
+    int m_versionStatus = 200;
+    std::atomic<int> m_versionRequests{0};
+};
+
+TEST_F(UpdaterProgram, SameVersionMeansCurrent) {
+    publish("v1.0.0", "/new");
+    const test::ProgramRun run = runUpdater();
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output, "Velquist 已是最新版本（v1.0.0）\n");
+    EXPECT_EQ(files(), (std::vector<std::string>{"gx.ini", "xz.exe"}));
+}
+
+TEST_F(UpdaterProgram, DownloadsANewVersionBesideItselfUnderItsOwnName) {
+    publish("v1.0.1", "/new");
+    const test::ProgramRun run = runUpdater();
+    const std::string saved = m_dir.file("Velquist-v1.0.1");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output, "新版本 v1.0.1 已下载到 " + saved + "，关闭 Velquist 后运行它即可\n");
+    EXPECT_EQ(test::readFile(saved), kNewProgram);
+    EXPECT_EQ(::access(saved.c_str(), X_OK), 0);
+    EXPECT_EQ(files(), (std::vector<std::string>{"Velquist-v1.0.1", "gx.ini", "xz.exe"}));
+}
+
+TEST_F(UpdaterProgram, AVersionTextCannotPlaceTheDownloadElsewhere) {
+    publish("../../v2/evil", "/new");
+    const test::ProgramRun run = runUpdater();
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(test::readFile(m_dir.file("Velquist-.._.._v2_evil")), kNewProgram);
+}
+
+TEST_F(UpdaterProgram, FailsClearlyWithoutUsableVersionInformation) {
+    m_versionStatus = 404;
+    publish("v1.0.1", "/new");
+    test::ProgramRun run = runUpdater();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "更新失败：无法取得版本信息：服务器回答 404\n");
+
+    m_versionStatus = 200;
+    m_versionFile = "主程序下载地址=" + m_server.url("/new") + "\r\n";
+    run = runUpdater();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "更新失败：版本信息无法使用：版本文件里没有“主程序版本=”\n");
+
+    publish("v1.0.1", "/gone");
+    run = runUpdater();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "更新失败：无法下载新版本 v1.0.1：服务器回答 404\n");
+    EXPECT_EQ(files(), (std::vector<std::string>{"gx.ini", "xz.exe"}));
+}
+
+TEST_F(UpdaterProgram, StopsUnlessTheHandoverSaysOne) {
+    publish("v1.0.1", "/new");
+    writeHandover("0");
+    test::ProgramRun run = runUpdater();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "更新失败：没有有效的更新信息（gx.ini 里的 id 不是 1），不检查更新\n");
+
+    std::filesystem::remove(m_dir.file("gx.ini"));
+    run = runUpdater();
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(m_versionRequests, 0);
+    EXPECT_EQ(files(), (std::vector<std::string>{"xz.exe"}));
+}
+
+}  // namespace
+}  // namespace velquist
