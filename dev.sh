@@ -56,8 +56,11 @@ case "$cmd" in
     ;;
   bench)
     for b in build/bench/bench_*; do
+      [ "$b" = build/bench/bench_bare_window ] && continue  # the start-up reference, below
       echo "== $b"
       "$b" --benchmark_min_time=0.2
     done
+    echo "== start-up"
+    bench/startup.sh build 10
     ;;
 esac
