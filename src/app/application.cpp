@@ -39,6 +39,7 @@ int runApplication(QApplication& app) {
     WindowLifetime lifetime;
     QPointer<MainWindow> window = new MainWindow(state);
     lifetime.watch(window);
+    QObject::connect(window, &MainWindow::windowOpened, &lifetime, &WindowLifetime::watch);
     window->show();
     QTimer::singleShot(0, &announceReady);
     const int code = app.exec();

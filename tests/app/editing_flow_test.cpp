@@ -1,5 +1,6 @@
 // The editing flow on the real windows: a picture from a loopback server, hotspots dragged and
 // resized with real mouse events, content edited, failed loads that leave the work alone.
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -70,6 +71,16 @@ private slots:
         m_server->http().Get("/missing", [](const httplib::Request&, httplib::Response& res) {
             res.status = 404;
             res.set_content("<html>gone</html>", "text/html");
+        });
+        m_server->http().Get("/stall", [this](const httplib::Request&, httplib::Response& res) {
+            res.set_chunked_content_provider("image/bmp", [this](size_t, httplib::DataSink& sink) {
+                sink.write("BM", 2);
+                m_server->holdUntilShutdown(std::chrono::seconds(5));
+                return false;
+            });
+        });
+        m_server->http().Get("/to-file", [](const httplib::Request&, httplib::Response& res) {
+            res.set_redirect("file:///etc/passwd");
         });
         m_server->http().Get("/slow.bmp", [this](const httplib::Request&, httplib::Response& res) {
             m_server->holdUntilShutdown(std::chrono::seconds(5));
@@ -157,13 +168,43 @@ private slots:
     void failedLoadKeepsTheWork() {
         loadAndWait(m_server->url("/bg.bmp"));
         QTest::mouseClick(control<ImageButton>(mc::kAddHotspot), Qt::LeftButton);
-        loadAndWait(m_server->url("/missing"));
-        QCOMPARE(status(), QString("图片载入失败：服务器返回 HTTP 404"));
-        QCOMPARE(m_state->editor.table().rowCount(), 2u);
+        HttpLimits limits;
+        limits.stallTimeout = std::chrono::seconds(1);
+        m_window->loader()->setLimits(limits);
+        const std::pair<const char*, QString> failures[] = {
+            {"/stall", "图片载入失败：下载超时（1 秒没有收到数据）"},
+            {"/to-file", "图片载入失败：只支持 http 和 https 地址"},
+            {"/missing", "图片载入失败：服务器返回 HTTP 404"},
+        };
+        for (const auto& [path, message] : failures) {
+            loadAndWait(m_server->url(path));
+            QCOMPARE(status(), message);
+            QCOMPARE(m_state->editor.table().rowCount(), 2u);
+            QCOMPARE(m_state->editor.canvas().objectCount(), 2);
+        }
         QCOMPARE(m_state->editor.backgroundAddress(), m_server->url("/bg.bmp"));
         // The address is still remembered as entered, for "读取备份".
         QCOMPARE(readIniValue(m_state->programDir + "/pz.ini", "配置", "背景图"),
                  m_server->url("/missing"));
+    }
+
+    void pasteAndReadBackup() {
+        QGuiApplication::clipboard()->setText("https://img.example/pasted.jpg");
+        QTest::mouseClick(control<ImageButton>(mc::kBackground), Qt::LeftButton);
+        auto* window = m_window->findChild<PictureAddressWindow*>();
+        auto* edit = window->control<QLineEdit>(address_controls::kAddress);
+        QTest::mouseClick(window->control<ImageButton>(address_controls::kPaste), Qt::LeftButton);
+        QCOMPARE(edit->text(), QString("https://img.example/pasted.jpg"));
+        QTest::mouseClick(window->control<ImageButton>(address_controls::kReadBackup),
+                          Qt::LeftButton);
+        QCOMPARE(edit->text(), QString());  // nothing remembered yet
+        writeIniValue(m_state->programDir + "/pz.ini", "配置", "背景图", "http://remembered/a.png");
+        QTest::mouseClick(window->control<ImageButton>(address_controls::kReadBackup),
+                          Qt::LeftButton);
+        QCOMPARE(edit->text(), QString("http://remembered/a.png"));
+        // Chosen again while open: the same window comes forward.
+        QTest::mouseClick(control<ImageButton>(mc::kBackground), Qt::LeftButton);
+        QCOMPARE(m_window->findChildren<PictureAddressWindow*>().size(), 1);
     }
 
     void addressWithoutHttpIsRefusedSilently() {
