@@ -136,7 +136,9 @@ private slots:
     // Copy keeps CR LF and characters that a plain-text view would alter.
     void copyAndTheStatusTimer() {
         source()->setPlainText(QString::fromUtf8("<map>\n a\u00A0b</map>\n"));
-        timer()->setInterval(1000);  // the rule, not the length, is under test here
+        // The rule, not the length, is under test here; a coarse timer may drift by 5 %.
+        timer()->setInterval(1000);
+        timer()->setTimerType(Qt::PreciseTimer);
         click(cc::kCopy);
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QString::fromUtf8("<map>\r\n a\u00A0b</map>\r\n"));
@@ -144,12 +146,12 @@ private slots:
         QVERIFY(timer()->isActive());
 
         // A second message replaces the first at once but leaves its timer running.
-        QTest::qWait(150);
+        QTest::qWait(300);
         m_answers = {std::nullopt};
         click(cc::kOpen);
         QCOMPARE(title(), QString("已取消打开，没有选择保存路径"));
         QVERIFY(timer()->isActive());
-        QVERIFY(timer()->remainingTime() <= 1000 - 150);
+        QVERIFY(timer()->remainingTime() < 900);  // not restarted
         QTRY_COMPARE(title(), QString("代码输出"));
         QVERIFY(!timer()->isActive());
 
