@@ -13,9 +13,11 @@
 #include "app/app_state.h"
 #include "app/background_loader.h"
 #include "app/canvas_view.h"
+#include "app/code_output_window.h"
 #include "app/content_window.h"
 #include "app/control_label.h"
 #include "app/image_button.h"
+#include "app/image_map_input.h"
 #include "app/main_window_description.h"
 #include "app/main_window_layout.h"
 #include "app/picture_address_window.h"
@@ -182,6 +184,8 @@ void MainWindow::wireEvents() {
     }
     connect(button(mc::kAddHotspot), &QAbstractButton::clicked, this,
             [this] { edit([](HotspotEditor& e) { e.addHotspot(); }); });
+    connect(button(mc::kGenerateCode), &QAbstractButton::clicked, this,
+            &MainWindow::openCodeOutputWindow);
     connect(button(mc::kDropDown), &QAbstractButton::clicked, this,
             [this] { m_dropDownMenu->popup(QCursor::pos()); });
     connect(button(mc::kMinimize), &QAbstractButton::clicked, this, &QWidget::showMinimized);
@@ -249,6 +253,19 @@ void MainWindow::openContentWindow() {
     connect(m_contentWindow, &ContentWindow::editorChanged, this, &MainWindow::refresh);
     emit windowOpened(m_contentWindow);
     m_contentWindow->show();
+}
+
+void MainWindow::openCodeOutputWindow() {
+    const HotspotEditor& editor = m_state.editor;
+    if (m_codeWindow) {
+        bringToFront(m_codeWindow);
+    } else {
+        m_codeWindow = new CodeOutputWindow(m_state.programDir,
+                                            [&editor] { return imageMapInputOf(editor); });
+        emit windowOpened(m_codeWindow);
+        m_codeWindow->show();
+    }
+    m_codeWindow->generate(imageMapInputOf(editor));
 }
 
 void MainWindow::startLoad(const std::string& address) {

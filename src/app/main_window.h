@@ -18,6 +18,7 @@ namespace velquist {
 struct AppState;
 class BackgroundLoader;
 class CanvasView;
+class CodeOutputWindow;
 class ContentWindow;
 class ImageButton;
 class PictureAddressWindow;
@@ -49,6 +50,8 @@ public:
     void openPictureAddressWindow();
     // "内容": the hotspot-content window for the current hotspot (raised when already open).
     void openContentWindow();
+    // "生成代码": the code-output window (raised when already open) filled with fresh code.
+    void openCodeOutputWindow();
 
 signals:
     // A secondary window was opened; the program lives until every window is gone.
@@ -82,6 +85,7 @@ private:
     BackgroundLoader* m_loader = nullptr;
     QPointer<PictureAddressWindow> m_addressWindow;
     QPointer<ContentWindow> m_contentWindow;
+    QPointer<CodeOutputWindow> m_codeWindow;
     bool m_dragToMove = true;
     bool m_dragging = false;
     QPoint m_dragOffset;

@@ -1,0 +1,144 @@
+// Code-output window: each control hands what it holds to the session and shows the result.
+#include "app/code_output_window.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTimer>
+#include <QUrl>
+
+#include "app/code_output_description.h"
+#include "app/control_label.h"
+#include "app/image_button.h"
+#include "codegen/tabs_widget.h"
+
+namespace velquist {
+namespace {
+
+namespace cc = code_controls;
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+std::optional<std::string> showFileDialog(QWidget* parent, CodeOutputWindow::DialogMode mode,
+                                          const std::string& offered) {
+    const QString filter = qs(kCodeFileFilter);
+    // Saving replaces an existing file without asking, as the program always has.
+    const QString chosen =
+        mode == CodeOutputWindow::DialogMode::Save
+            ? QFileDialog::getSaveFileName(parent, QString(), qs(offered), filter, nullptr,
+                                           QFileDialog::DontConfirmOverwrite)
+            : QFileDialog::getOpenFileName(parent, QString(), qs(offered), filter);
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return chosen.toStdString();
+}
+
+void openInDefaultProgram(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(qs(path)));
+}
+
+}  // namespace
+
+CodeOutputWindow::CodeOutputWindow(std::string programDir, InputSource regenerateInput)
+    : DescribedWindow(codeOutputWindowDescription(), cc::kTitle),
+      m_session(std::move(programDir)),
+      m_regenerateInput(std::move(regenerateInput)),
+      m_fileDialog([this](DialogMode mode, const std::string& offered) {
+          return showFileDialog(this, mode, offered);
+      }),
+      m_fileOpener(&openInDefaultProgram) {
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setObjectName(qs(cc::kStatusTimer));
+    m_statusTimer->setSingleShot(true);
+    m_statusTimer->setInterval(kStatusTimerMs);
+    connect(m_statusTimer, &QTimer::timeout, this, [this] {
+        m_session.statusTimerFired();
+        showCaptions();
+    });
+    wireActions();
+    showCaptions();
+}
+
+void CodeOutputWindow::generate(const ImageMapInput& input) {
+    apply(m_session.generate(input));
+}
+
+void CodeOutputWindow::wireActions() {
+    const auto onClick = [this](std::string_view name, auto&& action) {
+        connect(control<ImageButton>(name), &QAbstractButton::clicked, this, action);
+    };
+    onClick(cc::kClose, [this] { close(); });
+    onClick(cc::kCopy, [this] { apply(m_session.copy(sourceText())); });
+    onClick(cc::kSave, [this] {
+        const std::optional<std::string> chosen = askForFile(DialogMode::Save);
+        apply(m_session.save(chosen, sourceText()));
+    });
+    onClick(cc::kOpen, [this] { apply(m_session.open(askForFile(DialogMode::Open))); });
+    onClick(cc::kRegenerate, [this] { apply(m_session.regenerate(m_regenerateInput())); });
+    onClick(cc::kPreview, [this] {
+        const bool inTemplate = control<QCheckBox>(cc::kFramePreview)->isChecked();
+        apply(m_session.preview(sourceText(), inTemplate));
+    });
+    onClick(cc::kOutline, [this] { apply(m_session.toggleClickOutline(sourceText())); });
+    auto* edition = control<QComboBox>(cc::kEdition);
+    auto* offset = control<QLineEdit>(cc::kOffset);
+    // Picking an edition, even the one already shown, replaces a typed offset.
+    connect(edition, &QComboBox::activated, this, [offset](int index) {
+        if (const std::optional<std::string_view> value = editionOffset(index)) {
+            offset->setText(qs(*value));
+        }
+    });
+    onClick(cc::kConvert, [this, edition, offset] {
+        const std::string top = control<QLineEdit>(cc::kTopSpacing)->text().toStdString();
+        apply(m_session.convertToTabsWidget(sourceText(), edition->currentIndex(), top,
+                                            offset->text().toStdString()));
+    });
+}
+
+std::optional<std::string> CodeOutputWindow::askForFile(DialogMode mode) {
+    return m_fileDialog(mode, m_session.lastChosenFile());
+}
+
+// The raw text keeps no-break spaces that the plain-text view would turn into spaces.
+std::string CodeOutputWindow::sourceText() const {
+    QString text = control<QPlainTextEdit>(cc::kSource)->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return withCrLf(text.toStdString());
+}
+
+void CodeOutputWindow::apply(const WindowUpdate& update) {
+    if (update.source) {
+        control<QPlainTextEdit>(cc::kSource)->setPlainText(qs(*update.source));
+    }
+    if (update.clipboard) {
+        QGuiApplication::clipboard()->setText(qs(*update.clipboard));
+    }
+    if (update.openPath) {
+        m_fileOpener(*update.openPath);
+    }
+    if (update.startStatusTimer) {
+        m_statusTimer->start();
+    }
+    showCaptions();
+}
+
+void CodeOutputWindow::showCaptions() {
+    auto* title = control<ControlLabel>(cc::kTitle);
+    const QString caption = qs(m_session.statusCaption());
+    title->setText(caption);
+    // The strip is narrow: a long report (a failure with its cause) stays readable on hover.
+    const bool clipped = title->fontMetrics().horizontalAdvance(caption) > title->width();
+    title->setToolTip(clipped ? caption : QString());
+    control<ImageButton>(cc::kOutline)->setText(qs(m_session.outlineCaption()));
+}
+
+}  // namespace velquist
