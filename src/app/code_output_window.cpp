@@ -1,4 +1,5 @@
 // Code-output window: each control hands what it holds to the session and shows the result.
+#include "app/qt_text.h"
 #include "app/code_output_window.h"
 
 #include <QCheckBox>
@@ -23,19 +24,16 @@ namespace {
 
 namespace cc = code_controls;
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 std::optional<std::string> showFileDialog(QWidget* parent, CodeOutputWindow::DialogMode mode,
                                           const std::string& offered) {
-    const QString filter = qs(kCodeFileFilter);
+    const QString filter = toQString(kCodeFileFilter);
     // Saving replaces an existing file without asking, as the program always has.
     const QString chosen =
         mode == CodeOutputWindow::DialogMode::Save
-            ? QFileDialog::getSaveFileName(parent, QString(), qs(offered), filter, nullptr,
+            ? QFileDialog::getSaveFileName(parent, QString(), toQString(offered), filter, nullptr,
                                            QFileDialog::DontConfirmOverwrite)
-            : QFileDialog::getOpenFileName(parent, QString(), qs(offered), filter);
+            : QFileDialog::getOpenFileName(parent, QString(), toQString(offered), filter);
     if (chosen.isEmpty()) {
         return std::nullopt;
     }
@@ -43,7 +41,7 @@ std::optional<std::string> showFileDialog(QWidget* parent, CodeOutputWindow::Dia
 }
 
 void openInDefaultProgram(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(qs(path)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(toQString(path)));
 }
 
 }  // namespace
@@ -57,7 +55,7 @@ CodeOutputWindow::CodeOutputWindow(std::string programDir, InputSource regenerat
       }),
       m_fileOpener(&openInDefaultProgram) {
     m_statusTimer = new QTimer(this);
-    m_statusTimer->setObjectName(qs(cc::kStatusTimer));
+    m_statusTimer->setObjectName(toQString(cc::kStatusTimer));
     m_statusTimer->setSingleShot(true);
     m_statusTimer->setInterval(kStatusTimerMs);
     connect(m_statusTimer, &QTimer::timeout, this, [this] {
@@ -94,7 +92,7 @@ void CodeOutputWindow::wireActions() {
     // Picking an edition, even the one already shown, replaces a typed offset.
     connect(edition, &QComboBox::activated, this, [offset](int index) {
         if (const std::optional<std::string_view> value = editionOffset(index)) {
-            offset->setText(qs(*value));
+            offset->setText(toQString(*value));
         }
     });
     onClick(cc::kConvert, [this, edition, offset] {
@@ -117,10 +115,10 @@ std::string CodeOutputWindow::sourceText() const {
 
 void CodeOutputWindow::apply(const WindowUpdate& update) {
     if (update.source) {
-        control<QPlainTextEdit>(cc::kSource)->setPlainText(qs(*update.source));
+        control<QPlainTextEdit>(cc::kSource)->setPlainText(toQString(*update.source));
     }
     if (update.clipboard) {
-        QGuiApplication::clipboard()->setText(qs(*update.clipboard));
+        QGuiApplication::clipboard()->setText(toQString(*update.clipboard));
     }
     if (update.openPath) {
         m_fileOpener(*update.openPath);
@@ -133,12 +131,12 @@ void CodeOutputWindow::apply(const WindowUpdate& update) {
 
 void CodeOutputWindow::showCaptions() {
     auto* title = control<ControlLabel>(cc::kTitle);
-    const QString caption = qs(m_session.statusCaption());
+    const QString caption = toQString(m_session.statusCaption());
     title->setText(caption);
     // The strip is narrow: a long report (a failure with its cause) stays readable on hover.
     const bool clipped = title->fontMetrics().horizontalAdvance(caption) > title->width();
     title->setToolTip(clipped ? caption : QString());
-    control<ImageButton>(cc::kOutline)->setText(qs(m_session.outlineCaption()));
+    control<ImageButton>(cc::kOutline)->setText(toQString(m_session.outlineCaption()));
 }
 
 }  // namespace velquist

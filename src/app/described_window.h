@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "app/qt_text.h"
 #include "app/window_description.h"
 
 namespace velquist {
@@ -17,7 +18,7 @@ public:
 
     template <typename T>
     T* control(std::string_view name) const {
-        return findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        return findChild<T*>(toQString(name));
     }
 
 private:

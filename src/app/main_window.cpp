@@ -1,4 +1,5 @@
 // Main window construction, layout, window management and event wiring.
+#include "app/qt_text.h"
 #include "app/main_window.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,6 @@ namespace {
 
 namespace mc = main_controls;
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 constexpr std::string_view kHandleNames[] = {mc::kHandleLeft, mc::kHandleTop, mc::kHandleRight,
                                              mc::kHandleBottom};
@@ -51,7 +51,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
         m_canvas = new CanvasView(m_state.editor.canvas(), parent);
         return static_cast<QWidget*>(m_canvas);
     });
-    m_status = findChild<QLabel*>(qs(mc::kStatus));
+    m_status = findChild<QLabel*>(toQString(mc::kStatus));
     m_status->setText(QString::fromUtf8(m_state.editor.status()));
     m_loader = new BackgroundLoader(this);
     m_loader->setOnFinished([this](const std::string& address, Result<Picture> result) {
@@ -68,15 +68,15 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
 }
 
 ImageButton* MainWindow::button(std::string_view name) const {
-    return findChild<ImageButton*>(qs(name));
+    return findChild<ImageButton*>(toQString(name));
 }
 
-QLabel* MainWindow::handle(int edge) const { return findChild<QLabel*>(qs(kHandleNames[edge])); }
+QLabel* MainWindow::handle(int edge) const { return findChild<QLabel*>(toQString(kHandleNames[edge])); }
 
 void MainWindow::layoutMainWindow(int height, int width) {
     const MainWindowLayout l = velquist::layoutMainWindow(height, width);
     resize(l.width, l.height);
-    auto* pages = findChild<QWidget*>(qs(mc::kPages));
+    auto* pages = findChild<QWidget*>(toQString(mc::kPages));
     pages->setGeometry(l.pages.left, l.pages.top, l.pages.width, l.pages.height);
     m_canvas->setGeometry(l.canvas.left, l.canvas.top, l.canvas.width, l.canvas.height);
     button(mc::kClose)->move(l.closeLeft, 0);
@@ -92,7 +92,7 @@ void MainWindow::toggleMaximize() {
     const QSize screen = QGuiApplication::primaryScreen()->size();
     const MaximizeStep step =
         velquist::toggleMaximize(maximize->text().toStdString(), screen.width(), screen.height());
-    maximize->setText(qs(step.caption));
+    maximize->setText(toQString(step.caption));
     m_dragToMove = step.dragToMove;
     layoutMainWindow(step.height, step.width);
     if (step.centre) {

@@ -1,4 +1,5 @@
 // Building windows from their descriptions.
+#include "app/qt_text.h"
 #include "app/window_builder.h"
 
 #include <QCheckBox>
@@ -16,7 +17,6 @@
 namespace velquist {
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Drops typed characters other than digits and "-"; control keys and pastes pass.
 class IntegerKeyFilter : public QObject {
@@ -63,16 +63,16 @@ QWidget* makeStandard(const ControlDescription& d, QWidget* parent) {
                                             colorFromRgb(d.colors.hoverText),
                                             colorFromRgb(d.colors.hoverBackground)},
                                            parent);
-            button->setText(text(d.caption));
+            button->setText(toQString(d.caption));
             return button;
         }
         case ControlKind::Label: {
-            auto* label = new ControlLabel(text(d.caption), parent);
+            auto* label = new ControlLabel(toQString(d.caption), parent);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             return label;
         }
         case ControlKind::EditBox: {
-            auto* edit = new QLineEdit(text(d.caption), parent);
+            auto* edit = new QLineEdit(toQString(d.caption), parent);
             if (d.flags & control_flag::kCentred) {
                 edit->setAlignment(Qt::AlignCenter);
             }
@@ -82,14 +82,14 @@ QWidget* makeStandard(const ControlDescription& d, QWidget* parent) {
             return edit;
         }
         case ControlKind::TextArea: {
-            auto* area = new QPlainTextEdit(text(d.caption), parent);
+            auto* area = new QPlainTextEdit(toQString(d.caption), parent);
             area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             return area;
         }
-        case ControlKind::CheckBox: return new QCheckBox(text(d.caption), parent);
+        case ControlKind::CheckBox: return new QCheckBox(toQString(d.caption), parent);
         case ControlKind::DropDown: {
             auto* combo = new QComboBox(parent);
-            combo->addItems(text(d.caption).split(QLatin1Char('|')));
+            combo->addItems(toQString(d.caption).split(QLatin1Char('|')));
             combo->setCurrentIndex(d.value);
             return combo;
         }
@@ -129,7 +129,7 @@ void applyWindowFrame(QWidget* window, const WindowDescription& d) {
     Qt::WindowFlags flags = window->windowFlags() | Qt::Window | Qt::FramelessWindowHint;
     flags.setFlag(Qt::WindowStaysOnTopHint, d.alwaysOnTop);
     window->setWindowFlags(flags);
-    window->setObjectName(text(d.name));
+    window->setObjectName(toQString(d.name));
     window->resize(d.width, d.height);
     window->setFont(interfaceFont(12));
     if (d.background != kNoColor) {
@@ -141,7 +141,7 @@ void applyWindowFrame(QWidget* window, const WindowDescription& d) {
 void buildControls(QWidget* window, const WindowDescription& d,
                    const CustomControlFactory& custom) {
     for (const ControlDescription& c : d.controls) {
-        QWidget* parent = c.parent.empty() ? window : window->findChild<QWidget*>(text(c.parent));
+        QWidget* parent = c.parent.empty() ? window : window->findChild<QWidget*>(toQString(c.parent));
         QWidget* widget = nullptr;
         if (custom && (c.kind == ControlKind::Canvas || c.kind == ControlKind::ColorPicker)) {
             widget = custom(c, parent);
@@ -149,10 +149,10 @@ void buildControls(QWidget* window, const WindowDescription& d,
         if (widget == nullptr) {
             widget = makeStandard(c, parent);
         }
-        widget->setObjectName(text(c.name));
+        widget->setObjectName(toQString(c.name));
         widget->setGeometry(c.x, c.y, c.width, c.height);
         if (!c.tooltip.empty()) {
-            widget->setToolTip(text(c.tooltip));
+            widget->setToolTip(toQString(c.tooltip));
         }
         if (c.fontPixels > 0) {
             widget->setFont(interfaceFont(c.fontPixels));

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include "app/qt_text.h"
 #include "app/app_state.h"
 #include "app/code_output_description.h"
 #include "app/code_output_window.h"
@@ -25,12 +26,9 @@ namespace {
 namespace mc = main_controls;
 namespace cc = code_controls;
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 void click(QWidget* window, std::string_view name) {
-    QWidget* button = window->findChild<QWidget*>(qs(name));
+    QWidget* button = window->findChild<QWidget*>(toQString(name));
     QVERIFY2(button != nullptr, name.data());
     QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -42,7 +40,7 @@ QString expectedCode(const std::string& address, const QString& mapNumber) {
                "<map name=\"MIV%2\">\r\n"
                "  <area shape=\"rect\" coords=\"100,100,200,200\" href=\"#\" alt=\"\">\r\n"
                "</map>")
-        .arg(qs(address), mapNumber);
+        .arg(toQString(address), mapNumber);
 }
 
 }  // namespace
@@ -71,10 +69,10 @@ private slots:
 
         click(main, mc::kBackground);
         QCOMPARE(opened.size(), 1);
-        QTest::keyClicks(opened[0]->findChild<QLineEdit*>(qs(address_controls::kAddress)),
-                         qs(address));
+        QTest::keyClicks(opened[0]->findChild<QLineEdit*>(toQString(address_controls::kAddress)),
+                         toQString(address));
         click(opened[0], address_controls::kConfirm);
-        auto* status = main->findChild<QLabel*>(qs(mc::kStatus));
+        auto* status = main->findChild<QLabel*>(toQString(mc::kStatus));
         QTRY_COMPARE_WITH_TIMEOUT(status->text(),
                                   QString("图片载入完成....宽度为：300；高度为：200 PX"), 20000);
         QVERIFY(pathExists(joinPath(dir.path(), kBackgroundIni)));
@@ -84,9 +82,9 @@ private slots:
         auto* code = qobject_cast<CodeOutputWindow*>(opened[1].data());
         QVERIFY(code != nullptr);
         QVERIFY(code->parentWidget() == nullptr);
-        auto* source = code->findChild<QPlainTextEdit*>(qs(cc::kSource));
+        auto* source = code->findChild<QPlainTextEdit*>(toQString(cc::kSource));
 
-        const QString text = qs(withCrLf(source->toPlainText().toStdString()));
+        const QString text = toQString(withCrLf(source->toPlainText().toStdString()));
         const QRegularExpressionMatch map = QRegularExpression("#MIV([1-9][0-9]*)\"").match(text);
         QVERIFY(map.hasMatch());
         QCOMPARE(text, expectedCode(address, map.captured(1)));
@@ -100,16 +98,16 @@ private slots:
         QVERIFY(source->toPlainText().contains("coords=\"100,100,200,200\""));
 
         // Closing discards everything: the next window starts from its description.
-        code->findChild<QLineEdit*>(qs(cc::kOffset))->setText("7");
+        code->findChild<QLineEdit*>(toQString(cc::kOffset))->setText("7");
         click(code, cc::kClose);
         QTRY_VERIFY(opened[1].isNull());
         click(main, mc::kGenerateCode);
         QCOMPARE(opened.size(), 3);
-        QCOMPARE(opened[2]->findChild<QLineEdit*>(qs(cc::kOffset))->text(), QString("-485"));
-        QCOMPARE(opened[2]->findChild<QLineEdit*>(qs(cc::kTopSpacing))->text(), QString("0"));
-        QCOMPARE(opened[2]->findChild<QComboBox*>(qs(cc::kEdition))->currentIndex(), 1);
+        QCOMPARE(opened[2]->findChild<QLineEdit*>(toQString(cc::kOffset))->text(), QString("-485"));
+        QCOMPARE(opened[2]->findChild<QLineEdit*>(toQString(cc::kTopSpacing))->text(), QString("0"));
+        QCOMPARE(opened[2]->findChild<QComboBox*>(toQString(cc::kEdition))->currentIndex(), 1);
         QVERIFY(opened[2]
-                    ->findChild<QPlainTextEdit*>(qs(cc::kSource))
+                    ->findChild<QPlainTextEdit*>(toQString(cc::kSource))
                     ->toPlainText()
                     .contains("coords=\"100,100,200,200\""));
 

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <deque>
 
+#include "app/qt_text.h"
 #include "app/code_output_description.h"
 #include "app/code_output_window.h"
 #include "app/image_button.h"
@@ -23,9 +24,6 @@ namespace {
 namespace cc = code_controls;
 using DialogMode = CodeOutputWindow::DialogMode;
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // A 950 x 500 background with `count` hotspots in a row.
 ImageMapInput pictureWith(int count) {
@@ -55,12 +53,12 @@ private:
 
     template <typename T = QWidget>
     T* control(std::string_view name) {
-        return m_window->findChild<T*>(qs(name));
+        return m_window->findChild<T*>(toQString(name));
     }
     void click(std::string_view name) { QTest::mouseClick(control(name), Qt::LeftButton); }
     QString title() { return control<QLabel>(cc::kTitle)->text(); }
     QPlainTextEdit* source() { return control<QPlainTextEdit>(cc::kSource); }
-    QTimer* timer() { return m_window->findChild<QTimer*>(qs(cc::kStatusTimer)); }
+    QTimer* timer() { return m_window->findChild<QTimer*>(toQString(cc::kStatusTimer)); }
     std::string fileBytes(const std::string& path) { return readWholeFile(path).value(); }
 
 private slots:
@@ -96,17 +94,17 @@ private slots:
             QWidget* widget = control(c.name);
             QVERIFY2(widget != nullptr, c.name.data());
             QCOMPARE(widget->geometry(), QRect(c.x, c.y, c.width, c.height));
-            const QString parent = c.parent.empty() ? qs(d.name) : qs(c.parent);
+            const QString parent = c.parent.empty() ? toQString(d.name) : toQString(c.parent);
             QCOMPARE(widget->parentWidget()->objectName(), parent);
             QVERIFY(widget->isVisible());
             if (auto* b = qobject_cast<ImageButton*>(widget)) {
-                QCOMPARE(b->text(), qs(c.caption));
+                QCOMPARE(b->text(), toQString(c.caption));
                 QCOMPARE(b->colors().text, QColor::fromRgb(c.colors.text));
                 QCOMPARE(b->colors().background, QColor::fromRgb(c.colors.background));
                 QCOMPARE(b->colors().hoverText, QColor::fromRgb(c.colors.hoverText));
                 QCOMPARE(b->colors().hoverBackground, QColor::fromRgb(c.colors.hoverBackground));
             } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-                QCOMPARE(label->text(), qs(c.caption));
+                QCOMPARE(label->text(), toQString(c.caption));
             }
         }
         QCOMPARE(title(), QString("代码输出"));

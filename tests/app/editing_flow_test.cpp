@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/qt_text.h"
 #include "app/app_state.h"
 #include "app/background_loader.h"
 #include "app/canvas_view.h"
@@ -23,7 +24,6 @@ namespace velquist {
 namespace {
 
 namespace mc = main_controls;
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
@@ -38,7 +38,7 @@ private:
 
     template <typename T = QWidget>
     T* control(std::string_view name) {
-        return m_window->findChild<T*>(qs(name));
+        return m_window->findChild<T*>(toQString(name));
     }
     QString status() { return control<QLabel>(mc::kStatus)->text(); }
 
@@ -153,12 +153,12 @@ private slots:
             }
         }
         QVERIFY(content != nullptr);
-        auto* tip = content->findChild<QLineEdit*>(qs(content_controls::kTip));
-        auto* link = content->findChild<QLineEdit*>(qs(content_controls::kLink));
+        auto* tip = content->findChild<QLineEdit*>(toQString(content_controls::kTip));
+        auto* link = content->findChild<QLineEdit*>(toQString(content_controls::kLink));
         QCOMPARE(tip->text(), QString("Miva，我想你了"));
         QCOMPARE(link->text(), QString("#"));
         link->setText("https://shop.example/item?id=1&x=2");
-        QTest::mouseClick(content->findChild<ImageButton*>(qs(content_controls::kConfirm)),
+        QTest::mouseClick(content->findChild<ImageButton*>(toQString(content_controls::kConfirm)),
                           Qt::LeftButton);
         QCOMPARE(status(), QString("选中热区内容修改完成"));
         QCOMPARE(m_state->editor.table().row(1).link, "https://shop.example/item?id=1&x=2");

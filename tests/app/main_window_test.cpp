@@ -4,6 +4,7 @@
 #include <QSystemTrayIcon>
 #include <QtTest>
 
+#include "app/qt_text.h"
 #include "app/app_state.h"
 #include "app/canvas_view.h"
 #include "app/image_button.h"
@@ -15,7 +16,6 @@ namespace {
 
 namespace mc = main_controls;
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
@@ -26,9 +26,9 @@ private:
     AppState* m_state = nullptr;
     MainWindow* m_window = nullptr;
 
-    QWidget* control(std::string_view name) { return m_window->findChild<QWidget*>(qs(name)); }
+    QWidget* control(std::string_view name) { return m_window->findChild<QWidget*>(toQString(name)); }
     ImageButton* button(std::string_view name) {
-        return m_window->findChild<ImageButton*>(qs(name));
+        return m_window->findChild<ImageButton*>(toQString(name));
     }
 
 private slots:
@@ -48,21 +48,21 @@ private slots:
         QCOMPARE(m_window->pos(), QPoint(460, 200));  // centred on 1920 x 1080
         // The layout rule moves these away from their design positions.
         const QMap<QString, QRect> laidOut{
-            {qs(mc::kGenerateCode), {765, 0, 88, 33}}, {qs(mc::kDropDown), {869, 0, 32, 32}},
-            {qs(mc::kMinimize), {902, 0, 32, 32}},     {qs(mc::kMaximize), {935, 0, 32, 32}},
-            {qs(mc::kClose), {968, 0, 32, 32}},        {qs(mc::kPages), {2, 32, 996, 624}},
-            {qs(mc::kCanvas), {0, 0, 996, 624}},       {qs(mc::kStatus), {9, 656, 990, 24}},
+            {toQString(mc::kGenerateCode), {765, 0, 88, 33}}, {toQString(mc::kDropDown), {869, 0, 32, 32}},
+            {toQString(mc::kMinimize), {902, 0, 32, 32}},     {toQString(mc::kMaximize), {935, 0, 32, 32}},
+            {toQString(mc::kClose), {968, 0, 32, 32}},        {toQString(mc::kPages), {2, 32, 996, 624}},
+            {toQString(mc::kCanvas), {0, 0, 996, 624}},       {toQString(mc::kStatus), {9, 656, 990, 24}},
         };
         for (const ControlDescription& c : mainWindowDescription().controls) {
             QWidget* widget = control(c.name);
             QVERIFY2(widget != nullptr, c.name.data());
-            const QRect expected = laidOut.value(qs(c.name), QRect(c.x, c.y, c.width, c.height));
+            const QRect expected = laidOut.value(toQString(c.name), QRect(c.x, c.y, c.width, c.height));
             QCOMPARE(widget->geometry(), expected);
             QCOMPARE(widget->isVisibleTo(m_window), !(c.flags & control_flag::kHidden));
             QCOMPARE(widget->isEnabled(), !(c.flags & control_flag::kDisabled));
             if (auto* b = qobject_cast<ImageButton*>(widget)) {
-                QCOMPARE(b->text(), qs(c.caption));
-                QCOMPARE(b->toolTip(), qs(c.tooltip));
+                QCOMPARE(b->text(), toQString(c.caption));
+                QCOMPARE(b->toolTip(), toQString(c.tooltip));
                 QCOMPARE(b->colors().hoverBackground, QColor::fromRgb(c.colors.hoverBackground));
             }
         }
