@@ -283,7 +283,8 @@ void HotspotCanvas::compositeRegion(const Rect& region) {
 void HotspotCanvas::drawObject(const CanvasObject& object, const Rect& region) {
     const Picture& picture = object.picture;
     const int weight = transparencyWeight(object.transparency);
-    if (!object.visible || picture.empty() || (picture.opaque && weight >= 255)) {
+    // At weight 255 every pixel keeps the frame, whatever its own transparency.
+    if (!object.visible || picture.empty() || weight >= 255) {
         return;
     }
     const Rect area = visibleArea(object).intersected(region);
