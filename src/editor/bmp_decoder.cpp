@@ -38,6 +38,8 @@ struct Channel {
 };
 
 struct BmpLayout {
+    int64_t infoSize = 0;
+    uint32_t compression = 0;
     int64_t width = 0;
     int64_t height = 0;
     bool topDown = false;
@@ -83,51 +85,62 @@ bool readPalette(std::string_view b, int64_t at, uint32_t colorsUsed, BmpLayout&
     return true;
 }
 
-Status readLayout(std::string_view b, BmpLayout& layout) {
-    const int64_t size = static_cast<int64_t>(b.size());
-    if (size < kFileHeaderSize + 40) {
+// Size, depth and compression, and whether this decoder handles them.
+Status readHeader(std::string_view b, BmpLayout& layout) {
+    if (static_cast<int64_t>(b.size()) < kFileHeaderSize + 40) {
         return Status::failure(messages::kPictureTruncated);
     }
-    const int64_t infoSize = le32(b, 14);
-    if (infoSize < 40 || infoSize > 1024) {
-        return Status::failure(messages::kBmpUnsupported);
-    }
+    layout.infoSize = le32(b, 14);
     layout.width = static_cast<int32_t>(le32(b, 18));
     const int64_t height = static_cast<int32_t>(le32(b, 22));
     layout.topDown = height < 0;
     layout.height = height < 0 ? -height : height;
     layout.bitCount = static_cast<int>(le16(b, 28));
-    const uint32_t compression = le32(b, 30);
+    layout.compression = le32(b, 30);
+    if (layout.infoSize < 40 || layout.infoSize > 1024) {
+        return Status::failure(messages::kBmpUnsupported);
+    }
     if (Status status = checkPictureSize(layout.width, layout.height); !status) {
         return status;
     }
     const int bits = layout.bitCount;
-    const bool paletted = bits == 1 || bits == 4 || bits == 8;
-    const bool masked = bits == 16 || bits == 32;
-    if (!(paletted || masked || bits == 24) ||
-        !(compression == kRgb ||
-          (masked && (compression == kBitfields || compression == kAlphaBitfields)))) {
+    const bool known = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    const bool bitfields = layout.compression == kBitfields || layout.compression == kAlphaBitfields;
+    if (!known || !(layout.compression == kRgb || ((bits == 16 || bits == 32) && bitfields))) {
         return Status::failure(messages::kBmpUnsupported);
     }
-    int64_t afterHeader = kFileHeaderSize + infoSize;
-    if (compression != kRgb) {
-        if (!readMasks(b, compression, infoSize, layout)) {
-            return Status::failure(messages::kPictureTruncated);
-        }
-        if (infoSize == 40) {
-            afterHeader += compression == kAlphaBitfields ? 16 : 12;
-        }
-    } else {
+    return {};
+}
+
+// Channel masks or the colour table, whichever the depth uses.
+bool readColors(std::string_view b, BmpLayout& layout) {
+    int64_t afterHeader = kFileHeaderSize + layout.infoSize;
+    if (layout.compression == kRgb) {
         defaultMasks(layout);
+    } else {
+        if (!readMasks(b, layout.compression, layout.infoSize, layout)) {
+            return false;
+        }
+        if (layout.infoSize == 40) {  // the masks follow the short header
+            afterHeader += layout.compression == kAlphaBitfields ? 16 : 12;
+        }
     }
-    if (paletted && !readPalette(b, afterHeader, le32(b, 46), layout)) {
+    return layout.bitCount > 8 || readPalette(b, afterHeader, le32(b, 46), layout);
+}
+
+Status readLayout(std::string_view b, BmpLayout& layout) {
+    if (Status status = readHeader(b, layout); !status) {
+        return status;
+    }
+    if (!readColors(b, layout)) {
         return Status::failure(messages::kPictureTruncated);
     }
+    // The last row needs no padding after it.
     layout.dataOffset = le32(b, 10);
-    layout.stride = (layout.width * bits + 31) / 32 * 4;
-    const int64_t lastRowBytes = (layout.width * bits + 7) / 8;
-    if (layout.dataOffset < kFileHeaderSize + infoSize ||
-        layout.dataOffset + layout.stride * (layout.height - 1) + lastRowBytes > size) {
+    layout.stride = (layout.width * layout.bitCount + 31) / 32 * 4;
+    const int64_t lastRowBytes = (layout.width * layout.bitCount + 7) / 8;
+    if (layout.dataOffset < kFileHeaderSize + layout.infoSize ||
+        layout.dataOffset + layout.stride * (layout.height - 1) + lastRowBytes > static_cast<int64_t>(b.size())) {
         return Status::failure(messages::kPictureTruncated);
     }
     return {};

@@ -24,20 +24,32 @@ uint32_t blendPixel(uint32_t dst, uint32_t src, uint32_t a) {
     return out;
 }
 
+// One weight for every byte, written byte-wise so the compiler can vectorise it for any
+// processor; the fourth byte of each pixel is then set to 0xFF.
+void blendConstantPortable(uint32_t* frame, const uint32_t* picture, int count, uint32_t w) {
+    auto* out = reinterpret_cast<uint8_t*>(frame);
+    const auto* in = reinterpret_cast<const uint8_t*>(picture);
+    const auto ws = static_cast<uint16_t>(255 - w);
+    const auto wd = static_cast<uint16_t>(w);
+    const size_t bytes = static_cast<size_t>(count) * 4;
+    for (size_t i = 0; i < bytes; ++i) {
+        const auto x = static_cast<uint16_t>(in[i] * ws + out[i] * wd + 128);
+        out[i] = static_cast<uint8_t>((uint32_t{x} * 257) >> 16);
+    }
+    for (int i = 0; i < count; ++i) {
+        frame[i] |= kFrameAlpha;
+    }
+}
+
 void blendRowPortable(uint32_t* frame, const uint32_t* picture, int count, int weight, bool opaque) {
     const uint32_t w = static_cast<uint32_t>(std::clamp(weight, 0, 255));
     if (opaque) {
-        if (w == 255) {
-            return;
-        }
         if (w == 0) {
             for (int i = 0; i < count; ++i) {
                 frame[i] = picture[i] | kFrameAlpha;
             }
-            return;
-        }
-        for (int i = 0; i < count; ++i) {
-            frame[i] = blendPixel(frame[i], picture[i], w);
+        } else if (w < 255) {
+            blendConstantPortable(frame, picture, count, w);
         }
         return;
     }

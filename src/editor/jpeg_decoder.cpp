@@ -53,11 +53,9 @@ struct JpegReader {
         info.err = jpeg_std_error(&errors.manager);
         errors.manager.error_exit = failDecoding;
         errors.manager.emit_message = noteMessage;
-        jpeg_create_decompress(&info);
         progress.progress_monitor = limitScans;
-        info.progress = &progress;
-        info.mem->max_memory_to_use = kMaxDecoderMemory;
     }
+    // Safe before creation too: the library only frees what it allocated.
     ~JpegReader() { jpeg_destroy_decompress(&info); }
     JpegReader(const JpegReader&) = delete;
     JpegReader& operator=(const JpegReader&) = delete;
@@ -67,6 +65,10 @@ bool readHeader(JpegReader& r, std::string_view bytes) {
     if (setjmp(r.errors.jump)) {
         return false;
     }
+    // Created here, under the jump buffer, because creating can fail for want of memory.
+    jpeg_create_decompress(&r.info);
+    r.info.progress = &r.progress;
+    r.info.mem->max_memory_to_use = kMaxDecoderMemory;
     jpeg_mem_src(&r.info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&r.info, TRUE);
     const bool cmyk = r.info.jpeg_color_space == JCS_CMYK || r.info.jpeg_color_space == JCS_YCCK;

@@ -110,18 +110,39 @@ TEST(Compositor, PerPixelTransparencyMatchesTheRuleIncludingOverflow) {
     }
 }
 
-TEST(Compositor, RowTailsStayInsideTheRow) {
+uint32_t rulePixel(uint32_t dst, uint32_t src, int weight) {
+    const int a = std::min(weight + static_cast<int>(src >> 24), 255);
+    uint32_t out = 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+        out |= uint32_t{ruleChannel(src >> shift & 0xFF, dst >> shift & 0xFF, a)} << shift;
+    }
+    return out;
+}
+
+// Row ends are handled apart from the vector loop (masks, an overlapping last vector); every
+// length must give the rule's pixels and leave the pixels around the row alone.
+TEST(Compositor, EveryRowLengthMatchesTheRuleAndStaysInside) {
     const uint32_t guard = 0x12345678;
+    uint32_t seed = 1;
+    const auto next = [&seed] { return seed = seed * 1664525 + 1013904223; };
     for (BlendKernel kernel : kernels()) {
-        for (int count = 1; count <= 19; ++count) {
+        for (int count = 1; count <= 40; ++count) {
             for (bool opaque : {true, false}) {
-                for (int weight : {0, 128}) {
+                for (int weight : {0, 77, 128, 200}) {
+                    std::vector<uint32_t> source(static_cast<size_t>(count));
                     std::vector<uint32_t> frame(static_cast<size_t>(count) + 2, guard);
-                    std::vector<uint32_t> source(static_cast<size_t>(count), 0x00102030);
+                    for (int i = 0; i < count; ++i) {
+                        source[i] = opaque ? next() & 0xFFFFFF : next();
+                        frame[i + 1] = next() | 0xFF000000u;
+                    }
+                    const std::vector<uint32_t> before = frame;
                     blendRowWith(kernel, frame.data() + 1, source.data(), count, weight, opaque);
                     EXPECT_EQ(frame.front(), guard);
-                    EXPECT_EQ(frame.back(), guard) << count;
-                    EXPECT_EQ(frame[static_cast<size_t>(count)] >> 24, 0xFFu);
+                    EXPECT_EQ(frame.back(), guard);
+                    for (int i = 0; i < count; ++i) {
+                        ASSERT_EQ(frame[i + 1], rulePixel(before[i + 1], source[i], weight))
+                            << "count " << count << " pixel " << i << " weight " << weight;
+                    }
                 }
             }
         }

@@ -77,6 +77,26 @@ TEST(BmpDecoder, Reads32BitAlphaAsTransparency) {
     EXPECT_FALSE(picture->opaque);
 }
 
+TEST(BmpDecoder, ReadsPalettedBitmapsOfEveryDepth) {
+    const std::vector<uint32_t> palette{0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0x808080};
+    for (int bits : {1, 4, 8}) {
+        const int colors = bits == 1 ? 2 : 5;
+        const auto index = [colors](int x, int y) { return (x * 3 + y) % colors; };
+        // Width 11 puts pixels across byte boundaries and leaves a partly used last byte.
+        Result<Picture> picture = decodePicture(test::makePalettedBmp(11, 3, bits, palette, index));
+        ASSERT_TRUE(picture.ok()) << picture.error();
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 11; ++x) {
+                ASSERT_EQ(picture->pixels[y * 11 + x], palette[static_cast<size_t>(index(x, y))]) << bits;
+            }
+        }
+    }
+    // An index past the colour table reads as black instead of reading past the table.
+    Result<Picture> shortTable = decodePicture(test::makePalettedBmp(2, 1, 8, {0xFFFFFF}, [](int x, int) { return x * 200; }));
+    ASSERT_TRUE(shortTable.ok());
+    EXPECT_EQ(shortTable->pixels, (std::vector<uint32_t>{0xFFFFFF, 0}));
+}
+
 TEST(BmpDecoder, HotspotTileOfOnePixelDecodes) {
     Result<Picture> picture = decodePicture(makeBmp(1, 1, 24, false, [](int, int) { return 0x80E000u; }));
     ASSERT_TRUE(picture.ok()) << picture.error();

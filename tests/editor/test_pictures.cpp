@@ -67,4 +67,32 @@ std::string makeBmp(int width, int height, int bits, bool topDown, const PixelAt
     return out;
 }
 
+std::string makePalettedBmp(int width, int height, int bits, const std::vector<uint32_t>& palette,
+                            const std::function<int(int x, int y)>& index) {
+    const int stride = (width * bits + 31) / 32 * 4;
+    const auto offset = static_cast<uint32_t>(54 + 4 * palette.size());
+    std::string out = "BM";
+    for (uint32_t v : {offset + static_cast<uint32_t>(stride * height), 0u, offset, 40u,
+                       static_cast<uint32_t>(width), static_cast<uint32_t>(height)}) {
+        putLe(out, v, 4);
+    }
+    putLe(out, 1, 2);
+    putLe(out, static_cast<uint32_t>(bits), 2);
+    for (uint32_t v : {0u, 0u, 0u, 0u, static_cast<uint32_t>(palette.size()), 0u}) {
+        putLe(out, v, 4);
+    }
+    for (uint32_t color : palette) {
+        putLe(out, color, 4);
+    }
+    for (int y = height - 1; y >= 0; --y) {
+        std::string row(static_cast<size_t>(stride), '\0');
+        for (int x = 0; x < width; ++x) {
+            const int bit = x * bits;
+            row[static_cast<size_t>(bit / 8)] |= static_cast<char>(index(x, y) << (8 - bits - bit % 8));
+        }
+        out += row;
+    }
+    return out;
+}
+
 }  // namespace velquist::test

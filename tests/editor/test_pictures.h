@@ -18,6 +18,9 @@ Picture solidPicture(int width, int height, uint32_t pixel);
 
 // An uncompressed Windows bitmap of 24 or 32 bits (32 bits carry alpha as 255 - TT).
 std::string makeBmp(int width, int height, int bits, bool topDown, const PixelAt& pixel);
+// A bitmap of 1, 4 or 8 bits whose pixels are indexes into `palette` (0x00RRGGBB entries).
+std::string makePalettedBmp(int width, int height, int bits, const std::vector<uint32_t>& palette,
+                            const std::function<int(int x, int y)>& index);
 
 enum class PngKind { rgba, interlacedRgba, paletteWithTrns, grey16 };
 // Palette pictures take their colour table from the pixels (at most 256 distinct values);
