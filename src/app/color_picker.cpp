@@ -52,7 +52,9 @@ private:
 
 }  // namespace
 
-QColor toQColor(ColorRef color) { return QColor(redOf(color), greenOf(color), blueOf(color)); }
+QColor toQColor(ColorRef color) {
+    return QColor(redOf(color), greenOf(color), blueOf(color));
+}
 
 ColorRef toColorRef(const QColor& color) {
     return rgb(static_cast<uint8_t>(color.red()), static_cast<uint8_t>(color.green()),
@@ -99,7 +101,9 @@ void ColorPicker::buildDropDown() {
             &ColorPicker::chooseOtherColor);
 }
 
-void ColorPicker::showDropDown() { m_dropDown->popup(mapToGlobal(QPoint(0, height()))); }
+void ColorPicker::showDropDown() {
+    m_dropDown->popup(mapToGlobal(QPoint(0, height())));
+}
 
 void ColorPicker::chooseOtherColor() {
     const QColor chosen = QColorDialog::getColor(m_color, window());

@@ -1,4 +1,4 @@
-// Settings window actions: filled from the editor, the work-area colour at once, the rest on "确定".
+// Settings window actions: filled from the editor, work-area colour at once, the rest on "确定".
 #include "app/settings_window.h"
 
 #include <QLineEdit>
