@@ -7,11 +7,11 @@
 namespace velquist {
 
 DescribedWindow::DescribedWindow(const WindowDescription& description, std::string_view titleLabel,
-                                 QWidget* owner)
+                                 QWidget* owner, const CustomControlFactory& custom)
     : QWidget(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
     applyWindowFrame(this, description);
-    buildControls(this, description);
+    buildControls(this, description, custom);
     // Borderless windows have no frame to grab: the title strip moves them instead.
     if (auto* title = control<ControlLabel>(titleLabel)) {
         connect(title, &ControlLabel::leftPressed, this,

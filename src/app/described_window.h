@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "app/qt_text.h"
+#include "app/window_builder.h"
 #include "app/window_description.h"
 
 namespace velquist {
@@ -12,9 +13,10 @@ namespace velquist {
 class DescribedWindow : public QWidget {
     Q_OBJECT
 public:
-    // `titleLabel` names the label of the title strip, which moves the window when dragged.
+    // `titleLabel` names the label of the title strip, which moves the window when dragged;
+    // `custom` makes the controls the builder cannot make by itself.
     DescribedWindow(const WindowDescription& description, std::string_view titleLabel,
-                    QWidget* owner = nullptr);
+                    QWidget* owner = nullptr, const CustomControlFactory& custom = {});
 
     template <typename T>
     T* control(std::string_view name) const {

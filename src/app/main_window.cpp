@@ -163,12 +163,14 @@ void MainWindow::buildMenus() {
     remove->setObjectName("删除");
     connect(remove, &QAction::triggered, this,
             [this] { edit([](HotspotEditor& e) { e.deleteCurrentHotspot(); }); });
-    for (const char* item : {"设置", "官网", "更新"}) {
-        m_dropDownMenu->addAction(item)->setObjectName(item);
+    const std::pair<const char*, void (MainWindow::*)()> dropDownItems[] = {
+        {"设置", &MainWindow::openSettingsWindow}, {"官网", &MainWindow::openHomePage},
+        {"更新", &MainWindow::startUpdate},        {"退出", &MainWindow::endProgram}};
+    for (const auto& [caption, action] : dropDownItems) {
+        QAction* item = m_dropDownMenu->addAction(caption);
+        item->setObjectName(caption);
+        connect(item, &QAction::triggered, this, action);
     }
-    QAction* quit = m_dropDownMenu->addAction("退出");
-    quit->setObjectName("退出");
-    connect(quit, &QAction::triggered, this, &MainWindow::endProgram);
 }
 
 void MainWindow::wireEvents() {

@@ -4,14 +4,18 @@
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "core/status.h"
 #include "editor/picture.h"
+#include "platform/process_launcher.h"
 
 class QLabel;
 class QMenu;
 class QSystemTrayIcon;
+class QUrl;
 
 namespace velquist {
 
@@ -22,6 +26,10 @@ class CodeOutputWindow;
 class ContentWindow;
 class ImageButton;
 class PictureAddressWindow;
+class SettingsWindow;
+
+// Opens an address in the user's web browser.
+void openUrlInBrowser(const QUrl& address);
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -52,6 +60,19 @@ public:
     void openContentWindow();
     // "生成代码": the code-output window (raised when already open) filled with fresh code.
     void openCodeOutputWindow();
+
+    // Drop-down menu "设置": the settings window, with no owner (raised when already open).
+    void openSettingsWindow();
+    // "官网": the maker's home page in the browser; nothing is reported.
+    void openHomePage();
+    // "更新": hands over to the online updater and shows the outcome in the status line.
+    void startUpdate();
+    // Tests put stand-ins here so that no browser and no updater starts.
+    using UrlOpener = std::function<void(const QUrl&)>;
+    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    void setProcessLauncher(std::unique_ptr<ProcessLauncher> launcher) {
+        m_launcher = std::move(launcher);
+    }
 
 signals:
     // A secondary window was opened; the program lives until every window is gone.
@@ -86,6 +107,9 @@ private:
     QPointer<PictureAddressWindow> m_addressWindow;
     QPointer<ContentWindow> m_contentWindow;
     QPointer<CodeOutputWindow> m_codeWindow;
+    QPointer<SettingsWindow> m_settingsWindow;
+    UrlOpener m_openUrl = openUrlInBrowser;
+    std::unique_ptr<ProcessLauncher> m_launcher = std::make_unique<SystemProcessLauncher>();
     bool m_dragToMove = true;
     bool m_dragging = false;
     QPoint m_dragOffset;

@@ -104,6 +104,9 @@ QWidget* makeStandard(const ControlDescription& d, QWidget* parent) {
 }  // namespace
 
 QColor colorFromRgb(uint32_t rrggbb) {
+    if (rrggbb == kButtonFace) {
+        return QGuiApplication::palette().color(QPalette::Button);
+    }
     return rrggbb == kNoColor ? QColor() : QColor::fromRgb(static_cast<QRgb>(rrggbb | 0xFF000000u));
 }
 

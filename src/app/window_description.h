@@ -21,8 +21,10 @@ enum class ControlKind {
     Canvas,
 };
 
-// Colours as 0xRRGGBB; kNoColor leaves the platform's own.
+// Colours as 0xRRGGBB; kNoColor leaves the platform's own, kButtonFace takes the system's
+// button-face colour (both lie outside 0xRRGGBB).
 inline constexpr uint32_t kNoColor = 0xFFFFFFFFu;
+inline constexpr uint32_t kButtonFace = 0xFFFFFFFEu;
 
 struct ControlColors {
     uint32_t text = kNoColor;

@@ -3,6 +3,9 @@
 
 namespace velquist::settings_messages {
 
+// Status line after the settings window's "确定".
+inline constexpr const char* kSettingsApplied = "设置参数完成...";
+
 // Status line after the update hand-over.
 inline constexpr const char* kUpdaterWriteFailed = "启动更新器失败，请联系管理员整一下";
 inline constexpr const char* kUpdaterStarted = "启动在线更新器成功";

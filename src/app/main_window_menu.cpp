@@ -1,0 +1,42 @@
+// The main window's drop-down menu items "设置", "官网" and "更新".
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/settings_window.h"
+#include "settings/site.h"
+#include "settings/update_handover.h"
+#include "updater/updater_archive.h"
+
+namespace velquist {
+
+void openUrlInBrowser(const QUrl& address) {
+    // The browser's own behaviour is all the user sees; the tool reports nothing.
+    QDesktopServices::openUrl(address);
+}
+
+void MainWindow::openSettingsWindow() {
+    // A window closed just now may still await deletion; it is not open any more.
+    if (m_settingsWindow && m_settingsWindow->isVisible()) {
+        bringToFront(m_settingsWindow);
+        return;
+    }
+    m_settingsWindow = new SettingsWindow(m_state.editor);
+    connect(m_settingsWindow, &SettingsWindow::editorChanged, this, &MainWindow::refresh);
+    emit windowOpened(m_settingsWindow);
+    m_settingsWindow->show();
+}
+
+void MainWindow::openHomePage() {
+    m_openUrl(QUrl(QString::fromUtf8(kHomePageAddress.data(),
+                                     static_cast<qsizetype>(kHomePageAddress.size()))));
+}
+
+void MainWindow::startUpdate() {
+    m_state.editor.setStatus(startOnlineUpdate(m_state.programDir, embedded::kUpdaterArchive,
+                                               kVersionFileAddress, *m_launcher));
+    refresh();
+}
+
+}  // namespace velquist
