@@ -52,7 +52,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
         return static_cast<QWidget*>(m_canvas);
     });
     m_status = findChild<QLabel*>(toQString(mc::kStatus));
-    m_status->setText(QString::fromUtf8(m_state.editor.status()));
+    m_status->setText(toQString(m_state.editor.status()));
     m_loader = new BackgroundLoader(this);
     m_loader->setOnFinished([this](const std::string& address, Result<Picture> result) {
         loadFinished(address, std::move(result));

@@ -2,6 +2,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "app/qt_text.h"
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/settings_window.h"
@@ -29,8 +30,7 @@ void MainWindow::openSettingsWindow() {
 }
 
 void MainWindow::openHomePage() {
-    m_openUrl(QUrl(QString::fromUtf8(kHomePageAddress.data(),
-                                     static_cast<qsizetype>(kHomePageAddress.size()))));
+    m_openUrl(QUrl(toQString(kHomePageAddress)));
 }
 
 void MainWindow::startUpdate() {

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/qt_text.h"
 #include "app/app_state.h"
 #include "app/color_picker.h"
 #include "app/image_button.h"
@@ -23,9 +24,6 @@ namespace {
 
 namespace mc = main_controls;
 namespace sc = settings_controls;
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Records what it was asked to start and answers with a fixed outcome.
 class FakeLauncher : public ProcessLauncher {
@@ -58,7 +56,7 @@ private:
 
     template <typename T = QWidget>
     T* control(std::string_view name) {
-        return m_window->findChild<T*>(qs(name));
+        return m_window->findChild<T*>(toQString(name));
     }
     QString status() { return control<QLabel>(mc::kStatus)->text(); }
     void choose(const char* item) {
@@ -130,10 +128,10 @@ private slots:
             QCOMPARE(widget->geometry(), QRect(c.x, c.y, c.width, c.height));
             QVERIFY(widget->isVisible());
             if (auto* b = qobject_cast<ImageButton*>(widget)) {
-                QCOMPARE(b->text(), qs(c.caption));
+                QCOMPARE(b->text(), toQString(c.caption));
                 QCOMPARE(b->colors().hoverBackground, QColor::fromRgb(c.colors.hoverBackground));
             } else if (auto* l = qobject_cast<QLabel*>(widget)) {
-                QCOMPARE(l->text(), qs(c.caption));
+                QCOMPARE(l->text(), toQString(c.caption));
                 const QRect ink = l->fontMetrics().tightBoundingRect(l->text());
                 QVERIFY2(ink.width() <= c.width, c.name.data());  // nothing cut off
             }
@@ -312,7 +310,7 @@ private slots:
         QSignalSpy opened(m_window, &MainWindow::windowOpened);
         choose("官网");
         choose("官网");
-        const QUrl home(qs(kHomePageAddress));
+        const QUrl home(toQString(kHomePageAddress));
         QCOMPARE(m_opened, QList<QUrl>({home, home}));
         QCOMPARE(status(), QString("欢迎使用Velquist，请添加背景图片"));
         QCOMPARE(opened.count(), 0);
