@@ -33,7 +33,6 @@ namespace {
 
 namespace mc = main_controls;
 
-
 constexpr std::string_view kHandleNames[] = {mc::kHandleLeft, mc::kHandleTop, mc::kHandleRight,
                                              mc::kHandleBottom};
 
@@ -235,39 +234,28 @@ void MainWindow::edit(Operation&& operation) {
 }
 
 void MainWindow::openPictureAddressWindow() {
-    if (m_addressWindow) {
-        bringToFront(m_addressWindow);
-        return;
-    }
-    m_addressWindow = new PictureAddressWindow(m_state.editor.backgroundAddress(),
-                                               m_state.programDir, this);
-    connect(m_addressWindow, &PictureAddressWindow::confirmed, this, &MainWindow::startLoad);
-    emit windowOpened(m_addressWindow);
-    m_addressWindow->show();
+    showSingle(m_addressWindow, [this] {
+        auto* window = new PictureAddressWindow(m_state.editor.backgroundAddress(),
+                                                m_state.programDir, this);
+        connect(window, &PictureAddressWindow::confirmed, this, &MainWindow::startLoad);
+        return window;
+    });
 }
 
 void MainWindow::openContentWindow() {
-    if (m_contentWindow) {
-        bringToFront(m_contentWindow);
-        return;
-    }
-    m_contentWindow = new ContentWindow(m_state.editor);
-    connect(m_contentWindow, &ContentWindow::editorChanged, this, &MainWindow::refresh);
-    emit windowOpened(m_contentWindow);
-    m_contentWindow->show();
+    showSingle(m_contentWindow, [this] {
+        auto* window = new ContentWindow(m_state.editor);
+        connect(window, &ContentWindow::editorChanged, this, &MainWindow::refresh);
+        return window;
+    });
 }
 
 void MainWindow::openCodeOutputWindow() {
     const HotspotEditor& editor = m_state.editor;
-    if (m_codeWindow) {
-        bringToFront(m_codeWindow);
-    } else {
-        m_codeWindow = new CodeOutputWindow(m_state.programDir,
-                                            [&editor] { return imageMapInputOf(editor); });
-        emit windowOpened(m_codeWindow);
-        m_codeWindow->show();
-    }
-    m_codeWindow->generate(imageMapInputOf(editor));
+    showSingle(m_codeWindow, [this, &editor] {
+        return new CodeOutputWindow(m_state.programDir,
+                                    [&editor] { return imageMapInputOf(editor); });
+    })->generate(imageMapInputOf(editor));
 }
 
 void MainWindow::startLoad(const std::string& address) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/described_window.h"
 #include "core/status.h"
 #include "editor/picture.h"
 #include "platform/process_launcher.h"
@@ -94,6 +95,19 @@ private:
     // Runs an editor operation, then shows what changed.
     template <typename Operation>
     void edit(Operation&& operation);
+    // Brings the open window in `slot` forward, or makes, announces and shows a new one. A window
+    // closed just now may still await deletion: it counts as closed.
+    template <typename Window, typename Make>
+    Window* showSingle(QPointer<Window>& slot, Make&& make) {
+        if (slot && slot->isVisible()) {
+            bringToFront(slot);
+            return slot;
+        }
+        slot = make();
+        emit windowOpened(slot);
+        slot->show();
+        return slot;
+    }
     ImageButton* button(std::string_view name) const;
     QLabel* handle(int edge) const;
 

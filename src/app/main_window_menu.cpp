@@ -18,15 +18,11 @@ void openUrlInBrowser(const QUrl& address) {
 }
 
 void MainWindow::openSettingsWindow() {
-    // A window closed just now may still await deletion; it is not open any more.
-    if (m_settingsWindow && m_settingsWindow->isVisible()) {
-        bringToFront(m_settingsWindow);
-        return;
-    }
-    m_settingsWindow = new SettingsWindow(m_state.editor);
-    connect(m_settingsWindow, &SettingsWindow::editorChanged, this, &MainWindow::refresh);
-    emit windowOpened(m_settingsWindow);
-    m_settingsWindow->show();
+    showSingle(m_settingsWindow, [this] {
+        auto* window = new SettingsWindow(m_state.editor);
+        connect(window, &SettingsWindow::editorChanged, this, &MainWindow::refresh);
+        return window;
+    });
 }
 
 void MainWindow::openHomePage() {
