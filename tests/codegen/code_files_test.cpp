@@ -20,6 +20,14 @@ TEST(CodeFiles, SaveWritesGb18030WithoutBomAndOpenReadsItBack) {
     EXPECT_EQ(*openCodeFile(dir.file("a.txt")), code);
 }
 
+TEST(CodeFiles, CodeWhoseGb18030PassesForUtf8OpensAsSaved) {
+    test::TempDir dir;
+    // GB18030 "女装" is C5 AE D7 B0, also UTF-8 for "Ůװ".
+    const std::string code = "<area shape=\"rect\" title=\"女装\">";
+    ASSERT_TRUE(saveCodeFile(dir.file("a.txt"), code).ok());
+    EXPECT_EQ(*openCodeFile(dir.file("a.txt")), code);
+}
+
 TEST(CodeFiles, OpenCutsAtTheFirstZeroAndDetectsTheEncoding) {
     test::TempDir dir;
     const auto open = [&](const std::string& bytes) {

@@ -1,0 +1,84 @@
+// Fuzz target: INI reading, and a write into the same file that must keep every other line.
+// Input: a section line, a key line, a value line, then the file's bytes.
+#include "core/encoding.h"
+#include "core/file_io.h"
+#include "core/ini_file.h"
+#include "fuzz_support.h"
+
+using namespace velquist;
+
+namespace {
+
+std::vector<std::string> linesOf(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        std::string_view line = fuzz::takeLine(text);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
+bool hasEdgeBlank(std::string_view s) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    return !s.empty() && (blank(s.front()) || blank(s.back()));
+}
+
+// A name or value the writer takes and the reader gives back unchanged.
+bool isPlain(std::string_view s, std::string_view forbidden) {
+    return isValidUtf8(s) && !hasEdgeBlank(s) && s.find_first_of(forbidden) == std::string_view::npos;
+}
+
+void checkRead(const std::string& path, std::string_view section, std::string_view key) {
+    const std::string value = readIniValue(path, section, key);
+    fuzz::require(isValidUtf8(value), "values are valid UTF-8");
+    const Result<std::string> stored = utf8ToGb18030(value);
+    fuzz::require(stored.ok() && stored->size() <= kIniValueLimit, "values keep the length limit");
+}
+
+// Writing one key leaves every other line as it was: old lines, in order, with at most one
+// replaced and at most two added.
+void checkOtherLinesKept(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+    size_t j = 0;
+    size_t missing = 0;
+    for (const std::string& line : before) {
+        size_t k = j;
+        while (k < after.size() && after[k] != line) {
+            ++k;
+        }
+        if (k == after.size()) {
+            ++missing;
+            continue;
+        }
+        j = k + 1;
+    }
+    fuzz::require(missing <= 1 && after.size() >= before.size() && after.size() <= before.size() + 2,
+                  "a write keeps every other line");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const fuzz::ScratchDir dir;
+    static const std::string path = dir.file("gx.ini");
+    std::string_view rest = fuzz::asBytes(data, size);
+    const std::string_view section = fuzz::takeLine(rest);
+    const std::string_view key = fuzz::takeLine(rest);
+    const std::string_view value = fuzz::takeLine(rest);
+    fuzz::require(writeFileAtomically(path, std::string(rest)).ok(), "scratch file written");
+    checkRead(path, section, key);
+
+    const bool plain = !section.empty() && !key.empty() && isPlain(section, std::string_view("[]\r\n\0", 5)) &&
+                       isPlain(key, std::string_view("[=\r\n\0", 5)) && isPlain(value, std::string_view("\r\n\0", 3)) &&
+                       utf8ToGb18030(value)->size() <= kIniValueLimit;
+    if (!plain) {
+        return 0;
+    }
+    const std::vector<std::string> before = linesOf(decodeTextFile(rest));
+    fuzz::require(writeIniValue(path, section, key, value).ok(), "a plain value can be written");
+    fuzz::require(readIniValue(path, section, key) == value, "a written value reads back");
+    checkOtherLinesKept(before, linesOf(decodeTextFile(*readWholeFile(path))));
+    return 0;
+}
