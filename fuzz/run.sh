@@ -30,13 +30,14 @@ export UBSAN_OPTIONS=print_stacktrace=1
 run_target() {
   local t=$1
   mkdir -p "$work/corpus/$t"
-  local seeds=()
+  local seeds=() dict=()
   for d in "fuzz/corpus/$t" "$work/seeds/$t"; do
     [ -d "$d" ] && seeds+=("$d")
   done
+  [ -f "fuzz/dict/$t.dict" ] && dict=(-dict="fuzz/dict/$t.dict")
   "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len="${max_len[$t]}" \
     -rss_limit_mb=2048 -malloc_limit_mb="${malloc_mb[$t]:-64}" -timeout="${timeout_s[$t]:-10}" \
-    -print_final_stats=1 -artifact_prefix="$work/artifacts/$t-" \
+    -print_final_stats=1 -artifact_prefix="$work/artifacts/$t-" "${dict[@]}" \
     "$work/corpus/$t" "${seeds[@]}" >"$work/logs/$t.log" 2>&1
 }
 
