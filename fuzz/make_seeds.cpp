@@ -40,7 +40,56 @@ std::string makeLossyWebp(int width, int height) {
     return bytes;
 }
 
+void putLe(std::string& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<char>(value >> (8 * i)));
+    }
+}
+
+// A bitmap with a 40-byte header, then `tables` (colour table or masks), then rows of
+// patterned bytes: the kinds the test encoder does not make.
+std::string makeBmpOf(int width, int height, int bits, uint32_t compression, const std::string& tables) {
+    const int stride = (width * bits + 31) / 32 * 4;
+    const auto offset = static_cast<uint32_t>(14 + 40 + tables.size());
+    std::string out = "BM";
+    for (uint32_t field : {offset + stride * height, 0u, offset, 40u, static_cast<uint32_t>(width),
+                           static_cast<uint32_t>(height)}) {
+        putLe(out, field, 4);
+    }
+    putLe(out, 1, 2);
+    putLe(out, static_cast<uint32_t>(bits), 2);
+    for (uint32_t field : {compression, static_cast<uint32_t>(stride * height), 2835u, 2835u, 0u, 0u}) {
+        putLe(out, field, 4);
+    }
+    out += tables;
+    for (int i = 0; i < stride * height; ++i) {
+        out.push_back(static_cast<char>(i * 37));
+    }
+    return out;
+}
+
+std::string colourTable(int entries) {
+    std::string table;
+    for (int i = 0; i < entries; ++i) {
+        putLe(table, pattern(i, i / 2), 4);
+    }
+    return table;
+}
+
+void writeBitmaps(const std::filesystem::path& folder) {
+    put(folder, "one_bit.bmp", makeBmpOf(9, 3, 1, 0, colourTable(2)));
+    put(folder, "four_bit.bmp", makeBmpOf(5, 3, 4, 0, colourTable(16)));
+    put(folder, "eight_bit.bmp", makeBmpOf(4, 3, 8, 0, colourTable(256)));
+    put(folder, "555.bmp", makeBmpOf(3, 2, 16, 0, ""));
+    std::string masks;
+    for (uint32_t mask : {0xF800u, 0x07E0u, 0x001Fu}) {
+        putLe(masks, mask, 4);
+    }
+    put(folder, "565.bmp", makeBmpOf(3, 2, 16, 3, masks));
+}
+
 void writePictures(const std::filesystem::path& folder) {
+    writeBitmaps(folder);
     constexpr int w = 7;
     constexpr int h = 5;
     put(folder, "bottom_up.bmp", makeBmp(w, h, 24, false, pattern));
@@ -71,6 +120,8 @@ void writeArchives(const std::filesystem::path& folder) {
     zip("one.zip", {{"xz.exe", "#!/bin/sh\necho updater\n", true}});
     zip("three.zip", {{"readme.txt", "hello", false}, {"../xz.exe", "x", true}, {"xz.exe", std::string(3000, 'u'), true}});
     zip("other.zip", {{"bin/xz.exe", "nested", true}});
+    // Past the target's 1 MiB limit once inflated.
+    zip("large.zip", {{"xz.exe", std::string(size_t{3} << 19, 'z'), true}});
 }
 
 }  // namespace
