@@ -30,7 +30,8 @@ bool hasEdgeBlank(std::string_view s) {
 
 // A name or value the writer takes and the reader gives back unchanged.
 bool isPlain(std::string_view s, std::string_view forbidden) {
-    return isValidUtf8(s) && !hasEdgeBlank(s) && s.find_first_of(forbidden) == std::string_view::npos;
+    return isValidUtf8(s) && !hasEdgeBlank(s) &&
+           s.find_first_of(forbidden) == std::string_view::npos;
 }
 
 void checkRead(const std::string& path, std::string_view section, std::string_view key) {
@@ -43,14 +44,16 @@ void checkRead(const std::string& path, std::string_view section, std::string_vi
 
 // Writing one key leaves every other line as it was: the files differ in one place only, where
 // at most one old line gave way to at most two new ones.
-void checkOtherLinesKept(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+void checkOtherLinesKept(const std::vector<std::string>& before,
+                         const std::vector<std::string>& after) {
     const size_t shorter = std::min(before.size(), after.size());
     size_t same = 0;
     while (same < shorter && before[same] == after[same]) {
         ++same;
     }
     size_t sameEnd = 0;
-    while (same + sameEnd < shorter && before[before.size() - 1 - sameEnd] == after[after.size() - 1 - sameEnd]) {
+    while (same + sameEnd < shorter &&
+           before[before.size() - 1 - sameEnd] == after[after.size() - 1 - sameEnd]) {
         ++sameEnd;
     }
     fuzz::require(before.size() - same - sameEnd <= 1 && after.size() - same - sameEnd <= 2,
@@ -70,8 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checkRead(path, section, key);
 
     const Result<std::string> storedValue = utf8ToGb18030(value);
-    const bool plain = !section.empty() && !key.empty() && isPlain(section, std::string_view("[]\r\n\0", 5)) &&
-                       isPlain(key, std::string_view("[=\r\n\0", 5)) && isPlain(value, std::string_view("\r\n\0", 3)) &&
+    const bool plain = !section.empty() && !key.empty() &&
+                       isPlain(section, std::string_view("[]\r\n\0", 5)) &&
+                       isPlain(key, std::string_view("[=\r\n\0", 5)) &&
+                       isPlain(value, std::string_view("\r\n\0", 3)) &&
                        (!storedValue.ok() || storedValue->size() <= kIniValueLimit);
     if (!plain) {
         return 0;

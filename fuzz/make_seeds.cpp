@@ -17,7 +17,9 @@ namespace {
 uint32_t pattern(int x, int y) {
     return static_cast<uint32_t>((x * 40) << 16 | (y * 30) << 8 | ((x + y) * 10));
 }
-uint32_t seeThrough(int x, int y) { return static_cast<uint32_t>(x * 60) << 24 | pattern(x, y); }
+uint32_t seeThrough(int x, int y) {
+    return static_cast<uint32_t>(x * 60) << 24 | pattern(x, y);
+}
 
 void put(const std::filesystem::path& folder, const char* name, const std::string& bytes) {
     std::filesystem::create_directories(folder);
@@ -34,7 +36,8 @@ std::string makeLossyWebp(int width, int height) {
         }
     }
     uint8_t* out = nullptr;
-    const size_t size = WebPEncodeRGB(reinterpret_cast<const uint8_t*>(rgb.data()), width, height, width * 3, 50, &out);
+    const size_t size = WebPEncodeRGB(reinterpret_cast<const uint8_t*>(rgb.data()), width, height,
+                                      width * 3, 50, &out);
     std::string bytes(reinterpret_cast<const char*>(out), size);
     WebPFree(out);
     return bytes;
@@ -48,7 +51,8 @@ void putLe(std::string& out, uint32_t value, int bytes) {
 
 // A bitmap with a 40-byte header, then `tables` (colour table or masks), then rows of
 // patterned bytes: the kinds the test encoder does not make.
-std::string makeBmpOf(int width, int height, int bits, uint32_t compression, const std::string& tables) {
+std::string makeBmpOf(int width, int height, int bits, uint32_t compression,
+                      const std::string& tables) {
     const int stride = (width * bits + 31) / 32 * 4;
     const auto offset = static_cast<uint32_t>(14 + 40 + tables.size());
     std::string out = "BM";
@@ -58,7 +62,8 @@ std::string makeBmpOf(int width, int height, int bits, uint32_t compression, con
     }
     putLe(out, 1, 2);
     putLe(out, static_cast<uint32_t>(bits), 2);
-    for (uint32_t field : {compression, static_cast<uint32_t>(stride * height), 2835u, 2835u, 0u, 0u}) {
+    for (uint32_t field :
+         {compression, static_cast<uint32_t>(stride * height), 2835u, 2835u, 0u, 0u}) {
         putLe(out, field, 4);
     }
     out += tables;
@@ -96,11 +101,15 @@ void writePictures(const std::filesystem::path& folder) {
     put(folder, "alpha.bmp", makeBmp(w, h, 32, true, seeThrough));
     put(folder, "rgba.png", makePng(w, h, PngKind::rgba, seeThrough));
     put(folder, "interlaced.png", makePng(w, h, PngKind::interlacedRgba, pattern));
-    put(folder, "palette.png", makePng(w, h, PngKind::paletteWithTrns, [](int x, int) { return x % 3 ? 0x00FF0000u : 0xFF000000u; }));
+    put(folder, "palette.png", makePng(w, h, PngKind::paletteWithTrns, [](int x, int) {
+            return x % 3 ? 0x00FF0000u : 0xFF000000u;
+        }));
     put(folder, "grey16.png", makePng(w, h, PngKind::grey16, pattern));
     const std::vector<uint32_t> colors{0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
-    put(folder, "plain.gif", makeGif(w, h, false, colors, 3, [](int x, int y) { return (x + y) % 4; }));
-    put(folder, "interlaced.gif", makeGif(w, 9, true, colors, -1, [](int x, int) { return x % 4; }));
+    put(folder, "plain.gif",
+        makeGif(w, h, false, colors, 3, [](int x, int y) { return (x + y) % 4; }));
+    put(folder, "interlaced.gif",
+        makeGif(w, 9, true, colors, -1, [](int x, int) { return x % 4; }));
     put(folder, "baseline.jpg", makeJpeg(w, h, JpegKind::baseline, pattern));
     put(folder, "progressive.jpg", makeJpeg(w, h, JpegKind::progressive, pattern));
     put(folder, "grey.jpg", makeJpeg(w, h, JpegKind::grey, pattern));
@@ -118,7 +127,9 @@ void writeArchives(const std::filesystem::path& folder) {
         }
     };
     zip("one.zip", {{"xz.exe", "#!/bin/sh\necho updater\n", true}});
-    zip("three.zip", {{"readme.txt", "hello", false}, {"../xz.exe", "x", true}, {"xz.exe", std::string(3000, 'u'), true}});
+    zip("three.zip", {{"readme.txt", "hello", false},
+                      {"../xz.exe", "x", true},
+                      {"xz.exe", std::string(3000, 'u'), true}});
     zip("other.zip", {{"bin/xz.exe", "nested", true}});
     // Past the target's 1 MiB limit once inflated.
     zip("large.zip", {{"xz.exe", std::string(size_t{3} << 19, 'z'), true}});

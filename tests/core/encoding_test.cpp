@@ -60,7 +60,8 @@ TEST(EncodeTextFile, IsGb18030UnlessThoseBytesWouldReadBackAsOtherText) {
     // bytes of a UTF-8 BOM.
     EXPECT_EQ(*encodeTextFile("title=\"女装\""), "\xEF\xBB\xBFtitle=\"女装\"");
     // U+E78D is one of the private-use characters that iconv's GB18030 has no bytes for.
-    for (const char* text : {"女装", "鞋", "锘开", "\xEF\xBB\xBF女装", "女装 中", "中 \xEE\x9E\x8D"}) {
+    for (const char* text :
+         {"女装", "鞋", "锘开", "\xEF\xBB\xBF女装", "女装 中", "中 \xEE\x9E\x8D"}) {
         EXPECT_EQ(decodeTextFile(*encodeTextFile(text)), text);
     }
     EXPECT_FALSE(encodeTextFile("ok\xC3").ok());
