@@ -4,6 +4,9 @@
 #   ./dev.sh test    install what is missing, build, run every test
 #   ./dev.sh bench   install what is missing, build, run the benchmarks
 #   ./dev.sh build   install what is missing, build
+#   ./dev.sh sanitize  build the Qt-free code with AddressSanitizer and UndefinedBehaviorSanitizer
+#                      (clang, in build-sanitize/) and run its tests
+#   ./dev.sh fuzz [S]  that build's fuzz targets, each for S seconds (default 60), two at a time
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,6 +16,7 @@ packages=(
   libpng-dev zlib1g-dev libminizip-dev libgif-dev libjpeg62-turbo-dev libwebp-dev
   libcurl4-openssl-dev libgtest-dev libbenchmark-dev libcpp-httplib-dev
   fonts-wqy-microhei xvfb xauth
+  clang libclang-rt-14-dev llvm-14
 )
 
 install_missing() {
@@ -34,14 +38,27 @@ build() {
   cmake --build build --parallel "$(nproc)"
 }
 
+# One clang build serves both the sanitized tests and the fuzz targets.
+sanitize_build() {
+  local werror=${VELQUIST_WERROR:-OFF}
+  cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELQUIST_WERROR="$werror" \
+    -DVELQUIST_BUILD_APP=OFF -DVELQUIST_BUILD_BENCH=OFF \
+    -DVELQUIST_SANITIZE=address,undefined -DVELQUIST_BUILD_FUZZ=ON >/dev/null
+  cmake --build build-sanitize --parallel "$(nproc)"
+}
+
 cmd=${1:-start}
 case "$cmd" in
-  start|test|bench|build) ;;
-  *) echo "usage: $0 [start|test|bench|build]" >&2; exit 2 ;;
+  start|test|bench|build|sanitize|fuzz) ;;
+  *) echo "usage: $0 [start|test|bench|build|sanitize|fuzz [seconds]]" >&2; exit 2 ;;
 esac
 
 install_missing
-build
+case "$cmd" in
+  sanitize|fuzz) sanitize_build ;;
+  *) build ;;
+esac
 
 case "$cmd" in
   start)
@@ -62,5 +79,15 @@ case "$cmd" in
     done
     echo "== start-up"
     bench/startup.sh build 10
+    ;;
+  sanitize)
+    export UBSAN_OPTIONS=print_stacktrace=1
+    if [ -x /usr/bin/llvm-symbolizer-14 ]; then
+      export ASAN_SYMBOLIZER_PATH=/usr/bin/llvm-symbolizer-14
+    fi
+    cd build-sanitize && ctest --output-on-failure --parallel "$(nproc)"
+    ;;
+  fuzz)
+    fuzz/run.sh build-sanitize "${2:-60}"
     ;;
 esac

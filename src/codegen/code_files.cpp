@@ -16,7 +16,7 @@ namespace {
 constexpr std::string_view kTxt = ".txt";
 
 Status writeText(const std::string& path, std::string_view text) {
-    Result<std::string> bytes = utf8ToGb18030(text);
+    Result<std::string> bytes = encodeTextFile(text);
     if (!bytes) {
         return bytes.status();
     }

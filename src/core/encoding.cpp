@@ -142,4 +142,15 @@ std::string decodeTextFile(std::string_view bytes) {
     return out;
 }
 
+Result<std::string> encodeTextFile(std::string_view utf8) {
+    if (!isValidUtf8(utf8)) {
+        return Status::failure(messages::kInvalidUtf8);
+    }
+    Result<std::string> gb = utf8ToGb18030(utf8);
+    if (gb && decodeTextFile(*gb) == utf8) {
+        return gb;
+    }
+    return std::string(kUtf8Bom) + std::string(utf8);
+}
+
 }  // namespace velquist

@@ -18,4 +18,11 @@ Result<std::string> gb18030ToUtf8(std::string_view gb);
 // Bytes that are not GB18030 either become U+FFFD so that the rest of the text survives.
 std::string decodeTextFile(std::string_view bytes);
 
+// Bytes of a text file that decodeTextFile reads back as `utf8`: GB18030 without BOM, except
+// for the rare text that GB18030 cannot carry here: text whose GB18030 bytes would pass for
+// different UTF-8 (a lone "偏" is C6 AB, which is UTF-8 for "ƫ"), or that holds one of the
+// private-use characters iconv's GB18030 lacks (U+E78D...). Such text is stored as UTF-8 with a
+// BOM, so that nothing is lost. Fails only for invalid UTF-8.
+Result<std::string> encodeTextFile(std::string_view utf8);
+
 }  // namespace velquist

@@ -131,7 +131,10 @@ std::string readIniValue(const std::string& path, std::string_view section, std:
     if (!stored || stored->size() <= kIniValueLimit) {
         return value;
     }
-    return decodeTextFile(cutGb18030(*stored, kIniValueLimit));
+    // The cut keeps whole GB18030 characters; read as a file they could pass for UTF-8.
+    const std::string_view cut = cutGb18030(*stored, kIniValueLimit);
+    auto shortened = gb18030ToUtf8(cut);
+    return shortened ? *shortened : decodeTextFile(cut);
 }
 
 Status writeIniValue(const std::string& path, std::string_view section, std::string_view key,
@@ -170,7 +173,7 @@ Status writeIniValue(const std::string& path, std::string_view section, std::str
         out += line;
         out += "\r\n";
     }
-    auto encoded = utf8ToGb18030(out);
+    auto encoded = encodeTextFile(out);
     if (!encoded) {
         return encoded.status();
     }

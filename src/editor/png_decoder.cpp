@@ -58,6 +58,9 @@ bool readHeader(PngReader& r) {
     }
     png_set_user_limits(r.png, kMaxPictureSide, kMaxPictureSide);
     png_set_chunk_malloc_max(r.png, kMaxChunkBytes);
+    // Only the pixels, the palette and tRNS matter here. libpng would otherwise buffer a text
+    // or profile chunk whole, at whatever length it claims: past the limit above it only warns.
+    png_set_keep_unknown_chunks(r.png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
     png_set_read_fn(r.png, &r.source, readFromSource);
     png_read_info(r.png, r.info);
     png_set_expand(r.png);

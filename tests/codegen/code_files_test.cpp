@@ -20,6 +20,18 @@ TEST(CodeFiles, SaveWritesGb18030WithoutBomAndOpenReadsItBack) {
     EXPECT_EQ(*openCodeFile(dir.file("a.txt")), code);
 }
 
+TEST(CodeFiles, CodeThatGb18030CannotCarryOpensAsSaved) {
+    test::TempDir dir;
+    // GB18030 "女装" is C5 AE D7 B0, also UTF-8 for "Ůװ".
+    const std::string code = "<area shape=\"rect\" title=\"女装\">";
+    ASSERT_TRUE(saveCodeFile(dir.file("a.txt"), code).ok());
+    EXPECT_EQ(*openCodeFile(dir.file("a.txt")), code);
+    // A private-use character that GB18030 conversion lacks does not stop the save.
+    const std::string privateUse = "<area title=\"中\xEE\x9E\x8D\">";
+    ASSERT_TRUE(saveCodeFile(dir.file("b.txt"), privateUse).ok());
+    EXPECT_EQ(*openCodeFile(dir.file("b.txt")), privateUse);
+}
+
 TEST(CodeFiles, OpenCutsAtTheFirstZeroAndDetectsTheEncoding) {
     test::TempDir dir;
     const auto open = [&](const std::string& bytes) {

@@ -53,5 +53,19 @@ TEST(DecodeTextFile, PrefersUtf8ThenGb18030) {
     EXPECT_EQ(decodeTextFile(""), "");
 }
 
+TEST(EncodeTextFile, IsGb18030UnlessThoseBytesWouldReadBackAsOtherText) {
+    EXPECT_EQ(*encodeTextFile("中文 😀\r\n"), *utf8ToGb18030("中文 😀\r\n"));
+    EXPECT_EQ(*encodeTextFile("ascii"), "ascii");
+    // "女装" is C5 AE D7 B0 in GB18030, which is also UTF-8 for "Ůװ"; "锘开" starts with the
+    // bytes of a UTF-8 BOM.
+    EXPECT_EQ(*encodeTextFile("title=\"女装\""), "\xEF\xBB\xBFtitle=\"女装\"");
+    // U+E78D is one of the private-use characters that iconv's GB18030 has no bytes for.
+    for (const char* text :
+         {"女装", "鞋", "锘开", "\xEF\xBB\xBF女装", "女装 中", "中 \xEE\x9E\x8D"}) {
+        EXPECT_EQ(decodeTextFile(*encodeTextFile(text)), text);
+    }
+    EXPECT_FALSE(encodeTextFile("ok\xC3").ok());
+}
+
 }  // namespace
 }  // namespace velquist

@@ -71,6 +71,26 @@ TEST(IniFile, LongValuesAreCutAtTheLimitWithoutSplittingACharacter) {
     }
     ASSERT_TRUE(writeIniValue(ini, "s", "k", wide).ok());
     EXPECT_EQ(readIniValue(ini, "s", "k").size(), 5119u * 3);
+    // "偏" is C6 AB on disk, which alone would pass for UTF-8 "ƫ": the cut still reads "偏".
+    std::string slanted;
+    for (int i = 0; i < 6000; ++i) {
+        slanted += "偏";
+    }
+    ASSERT_TRUE(writeFileAtomically(ini, "[s]\nk=" + slanted + "\n").ok());
+    EXPECT_EQ(readIniValue(ini, "s", "k"), slanted.substr(0, 5119u * 3));
+}
+
+TEST(IniFile, ValuesThatGb18030CannotCarryReadBackAsWritten) {
+    test::TempDir dir;
+    const std::string ini = dir.file("pz.ini");
+    // GB18030 "女装" passes for UTF-8 "Ůװ"; U+E78D has no GB18030 bytes in iconv.
+    ASSERT_TRUE(writeIniValue(ini, "女装", "鞋", "女装").ok());
+    EXPECT_EQ(readIniValue(ini, "女装", "鞋"), "女装");
+    ASSERT_TRUE(writeIniValue(ini, "女装", "k", "中").ok());
+    ASSERT_TRUE(writeIniValue(ini, "other", "k", "\xEE\x9E\x8D").ok());
+    EXPECT_EQ(readIniValue(ini, "女装", "鞋"), "女装");
+    EXPECT_EQ(readIniValue(ini, "女装", "k"), "中");
+    EXPECT_EQ(readIniValue(ini, "other", "k"), "\xEE\x9E\x8D");
 }
 
 TEST(IniFile, ValuesThatWouldBreakTheFileAreRefused) {

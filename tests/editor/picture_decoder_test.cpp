@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editor/messages.h"
+#include "allocation_watch.h"
 #include "test_pictures.h"
 
 namespace velquist {
@@ -174,6 +175,17 @@ TEST(PngDecoder, RefusesTruncatedDamagedAndOversizedFiles) {
     EXPECT_EQ(decodePicture(patched(good, 16, {0, 0, 0x20, 0x01, 0, 0, 0x20, 0x01})).error(),
               messages::kPictureTooLarge);
     EXPECT_EQ(decodePicture(patched(good, 60, {0xDE, 0xAD})).error(), messages::kPictureDamaged);
+}
+
+TEST(PngDecoder, ChunksClaimingMoreThanTheFileHoldsAllocateNothingLarge) {
+    // Signature and header of a real file, then a chunk that claims 256 MiB and ends the file.
+    const std::string head = makePng(7, 5, PngKind::paletteWithTrns, pattern).substr(0, 33);
+    for (const char* type : {"tEXt", "zTXt", "iTXt", "iCCP", "sPLT", "eXIf"}) {
+        test::AllocationWatch watch;
+        EXPECT_EQ(decodePicture(head + std::string("\x10\0\0\0", 4) + type + "abc").error(),
+                  messages::kPictureTruncated);
+        EXPECT_LT(watch.largest(), size_t{1} << 20) << type;
+    }
 }
 
 TEST(GifDecoder, ShowsTheFirstFrameWithItsTransparentColour) {
