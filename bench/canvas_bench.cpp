@@ -152,15 +152,19 @@ void tileKernel(benchmark::State& state, BlendKernel kernel) {
             for (int i = 0; i < kTileCount; ++i) {
                 const int x = (i * 9) % (kCanvasWidth - 100);
                 const int top = (i * 4) % (kCanvasHeight - 100);
-                blendRowWith(kernel, frame.data() + (top + y) * kCanvasWidth + x, scene.tile.pixels.data() + y * 100,
-                             100, weight, true);
+                blendRowWith(kernel, frame.data() + (top + y) * kCanvasWidth + x,
+                             scene.tile.pixels.data() + y * 100, 100, weight, true);
             }
         }
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK_CAPTURE(tileKernel, portable, BlendKernel::portable)->Unit(benchmark::kMillisecond)->Apply(measured);
-BENCHMARK_CAPTURE(tileKernel, avx2, BlendKernel::avx2)->Unit(benchmark::kMillisecond)->Apply(measured);
+BENCHMARK_CAPTURE(tileKernel, portable, BlendKernel::portable)
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(measured);
+BENCHMARK_CAPTURE(tileKernel, avx2, BlendKernel::avx2)
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(measured);
 
 // Keeps each benchmark's best processor time per iteration over its repetitions, so the
 // summary prints ratios from this one run.
@@ -176,7 +180,8 @@ public:
             if (!run.run_name.args.empty()) {
                 name += "/" + run.run_name.args;
             }
-            const double perIteration = run.cpu_accumulated_time / static_cast<double>(run.iterations);
+            const double perIteration =
+                run.cpu_accumulated_time / static_cast<double>(run.iterations);
             auto [it, added] = seconds.emplace(name, perIteration);
             if (!added) {
                 it->second = std::min(it->second, perIteration);
@@ -199,14 +204,16 @@ void printSummary(const std::map<std::string, double>& s) {
     std::printf("\nbest processor time of the repetitions:\n");
     std::printf("(a) full recomposite:         %.3f ns per canvas pixel\n", ours);
     std::printf("(b) move one hotspot by 3 px: %.4f ms\n", get("moveOneHotspotBy3") * 1e3);
-    std::printf("(c) QPainter, same scene:     %.3f ns per canvas pixel; ours / QPainter = %.2f\n", qpainter,
-                qpainter > 0 ? ours / qpainter : 0.0);
-    std::printf("    QPainter, one shared tile:  %.3f ns per canvas pixel; ours / QPainter = %.2f\n",
-                qpainterShared, qpainterShared > 0 ? ours / qpainterShared : 0.0);
-    std::printf("(d) memcpy of one frame:      %.3f ns per canvas pixel; ours / memcpy = %.2f\n", floor,
-                floor > 0 ? ours / floor : 0.0);
+    std::printf("(c) QPainter, same scene:     %.3f ns per canvas pixel; ours / QPainter = %.2f\n",
+                qpainter, qpainter > 0 ? ours / qpainter : 0.0);
+    std::printf(
+        "    QPainter, one shared tile:  %.3f ns per canvas pixel; ours / QPainter = %.2f\n",
+        qpainterShared, qpainterShared > 0 ? ours / qpainterShared : 0.0);
+    std::printf("(d) memcpy of one frame:      %.3f ns per canvas pixel; ours / memcpy = %.2f\n",
+                floor, floor > 0 ? ours / floor : 0.0);
     std::printf("    tile kernel alone: portable %.3f, AVX2 %.3f ns per tile pixel\n",
-                get("tileKernel/portable") * 1e9 / tilePixels, get("tileKernel/avx2") * 1e9 / tilePixels);
+                get("tileKernel/portable") * 1e9 / tilePixels,
+                get("tileKernel/avx2") * 1e9 / tilePixels);
 }
 
 // The canvas frame must equal the rule drawn plainly, or the speed means nothing.
@@ -215,7 +222,8 @@ bool checkBitExact() {
     f.canvas.clearBackdrop();
     f.canvas.render();
     const std::vector<uint32_t> expected = referenceFrame(f.scene, kWhite);
-    const bool exact = std::memcmp(expected.data(), f.canvas.frame(), expected.size() * sizeof(uint32_t)) == 0;
+    const bool exact =
+        std::memcmp(expected.data(), f.canvas.frame(), expected.size() * sizeof(uint32_t)) == 0;
     std::printf("canvas frame bit-exact to the rule: %s\n", exact ? "yes" : "NO");
     return exact;
 }
@@ -226,7 +234,8 @@ bool checkBitExact() {
 int main(int argc, char** argv) {
     // Interleaving spreads disturbances from other work over all benchmarks alike; flags given
     // on the command line come later and win.
-    std::vector<char*> args{argv[0], const_cast<char*>("--benchmark_enable_random_interleaving=true")};
+    std::vector<char*> args{argv[0],
+                            const_cast<char*>("--benchmark_enable_random_interleaving=true")};
     args.insert(args.end(), argv + 1, argv + argc);
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());

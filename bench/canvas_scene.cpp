@@ -61,7 +61,8 @@ Picture makeSoft() {
     for (int y = 0; y < p.height; ++y) {
         for (int x = 0; x < p.width; ++x) {
             const int edge = std::min({x, y, p.width - 1 - x, p.height - 1 - y});
-            const uint32_t transparency = edge >= 40 ? 0 : static_cast<uint32_t>(255 - edge * 255 / 40);
+            const uint32_t transparency =
+                edge >= 40 ? 0 : static_cast<uint32_t>(255 - edge * 255 / 40);
             p.pixels.push_back(transparency << 24 | 0x2080C0);
         }
     }
@@ -94,9 +95,12 @@ std::vector<uint32_t> referenceFrame(const Scene& scene, uint32_t backgroundPixe
     for (const SceneObject& object : scene.objects) {
         const Picture& p = *object.picture;
         const int weight = static_cast<int>(std::floor(object.transparency * 255 / 100.0 + 0.5));
-        for (int y = std::max(0, object.position.y); y < std::min(kCanvasHeight, object.position.y + p.height); ++y) {
-            for (int x = std::max(0, object.position.x); x < std::min(kCanvasWidth, object.position.x + p.width); ++x) {
-                const uint32_t src = p.pixels[static_cast<size_t>(y - object.position.y) * p.width + (x - object.position.x)];
+        for (int y = std::max(0, object.position.y);
+             y < std::min(kCanvasHeight, object.position.y + p.height); ++y) {
+            for (int x = std::max(0, object.position.x);
+                 x < std::min(kCanvasWidth, object.position.x + p.width); ++x) {
+                const uint32_t src = p.pixels[static_cast<size_t>(y - object.position.y) * p.width +
+                                              (x - object.position.x)];
                 uint32_t& dst = frame[static_cast<size_t>(y) * kCanvasWidth + x];
                 const int a = weight + static_cast<int>(src >> 24);
                 if (a <= 0) {
@@ -110,7 +114,8 @@ std::vector<uint32_t> referenceFrame(const Scene& scene, uint32_t backgroundPixe
                 for (int shift = 0; shift < 24; shift += 8) {
                     const int s = static_cast<int>(src >> shift & 0xFF);
                     const int d = static_cast<int>(dst >> shift & 0xFF);
-                    out |= static_cast<uint32_t>(d + std::lround((s - d) * (255 - a) / 255.0)) << shift;
+                    out |= static_cast<uint32_t>(d + std::lround((s - d) * (255 - a) / 255.0))
+                           << shift;
                 }
                 dst = out;
             }

@@ -1,4 +1,5 @@
-// The benchmark scene: a tall background, 200 half-transparent hotspot tiles, one soft-edged picture.
+// The benchmark scene: a tall background, 200 half-transparent hotspot tiles, one soft-edged
+// picture.
 #pragma once
 
 #include <cstdint>
@@ -21,9 +22,9 @@ struct SceneObject {
 };
 
 struct Scene {
-    Picture background;  // 1920 x 10000, opaque, at (-2, -3000)
-    Picture tile;        // the 100 x 100 hotspot tile, decoded from its bitmap bytes
-    Picture soft;        // 400 x 300 with an alpha edge that fades out over 40 pixels
+    Picture background;                // 1920 x 10000, opaque, at (-2, -3000)
+    Picture tile;                      // the 100 x 100 hotspot tile, decoded from its bitmap bytes
+    Picture soft;                      // 400 x 300 with an alpha edge that fades out over 40 pixels
     std::vector<SceneObject> objects;  // bottom first
 };
 

@@ -14,7 +14,10 @@ constexpr std::string_view kArea =
 void fillAreaLine(benchmark::State& state) {
     for (auto _ : state) {
         std::string line = velquist::fillTemplate(
-            kArea, {{"左", "100"}, {"上", "200"}, {"右", "300"}, {"下", "400"},
+            kArea, {{"左", "100"},
+                    {"上", "200"},
+                    {"右", "300"},
+                    {"下", "400"},
                     {"#链接", "https://item.example.com/item.htm?id=1234567890"},
                     {"提示", "快点我"}});
         benchmark::DoNotOptimize(line);

@@ -9,8 +9,7 @@
 
 namespace velquist {
 
-CanvasView::CanvasView(HotspotCanvas& canvas, QWidget* parent)
-    : QWidget(parent), m_canvas(canvas) {
+CanvasView::CanvasView(HotspotCanvas& canvas, QWidget* parent) : QWidget(parent), m_canvas(canvas) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

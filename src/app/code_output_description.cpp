@@ -9,6 +9,8 @@ namespace {
 using namespace control_flag;
 namespace cc = code_controls;
 
+// Kept by hand: a control per line or two reads like the layout it describes.
+// clang-format off
 constexpr uint32_t kStrip = 0x606060;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr ControlColors kPlainLabel{0x000000, kWhite};
@@ -66,8 +68,11 @@ constexpr WindowDescription kWindow{.name = "代码输出窗口", .width = 530, 
                                     .alwaysOnTop = true, .background = kStrip,
                                     .controls = kControls};
 
+// clang-format on
 }  // namespace
 
-const WindowDescription& codeOutputWindowDescription() { return kWindow; }
+const WindowDescription& codeOutputWindowDescription() {
+    return kWindow;
+}
 
 }  // namespace velquist

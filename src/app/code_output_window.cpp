@@ -1,6 +1,6 @@
 // Code-output window: each control hands what it holds to the session and shows the result.
-#include "app/qt_text.h"
 #include "app/code_output_window.h"
+#include "app/qt_text.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -23,7 +23,6 @@ namespace velquist {
 namespace {
 
 namespace cc = code_controls;
-
 
 std::optional<std::string> showFileDialog(QWidget* parent, CodeOutputWindow::DialogMode mode,
                                           const std::string& offered) {

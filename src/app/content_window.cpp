@@ -11,7 +11,8 @@ namespace velquist {
 namespace cc = content_controls;
 
 ContentWindow::ContentWindow(HotspotEditor& editor)
-    : DescribedWindow(contentWindowDescription(), cc::kTitle), m_editor(editor),
+    : DescribedWindow(contentWindowDescription(), cc::kTitle),
+      m_editor(editor),
       m_opened(fillContentWindow(editor)) {
     auto* tip = control<QLineEdit>(cc::kTip);
     auto* link = control<QLineEdit>(cc::kLink);

@@ -1,6 +1,6 @@
 // Main window construction, layout, window management and event wiring.
-#include "app/qt_text.h"
 #include "app/main_window.h"
+#include "app/qt_text.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -70,7 +70,9 @@ ImageButton* MainWindow::button(std::string_view name) const {
     return findChild<ImageButton*>(toQString(name));
 }
 
-QLabel* MainWindow::handle(int edge) const { return findChild<QLabel*>(toQString(kHandleNames[edge])); }
+QLabel* MainWindow::handle(int edge) const {
+    return findChild<QLabel*>(toQString(kHandleNames[edge]));
+}
 
 void MainWindow::layoutMainWindow(int height, int width) {
     const MainWindowLayout l = velquist::layoutMainWindow(height, width);
@@ -109,9 +111,8 @@ void MainWindow::hideToTray() {
     }
     if (m_tray == nullptr) {
         m_tray = makeTrayIcon(this);
-        connect(m_tray, &QSystemTrayIcon::activated, this, [this](auto reason) {
-            trayActivated(trayKind(reason));
-        });
+        connect(m_tray, &QSystemTrayIcon::activated, this,
+                [this](auto reason) { trayActivated(trayKind(reason)); });
     }
     hide();
     m_tray->show();
@@ -163,8 +164,10 @@ void MainWindow::buildMenus() {
     connect(remove, &QAction::triggered, this,
             [this] { edit([](HotspotEditor& e) { e.deleteCurrentHotspot(); }); });
     const std::pair<const char*, void (MainWindow::*)()> dropDownItems[] = {
-        {"设置", &MainWindow::openSettingsWindow}, {"官网", &MainWindow::openHomePage},
-        {"更新", &MainWindow::startUpdate},        {"退出", &MainWindow::endProgram}};
+        {"设置", &MainWindow::openSettingsWindow},
+        {"官网", &MainWindow::openHomePage},
+        {"更新", &MainWindow::startUpdate},
+        {"退出", &MainWindow::endProgram}};
     for (const auto& [caption, action] : dropDownItems) {
         QAction* item = m_dropDownMenu->addAction(caption);
         item->setObjectName(caption);
@@ -176,8 +179,10 @@ void MainWindow::wireEvents() {
     connect(button(mc::kBackground), &QAbstractButton::clicked, this,
             &MainWindow::openPictureAddressWindow);
     const std::pair<std::string_view, Alignment> alignments[] = {
-        {mc::kAlignLeft, Alignment::Left},     {mc::kAlignTop, Alignment::Top},
-        {mc::kAlignCentre, Alignment::Centre}, {mc::kAlignRight, Alignment::Right},
+        {mc::kAlignLeft, Alignment::Left},
+        {mc::kAlignTop, Alignment::Top},
+        {mc::kAlignCentre, Alignment::Centre},
+        {mc::kAlignRight, Alignment::Right},
         {mc::kAlignBottom, Alignment::Bottom}};
     for (const auto& [name, where] : alignments) {
         connect(button(name), &QAbstractButton::clicked, this,
@@ -235,8 +240,8 @@ void MainWindow::edit(Operation&& operation) {
 
 void MainWindow::openPictureAddressWindow() {
     showSingle(m_addressWindow, [this] {
-        auto* window = new PictureAddressWindow(m_state.editor.backgroundAddress(),
-                                                m_state.programDir, this);
+        auto* window =
+            new PictureAddressWindow(m_state.editor.backgroundAddress(), m_state.programDir, this);
         connect(window, &PictureAddressWindow::confirmed, this, &MainWindow::startLoad);
         return window;
     });
@@ -295,6 +300,8 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
-void MainWindow::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
+void MainWindow::mouseReleaseEvent(QMouseEvent*) {
+    m_dragging = false;
+}
 
 }  // namespace velquist

@@ -9,6 +9,8 @@ namespace {
 using namespace control_flag;
 namespace mc = main_controls;
 
+// Kept by hand: a control per line or two reads like the layout it describes.
+// clang-format off
 constexpr ControlColors kAlignColors{0x00E080, 0x606060, 0xFF5080, 0x606060};
 constexpr ControlColors kTitleColors{0xFFFFFF, 0x414141, 0x00E080, 0x414141};
 constexpr ControlColors kHandleColors{kNoColor, 0x0000FF};
@@ -61,8 +63,11 @@ constexpr WindowDescription kMainWindow{
     .name = "MainWindow", .width = 1000, .height = 680, .alwaysOnTop = false,
     .background = 0x414141, .controls = kControls};
 
+// clang-format on
 }  // namespace
 
-const WindowDescription& mainWindowDescription() { return kMainWindow; }
+const WindowDescription& mainWindowDescription() {
+    return kMainWindow;
+}
 
 }  // namespace velquist

@@ -16,9 +16,9 @@ inline constexpr std::string_view kCaptionMaximized = "◇";
 struct MainWindowLayout {
     int width = 0;
     int height = 0;
-    Rect pages;          // 选择夹1 (left and top never change)
-    Rect canvas;         // 动画框1, as large as the page container
-    int closeLeft = 0;   // the title buttons and the code button move with the right edge
+    Rect pages;         // 选择夹1 (left and top never change)
+    Rect canvas;        // 动画框1, as large as the page container
+    int closeLeft = 0;  // the title buttons and the code button move with the right edge
     int maximizeLeft = 0;
     int minimizeLeft = 0;
     int dropDownLeft = 0;

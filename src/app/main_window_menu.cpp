@@ -2,9 +2,9 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "app/qt_text.h"
 #include "app/app_state.h"
 #include "app/main_window.h"
+#include "app/qt_text.h"
 #include "app/settings_window.h"
 #include "settings/site.h"
 #include "settings/update_handover.h"

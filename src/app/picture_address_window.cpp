@@ -20,9 +20,8 @@ PictureAddressWindow::PictureAddressWindow(const std::string& currentAddress,
     auto* edit = control<QLineEdit>(ac::kAddress);
     edit->setText(QString::fromStdString(currentAddress));
     connect(control<ImageButton>(ac::kClose), &QAbstractButton::clicked, this, &QWidget::close);
-    connect(control<ImageButton>(ac::kPaste), &QAbstractButton::clicked, this, [edit] {
-        edit->setText(QGuiApplication::clipboard()->text());
-    });
+    connect(control<ImageButton>(ac::kPaste), &QAbstractButton::clicked, this,
+            [edit] { edit->setText(QGuiApplication::clipboard()->text()); });
     connect(control<ImageButton>(ac::kReadBackup), &QAbstractButton::clicked, this, [this, edit] {
         edit->setText(QString::fromStdString(readRememberedAddress(m_programDir)));
     });

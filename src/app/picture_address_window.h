@@ -11,8 +11,7 @@ class PictureAddressWindow : public DescribedWindow {
     Q_OBJECT
 public:
     // Opens showing `currentAddress`; "读取备份" reads the address remembered in `programDir`.
-    PictureAddressWindow(const std::string& currentAddress, std::string programDir,
-                         QWidget* owner);
+    PictureAddressWindow(const std::string& currentAddress, std::string programDir, QWidget* owner);
 
 signals:
     // An accepted address; the window closes right after.

@@ -10,6 +10,8 @@ using namespace control_flag;
 namespace ac = address_controls;
 namespace cc = content_controls;
 
+// Kept by hand: a control per line or two reads like the layout it describes.
+// clang-format off
 constexpr uint32_t kStrip = 0x606060;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr ControlColors kConfirmColors{0xFFFFFF, 0x00E080, 0xFFFFFF, 0xFF00FF};
@@ -65,9 +67,14 @@ constexpr WindowDescription kContentWindow{.name = "热点内容窗口", .width 
                                            .alwaysOnTop = false, .background = kStrip,
                                            .controls = kContentControls};
 
+// clang-format on
 }  // namespace
 
-const WindowDescription& pictureAddressWindowDescription() { return kAddressWindow; }
-const WindowDescription& contentWindowDescription() { return kContentWindow; }
+const WindowDescription& pictureAddressWindowDescription() {
+    return kAddressWindow;
+}
+const WindowDescription& contentWindowDescription() {
+    return kContentWindow;
+}
 
 }  // namespace velquist

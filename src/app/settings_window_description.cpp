@@ -9,6 +9,8 @@ namespace {
 using namespace control_flag;
 namespace sc = settings_controls;
 
+// Kept by hand: a control per line or two reads like the layout it describes.
+// clang-format off
 constexpr uint32_t kStrip = 0x606060;
 constexpr ControlColors kCaption{0x000000, kButtonFace};
 
@@ -63,8 +65,11 @@ constexpr WindowDescription kWindow{.name = "设置窗口", .width = 340, .heigh
                                     .alwaysOnTop = true, .background = kStrip,
                                     .controls = kControls};
 
+// clang-format on
 }  // namespace
 
-const WindowDescription& settingsWindowDescription() { return kWindow; }
+const WindowDescription& settingsWindowDescription() {
+    return kWindow;
+}
 
 }  // namespace velquist

@@ -25,10 +25,14 @@ QSystemTrayIcon* makeTrayIcon(QObject* parent) {
 
 int trayKind(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
-        case QSystemTrayIcon::Trigger: return 1;
-        case QSystemTrayIcon::DoubleClick: return 2;
-        case QSystemTrayIcon::Context: return 3;
-        default: return 0;
+        case QSystemTrayIcon::Trigger:
+            return 1;
+        case QSystemTrayIcon::DoubleClick:
+            return 2;
+        case QSystemTrayIcon::Context:
+            return 3;
+        default:
+            return 0;
     }
 }
 

@@ -1,6 +1,6 @@
 // Building windows from their descriptions.
-#include "app/qt_text.h"
 #include "app/window_builder.h"
+#include "app/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +16,6 @@
 
 namespace velquist {
 namespace {
-
 
 // Drops typed characters other than digits and "-"; control keys and pastes pass.
 class IntegerKeyFilter : public QObject {
@@ -58,11 +57,10 @@ void setColors(QWidget* widget, const ControlColors& colors) {
 QWidget* makeStandard(const ControlDescription& d, QWidget* parent) {
     switch (d.kind) {
         case ControlKind::ImageButton: {
-            auto* button = new ImageButton({colorFromRgb(d.colors.text),
-                                            colorFromRgb(d.colors.background),
-                                            colorFromRgb(d.colors.hoverText),
-                                            colorFromRgb(d.colors.hoverBackground)},
-                                           parent);
+            auto* button = new ImageButton(
+                {colorFromRgb(d.colors.text), colorFromRgb(d.colors.background),
+                 colorFromRgb(d.colors.hoverText), colorFromRgb(d.colors.hoverBackground)},
+                parent);
             button->setText(toQString(d.caption));
             return button;
         }
@@ -86,17 +84,20 @@ QWidget* makeStandard(const ControlDescription& d, QWidget* parent) {
             area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             return area;
         }
-        case ControlKind::CheckBox: return new QCheckBox(toQString(d.caption), parent);
+        case ControlKind::CheckBox:
+            return new QCheckBox(toQString(d.caption), parent);
         case ControlKind::DropDown: {
             auto* combo = new QComboBox(parent);
             combo->addItems(toQString(d.caption).split(QLatin1Char('|')));
             combo->setCurrentIndex(d.value);
             return combo;
         }
-        case ControlKind::Slider: return new QSlider(Qt::Horizontal, parent);
+        case ControlKind::Slider:
+            return new QSlider(Qt::Horizontal, parent);
         case ControlKind::Panel:
         case ControlKind::Canvas:
-        case ControlKind::ColorPicker: return new QWidget(parent);
+        case ControlKind::ColorPicker:
+            return new QWidget(parent);
     }
     return new QWidget(parent);
 }
@@ -118,7 +119,9 @@ QFont interfaceFont(int pixelSize) {
     return font;
 }
 
-void makeIntegerInput(QWidget* edit) { edit->installEventFilter(new IntegerKeyFilter(edit)); }
+void makeIntegerInput(QWidget* edit) {
+    edit->installEventFilter(new IntegerKeyFilter(edit));
+}
 
 void centreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -144,7 +147,8 @@ void applyWindowFrame(QWidget* window, const WindowDescription& d) {
 void buildControls(QWidget* window, const WindowDescription& d,
                    const CustomControlFactory& custom) {
     for (const ControlDescription& c : d.controls) {
-        QWidget* parent = c.parent.empty() ? window : window->findChild<QWidget*>(toQString(c.parent));
+        QWidget* parent =
+            c.parent.empty() ? window : window->findChild<QWidget*>(toQString(c.parent));
         QWidget* widget = nullptr;
         if (custom && (c.kind == ControlKind::Canvas || c.kind == ControlKind::ColorPicker)) {
             widget = custom(c, parent);

@@ -11,13 +11,13 @@ namespace velquist {
 enum class ControlKind {
     ImageButton,  // flat button drawing its caption on a filled background
     Label,
-    EditBox,      // one line
-    TextArea,     // multi-line with a vertical scroll bar
+    EditBox,   // one line
+    TextArea,  // multi-line with a vertical scroll bar
     CheckBox,
-    DropDown,     // items separated by '|' in the caption, `value` is the selected index
+    DropDown,  // items separated by '|' in the caption, `value` is the selected index
     ColorPicker,
     Slider,
-    Panel,        // a filled rectangle holding child controls
+    Panel,  // a filled rectangle holding child controls
     Canvas,
 };
 

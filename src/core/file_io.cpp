@@ -66,16 +66,24 @@ std::string temporaryNameFor(const std::string& path) {
 std::string describeErrno(int err) {
     switch (err) {
         case EACCES:
-        case EPERM: return messages::kNoPermission;
-        case EROFS: return messages::kReadOnlyFileSystem;
+        case EPERM:
+            return messages::kNoPermission;
+        case EROFS:
+            return messages::kReadOnlyFileSystem;
         case ENOSPC:
-        case EDQUOT: return messages::kDiskFull;
+        case EDQUOT:
+            return messages::kDiskFull;
         case ENOENT:
-        case ENOTDIR: return messages::kNotFound;
-        case EISDIR: return messages::kIsDirectory;
-        case ENAMETOOLONG: return messages::kNameTooLong;
-        case EFBIG: return messages::kFileTooLarge;
-        default: return std::strerror(err);
+        case ENOTDIR:
+            return messages::kNotFound;
+        case EISDIR:
+            return messages::kIsDirectory;
+        case ENAMETOOLONG:
+            return messages::kNameTooLong;
+        case EFBIG:
+            return messages::kFileTooLarge;
+        default:
+            return std::strerror(err);
     }
 }
 

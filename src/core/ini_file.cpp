@@ -157,8 +157,8 @@ Status writeIniValue(const std::string& path, std::string_view section, std::str
     for (std::string_view line : splitLines(text)) {
         lines.emplace_back(line);
     }
-    const KeyLocation at = locate(std::vector<std::string_view>(lines.begin(), lines.end()),
-                                  section, key);
+    const KeyLocation at =
+        locate(std::vector<std::string_view>(lines.begin(), lines.end()), section, key);
     std::string entry = std::string(key) + "=" + std::string(value);
     if (at.key) {
         lines[*at.key] = std::move(entry);

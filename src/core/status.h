@@ -28,7 +28,7 @@ private:
 template <typename T>
 class Result {
 public:
-    Result(T value) : m_data(std::move(value)) {}  // NOLINT(google-explicit-constructor)
+    Result(T value) : m_data(std::move(value)) {}           // NOLINT(google-explicit-constructor)
     Result(Status failure) : m_data(std::move(failure)) {}  // NOLINT(google-explicit-constructor)
 
     bool ok() const { return m_data.index() == 0; }

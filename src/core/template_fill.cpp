@@ -59,7 +59,8 @@ std::string fillTemplate(std::string_view templ, std::span<const Placeholder> pl
 }
 
 std::string fillTemplate(std::string_view templ, std::initializer_list<Placeholder> placeholders) {
-    return fillTemplate(templ, std::span<const Placeholder>(placeholders.begin(), placeholders.size()));
+    return fillTemplate(templ,
+                        std::span<const Placeholder>(placeholders.begin(), placeholders.size()));
 }
 
 }  // namespace velquist

@@ -7,9 +7,13 @@
 namespace velquist {
 namespace {
 
-constexpr char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+constexpr char foldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
-bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Decodes the full-width form at the start of `s` (U+FF01-U+FF5E, U+3000) to its ASCII twin.
 // Returns the number of bytes consumed, 0 when `s` does not start with such a form.
@@ -74,7 +78,9 @@ int32_t textToInteger(std::string_view text) {
     return static_cast<int32_t>(value);
 }
 
-std::string formatNumber(int64_t value) { return std::to_string(value); }
+std::string formatNumber(int64_t value) {
+    return std::to_string(value);
+}
 
 std::string asciiLower(std::string_view text) {
     std::string out(text);
@@ -83,9 +89,9 @@ std::string asciiLower(std::string_view text) {
 }
 
 bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return foldAscii(x) == foldAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return foldAscii(x) == foldAscii(y);
+           });
 }
 
 size_t findText(std::string_view text, std::string_view pattern, size_t from,
@@ -96,9 +102,9 @@ size_t findText(std::string_view text, std::string_view pattern, size_t from,
     if (from > text.size() || pattern.size() > text.size() - from) {
         return std::string_view::npos;
     }
-    const auto it = std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(),
-                                pattern.begin(), pattern.end(),
-                                [](char x, char y) { return foldAscii(x) == foldAscii(y); });
+    const auto it =
+        std::search(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), pattern.begin(),
+                    pattern.end(), [](char x, char y) { return foldAscii(x) == foldAscii(y); });
     return it == text.end() ? std::string_view::npos : static_cast<size_t>(it - text.begin());
 }
 

@@ -15,11 +15,16 @@ constexpr std::string_view kAddressKey = "背景图";
 
 const char* alignedMessage(Alignment where) {
     switch (where) {
-        case Alignment::Top: return messages::kAlignedTop;
-        case Alignment::Bottom: return messages::kAlignedBottom;
-        case Alignment::Left: return messages::kAlignedLeft;
-        case Alignment::Right: return messages::kAlignedRight;
-        case Alignment::Centre: return messages::kAlignedCentre;
+        case Alignment::Top:
+            return messages::kAlignedTop;
+        case Alignment::Bottom:
+            return messages::kAlignedBottom;
+        case Alignment::Left:
+            return messages::kAlignedLeft;
+        case Alignment::Right:
+            return messages::kAlignedRight;
+        case Alignment::Centre:
+            return messages::kAlignedCentre;
     }
     return "";
 }
@@ -38,18 +43,22 @@ void installBackground(HotspotEditor& editor, Picture picture, std::string addre
     canvas.setPicture(id, std::move(picture));
     editor.enableAddHotspot();
     editor.appendTableRow("", "");
-    editor.setStatus(loadedStatus(formatNumber(canvas.objectWidth(id)),
-                                  formatNumber(canvas.objectHeight(id))));
+    editor.setStatus(
+        loadedStatus(formatNumber(canvas.objectWidth(id)), formatNumber(canvas.objectHeight(id))));
     editor.state().backgroundId = id;
     editor.setBackgroundAddress(std::move(address));
 }
 
 Point alignedPosition(Alignment where, const Rect& b, int canvasWidth, int canvasHeight) {
     switch (where) {
-        case Alignment::Top: return {b.left, 0};
-        case Alignment::Bottom: return {b.left, canvasHeight - b.height};
-        case Alignment::Left: return {0, 0};
-        case Alignment::Right: return {canvasWidth - b.width, 0};
+        case Alignment::Top:
+            return {b.left, 0};
+        case Alignment::Bottom:
+            return {b.left, canvasHeight - b.height};
+        case Alignment::Left:
+            return {0, 0};
+        case Alignment::Right:
+            return {canvasWidth - b.width, 0};
         case Alignment::Centre:
             // CW/2 - w/2 computed exactly, then truncated toward zero.
             return {static_cast<int>((int64_t{canvasWidth} - b.width) / 2), 0};

@@ -16,9 +16,12 @@ constexpr uint32_t kBitfields = 3;
 constexpr uint32_t kAlphaBitfields = 6;
 
 uint32_t le16(std::string_view b, int64_t at) {
-    return static_cast<uint8_t>(b[at]) | (static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8);
+    return static_cast<uint8_t>(b[at]) |
+           (static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8);
 }
-uint32_t le32(std::string_view b, int64_t at) { return le16(b, at) | (le16(b, at + 2) << 16); }
+uint32_t le32(std::string_view b, int64_t at) {
+    return le16(b, at) | (le16(b, at + 2) << 16);
+}
 
 // One colour channel of a bitfield pixel, scaled to 0..255.
 struct Channel {
@@ -26,8 +29,8 @@ struct Channel {
     int shift = 0;
     uint32_t maxValue = 0;
 
-    explicit Channel(uint32_t m = 0) : mask(m), shift(m ? std::countr_zero(m) : 0),
-                                       maxValue(m ? m >> shift : 0) {}
+    explicit Channel(uint32_t m = 0)
+        : mask(m), shift(m ? std::countr_zero(m) : 0), maxValue(m ? m >> shift : 0) {}
     uint32_t extract(uint32_t pixel) const {
         if (maxValue == 0) {
             return 0;
@@ -104,8 +107,10 @@ Status readHeader(std::string_view b, BmpLayout& layout) {
         return status;
     }
     const int bits = layout.bitCount;
-    const bool known = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-    const bool bitfields = layout.compression == kBitfields || layout.compression == kAlphaBitfields;
+    const bool known =
+        bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    const bool bitfields =
+        layout.compression == kBitfields || layout.compression == kAlphaBitfields;
     if (!known || !(layout.compression == kRgb || ((bits == 16 || bits == 32) && bitfields))) {
         return Status::failure(messages::kBmpUnsupported);
     }
@@ -140,7 +145,8 @@ Status readLayout(std::string_view b, BmpLayout& layout) {
     layout.stride = (layout.width * layout.bitCount + 31) / 32 * 4;
     const int64_t lastRowBytes = (layout.width * layout.bitCount + 7) / 8;
     if (layout.dataOffset < kFileHeaderSize + layout.infoSize ||
-        layout.dataOffset + layout.stride * (layout.height - 1) + lastRowBytes > static_cast<int64_t>(b.size())) {
+        layout.dataOffset + layout.stride * (layout.height - 1) + lastRowBytes >
+            static_cast<int64_t>(b.size())) {
         return Status::failure(messages::kPictureTruncated);
     }
     return {};
@@ -150,37 +156,39 @@ Status readLayout(std::string_view b, BmpLayout& layout) {
 void decodeRow(const BmpLayout& layout, const uint8_t* row, uint32_t* out) {
     const int64_t width = layout.width;
     switch (layout.bitCount) {
-    case 24:
-        for (int64_t x = 0; x < width; ++x, row += 3) {
-            out[x] = row[0] | (static_cast<uint32_t>(row[1]) << 8) | (static_cast<uint32_t>(row[2]) << 16);
-        }
-        return;
-    case 16:
-    case 32: {
-        const auto& [red, green, blue, alpha] = layout.channels;
-        const int step = layout.bitCount / 8;
-        for (int64_t x = 0; x < width; ++x, row += step) {
-            uint32_t pixel = row[0] | (static_cast<uint32_t>(row[1]) << 8);
-            if (step == 4) {
-                pixel |= (static_cast<uint32_t>(row[2]) << 16) | (static_cast<uint32_t>(row[3]) << 24);
+        case 24:
+            for (int64_t x = 0; x < width; ++x, row += 3) {
+                out[x] = row[0] | (static_cast<uint32_t>(row[1]) << 8) |
+                         (static_cast<uint32_t>(row[2]) << 16);
             }
-            const uint32_t transparency = alpha.mask ? 255 - alpha.extract(pixel) : 0;
-            out[x] = (transparency << 24) | (red.extract(pixel) << 16) |
-                     (green.extract(pixel) << 8) | blue.extract(pixel);
+            return;
+        case 16:
+        case 32: {
+            const auto& [red, green, blue, alpha] = layout.channels;
+            const int step = layout.bitCount / 8;
+            for (int64_t x = 0; x < width; ++x, row += step) {
+                uint32_t pixel = row[0] | (static_cast<uint32_t>(row[1]) << 8);
+                if (step == 4) {
+                    pixel |= (static_cast<uint32_t>(row[2]) << 16) |
+                             (static_cast<uint32_t>(row[3]) << 24);
+                }
+                const uint32_t transparency = alpha.mask ? 255 - alpha.extract(pixel) : 0;
+                out[x] = (transparency << 24) | (red.extract(pixel) << 16) |
+                         (green.extract(pixel) << 8) | blue.extract(pixel);
+            }
+            return;
         }
-        return;
-    }
-    default: {
-        const int bits = layout.bitCount;
-        const int perByte = 8 / bits;
-        const uint32_t mask = (1u << bits) - 1;
-        for (int64_t x = 0; x < width; ++x) {
-            const int shift = 8 - bits * (static_cast<int>(x % perByte) + 1);
-            const uint32_t index = (row[x / perByte] >> shift) & mask;
-            out[x] = static_cast<int>(index) < layout.paletteSize ? layout.palette[index] : 0;
+        default: {
+            const int bits = layout.bitCount;
+            const int perByte = 8 / bits;
+            const uint32_t mask = (1u << bits) - 1;
+            for (int64_t x = 0; x < width; ++x) {
+                const int shift = 8 - bits * (static_cast<int>(x % perByte) + 1);
+                const uint32_t index = (row[x / perByte] >> shift) & mask;
+                out[x] = static_cast<int>(index) < layout.paletteSize ? layout.palette[index] : 0;
+            }
+            return;
         }
-        return;
-    }
     }
 }
 
@@ -214,7 +222,8 @@ Result<Picture> decodeBmp(std::string_view bytes) {
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data()) + layout.dataOffset;
     for (int64_t y = 0; y < layout.height; ++y) {
         const int64_t sourceRow = layout.topDown ? y : layout.height - 1 - y;
-        decodeRow(layout, data + sourceRow * layout.stride, picture.pixels.data() + y * layout.width);
+        decodeRow(layout, data + sourceRow * layout.stride,
+                  picture.pixels.data() + y * layout.width);
     }
     if (layout.channels[3].mask != 0) {
         dropBlankAlpha(picture);

@@ -12,7 +12,9 @@ namespace {
 constexpr uint32_t kFrameAlpha = 0xFF000000u;
 
 // round(x / 255) for 0 <= x <= 65025, without a division.
-constexpr uint32_t divideBy255(uint32_t x) { return ((x + 128) * 257) >> 16; }
+constexpr uint32_t divideBy255(uint32_t x) {
+    return ((x + 128) * 257) >> 16;
+}
 
 uint32_t blendPixel(uint32_t dst, uint32_t src, uint32_t a) {
     const uint32_t s = 255 - a;
@@ -41,7 +43,8 @@ void blendConstantPortable(uint32_t* frame, const uint32_t* picture, int count, 
     }
 }
 
-void blendRowPortable(uint32_t* frame, const uint32_t* picture, int count, int weight, bool opaque) {
+void blendRowPortable(uint32_t* frame, const uint32_t* picture, int count, int weight,
+                      bool opaque) {
     const uint32_t w = static_cast<uint32_t>(std::clamp(weight, 0, 255));
     if (opaque) {
         if (w == 0) {
@@ -94,6 +97,8 @@ void blendRow(uint32_t* frame, const uint32_t* picture, int count, int weight, b
     blendRowWith(bestBlendKernel(), frame, picture, count, weight, opaque);
 }
 
-void fillRow(uint32_t* frame, int count, uint32_t pixel) { std::fill_n(frame, std::max(count, 0), pixel); }
+void fillRow(uint32_t* frame, int count, uint32_t pixel) {
+    std::fill_n(frame, std::max(count, 0), pixel);
+}
 
 }  // namespace velquist

@@ -6,7 +6,9 @@
 namespace velquist {
 
 // An object's transparency percentage as a blend weight: round(percent * 255 / 100), halves up.
-constexpr int transparencyWeight(int percent) { return (percent * 255 + 50) / 100; }
+constexpr int transparencyWeight(int percent) {
+    return (percent * 255 + 50) / 100;
+}
 
 enum class BlendKernel { portable, avx2 };
 

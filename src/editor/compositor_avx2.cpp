@@ -16,8 +16,11 @@ struct Constants {
     __m256i frameAlpha;
 
     [[gnu::target("avx2")]] Constants()
-        : zero(_mm256_setzero_si256()), c128(_mm256_set1_epi16(128)), c257(_mm256_set1_epi16(257)),
-          c255(_mm256_set1_epi16(255)), frameAlpha(_mm256_set1_epi32(static_cast<int>(0xFF000000u))) {}
+        : zero(_mm256_setzero_si256()),
+          c128(_mm256_set1_epi16(128)),
+          c257(_mm256_set1_epi16(257)),
+          c255(_mm256_set1_epi16(255)),
+          frameAlpha(_mm256_set1_epi32(static_cast<int>(0xFF000000u))) {}
 };
 
 // round(x / 255) per 16-bit lane, exact for 0 <= x <= 65025.
@@ -51,7 +54,8 @@ struct BlendConstant {
 
     [[gnu::target("avx2")]] __m256i half(__m256i pairs) const {
         // Lanes hold s | d << 8: shifting right by 1 leaves d << 7, left by 7 leaves s << 7.
-        const __m256i shifted = extraIsFrame ? _mm256_srli_epi16(pairs, 1) : _mm256_slli_epi16(pairs, 7);
+        const __m256i shifted =
+            extraIsFrame ? _mm256_srli_epi16(pairs, 1) : _mm256_slli_epi16(pairs, 7);
         const __m256i sum = _mm256_add_epi16(_mm256_maddubs_epi16(pairs, weights),
                                              _mm256_and_si256(shifted, extraMask));
         return divideBy255(sum, k);
@@ -71,23 +75,26 @@ struct BlendPerPixel {
     __m256i spread;
 
     [[gnu::target("avx2")]] BlendPerPixel(const Constants& constants, int weight)
-        : k(constants), weightTop(_mm256_set1_epi32(static_cast<int>(static_cast<uint32_t>(weight) << 24))),
-          spread(_mm256_setr_epi8(3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15,
-                                  3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15)) {}
+        : k(constants),
+          weightTop(_mm256_set1_epi32(static_cast<int>(static_cast<uint32_t>(weight) << 24))),
+          spread(_mm256_setr_epi8(3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15, 3, 3, 3,
+                                  3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15)) {}
 
     [[gnu::target("avx2")]] __m256i half(__m256i src, __m256i dst, __m256i a) const {
-        return _mm256_add_epi16(_mm256_mullo_epi16(src, _mm256_sub_epi16(k.c255, a)), _mm256_mullo_epi16(dst, a));
+        return _mm256_add_epi16(_mm256_mullo_epi16(src, _mm256_sub_epi16(k.c255, a)),
+                                _mm256_mullo_epi16(dst, a));
     }
 
     [[gnu::target("avx2")]] __m256i operator()(__m256i src, __m256i dst) const {
         // The saturating add on the top byte gives min(weight + TT, 255); the shuffle copies
         // it into every byte of its pixel.
         const __m256i a = _mm256_shuffle_epi8(_mm256_adds_epu8(src, weightTop), spread);
-        const __m256i lo = half(_mm256_unpacklo_epi8(src, k.zero), _mm256_unpacklo_epi8(dst, k.zero),
-                                _mm256_unpacklo_epi8(a, k.zero));
-        const __m256i hi = half(_mm256_unpackhi_epi8(src, k.zero), _mm256_unpackhi_epi8(dst, k.zero),
-                                _mm256_unpackhi_epi8(a, k.zero));
-        return _mm256_or_si256(_mm256_packus_epi16(divideBy255(lo, k), divideBy255(hi, k)), k.frameAlpha);
+        const __m256i lo = half(_mm256_unpacklo_epi8(src, k.zero),
+                                _mm256_unpacklo_epi8(dst, k.zero), _mm256_unpacklo_epi8(a, k.zero));
+        const __m256i hi = half(_mm256_unpackhi_epi8(src, k.zero),
+                                _mm256_unpackhi_epi8(dst, k.zero), _mm256_unpackhi_epi8(a, k.zero));
+        return _mm256_or_si256(_mm256_packus_epi16(divideBy255(lo, k), divideBy255(hi, k)),
+                               k.frameAlpha);
     }
 };
 
@@ -104,7 +111,8 @@ struct BlendPerPixel {
 // identical values twice. That replaces a slow masked store on every row, and the row is still
 // read from left to right, as the processor's prefetching expects.
 template <typename Blend>
-[[gnu::target("avx2")]] inline void blendEach(uint32_t* frame, const uint32_t* picture, int count, const Blend& blend) {
+[[gnu::target("avx2")]] inline void blendEach(uint32_t* frame, const uint32_t* picture, int count,
+                                              const Blend& blend) {
     if (count < 8) {
         const __m256i mask =
             _mm256_cmpgt_epi32(_mm256_set1_epi32(count), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
@@ -126,8 +134,8 @@ template <typename Blend>
 
 }  // namespace
 
-[[gnu::target("avx2")]] void blendRowAvx2(uint32_t* frame, const uint32_t* picture, int count, int weight,
-                                          bool opaque) {
+[[gnu::target("avx2")]] void blendRowAvx2(uint32_t* frame, const uint32_t* picture, int count,
+                                          int weight, bool opaque) {
     const Constants k;
     weight = std::clamp(weight, 0, 255);
     if (!opaque) {

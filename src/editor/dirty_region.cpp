@@ -31,6 +31,8 @@ void DirtyRegion::add(const Rect& rect, const Rect& bounds) {
     }
 }
 
-std::vector<Rect> DirtyRegion::take() { return std::exchange(m_rects, {}); }
+std::vector<Rect> DirtyRegion::take() {
+    return std::exchange(m_rects, {});
+}
 
 }  // namespace velquist

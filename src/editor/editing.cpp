@@ -27,7 +27,9 @@ void dragBackground(HotspotEditor& editor, int x, int y) {
 
 }  // namespace
 
-void leftButtonDown(HotspotEditor& editor, int x, int y) { editor.state().pressPoint = {x, y}; }
+void leftButtonDown(HotspotEditor& editor, int x, int y) {
+    editor.state().pressPoint = {x, y};
+}
 
 void selectObject(HotspotEditor& editor, int id) {
     EditorState& s = editor.state();
@@ -58,7 +60,9 @@ void endDrag(HotspotEditor& editor) {
     placeHandles(editor, editor.state().currentObjectId);
 }
 
-void beginResize(HotspotEditor& editor, ResizeMode mode) { editor.state().resizeMode = mode; }
+void beginResize(HotspotEditor& editor, ResizeMode mode) {
+    editor.state().resizeMode = mode;
+}
 
 void resizeCurrentHotspot(HotspotEditor& editor, int x, int y) {
     const EditorState& s = editor.state();
@@ -69,8 +73,8 @@ void resizeCurrentHotspot(HotspotEditor& editor, int x, int y) {
     }
     const HandleEdge edge = static_cast<HandleEdge>(static_cast<int>(s.resizeMode) - 1);
     Handle& dragged = editor.mutableHandles()[edge];
-    const ResizeOutcome out = resizeFromHandle(s.resizeMode, objectRect(canvas, id),
-                                               dragged.position, x, y);
+    const ResizeOutcome out =
+        resizeFromHandle(s.resizeMode, objectRect(canvas, id), dragged.position, x, y);
     dragged.position = out.handle;
     // The new tile takes the colours of the current style; the transparency stays.
     canvas.setPicture(id, editor.buildTile(out.object.width, out.object.height));
@@ -84,8 +88,8 @@ void placeHandles(HotspotEditor& editor, int id) {
         editor.hideHandles();
         return;
     }
-    editor.mutableHandles() = placeHandlePositions(objectRect(canvas, id), canvas.width(),
-                                                   canvas.height());
+    editor.mutableHandles() =
+        placeHandlePositions(objectRect(canvas, id), canvas.width(), canvas.height());
     showStatus(editor, id);
 }
 
@@ -103,7 +107,8 @@ void showStatus(HotspotEditor& editor, int id) {
     }
     const auto row = editor.findRow(id);
     const std::string link = row ? editor.table().row(*row).link : std::string();
-    editor.setStatus(hotspotStatus(objectRect(canvas, id), {background.left, background.top}, link));
+    editor.setStatus(
+        hotspotStatus(objectRect(canvas, id), {background.left, background.top}, link));
 }
 
 ContentForm fillContentWindow(const HotspotEditor& editor) {
@@ -142,6 +147,8 @@ void applyHotspotContent(HotspotEditor& editor, const ContentForm& opened, std::
     editor.setStatus(messages::kContentApplied);
 }
 
-void cancelHotspotContent(HotspotEditor& editor) { editor.setStatus(messages::kContentCancelled); }
+void cancelHotspotContent(HotspotEditor& editor) {
+    editor.setStatus(messages::kContentCancelled);
+}
 
 }  // namespace velquist

@@ -41,12 +41,12 @@ using GifHandle = std::unique_ptr<GifFileType, GifCloser>;
 
 Status failure(int gifError) {
     switch (gifError) {
-    case D_GIF_ERR_READ_FAILED:
-        return Status::failure(messages::kPictureTruncated);
-    case D_GIF_ERR_NOT_ENOUGH_MEM:
-        return Status::failure(messages::kPictureOutOfMemory);
-    default:
-        return Status::failure(messages::kPictureDamaged);
+        case D_GIF_ERR_READ_FAILED:
+            return Status::failure(messages::kPictureTruncated);
+        case D_GIF_ERR_NOT_ENOUGH_MEM:
+            return Status::failure(messages::kPictureOutOfMemory);
+        default:
+            return Status::failure(messages::kPictureDamaged);
     }
 }
 
@@ -99,12 +99,14 @@ Result<Picture> readFirstImage(GifFileType* gif, int transparentIndex) {
     if (colors == nullptr || colors->Colors == nullptr) {
         return Status::failure(messages::kGifNoColors);
     }
-    if (Status size = checkPictureSize(frame.Width, frame.Height); !size || frame.Left < 0 || frame.Top < 0) {
+    if (Status size = checkPictureSize(frame.Width, frame.Height);
+        !size || frame.Left < 0 || frame.Top < 0) {
         return size ? Status::failure(messages::kPictureDamaged) : size;
     }
     // Like browsers, grow a logical screen that is too small for the first frame.
-    Result<Picture> result = allocatePicture(std::max<int64_t>(gif->SWidth, int64_t{frame.Left} + frame.Width),
-                                             std::max<int64_t>(gif->SHeight, int64_t{frame.Top} + frame.Height));
+    Result<Picture> result =
+        allocatePicture(std::max<int64_t>(gif->SWidth, int64_t{frame.Left} + frame.Width),
+                        std::max<int64_t>(gif->SHeight, int64_t{frame.Top} + frame.Height));
     if (!result) {
         return result;
     }
@@ -115,14 +117,16 @@ Result<Picture> readFirstImage(GifFileType* gif, int transparentIndex) {
         if (DGifGetLine(gif, line.data(), frame.Width) == GIF_ERROR) {
             return failure(gif->Error);
         }
-        uint32_t* out = picture.pixels.data() + static_cast<size_t>(frame.Top + y) * picture.width + frame.Left;
+        uint32_t* out =
+            picture.pixels.data() + static_cast<size_t>(frame.Top + y) * picture.width + frame.Left;
         for (int x = 0; x < frame.Width; ++x) {
             const int index = line[x];
             if (index == transparentIndex || index >= colors->ColorCount) {
                 continue;  // out-of-range indexes come from damaged data; show them as holes
             }
             const GifColorType& c = colors->Colors[index];
-            out[x] = (static_cast<uint32_t>(c.Red) << 16) | (static_cast<uint32_t>(c.Green) << 8) | c.Blue;
+            out[x] = (static_cast<uint32_t>(c.Red) << 16) | (static_cast<uint32_t>(c.Green) << 8) |
+                     c.Blue;
         }
     }
     picture.opaque = isWhollyOpaque(picture);

@@ -5,7 +5,9 @@ namespace velquist {
 namespace {
 
 // a + b/2 computed exactly, then truncated toward zero (integer division does exactly that).
-int plusHalf(int a, int b) { return static_cast<int>((2 * int64_t{a} + b) / 2); }
+int plusHalf(int a, int b) {
+    return static_cast<int>((2 * int64_t{a} + b) / 2);
+}
 
 Handle place(int left, int top, int canvasWidth, int canvasHeight) {
     const bool inside = left >= 0 && left <= canvasWidth && top >= 0 && top <= canvasHeight;

@@ -37,7 +37,8 @@ Rect clippedArea(int64_t left, int64_t top, int64_t width, int64_t height, const
     if (r <= l || b <= t) {
         return {};
     }
-    return Rect{static_cast<int>(l), static_cast<int>(t), static_cast<int>(r - l), static_cast<int>(b - t)};
+    return Rect{static_cast<int>(l), static_cast<int>(t), static_cast<int>(r - l),
+                static_cast<int>(b - t)};
 }
 
 // Frame rows lie a whole canvas width apart, a pattern the processor does not prefetch by
@@ -54,12 +55,15 @@ void prefetchForWriting(const uint32_t* row, int count) {
 
 bool isConsistent(const Picture& picture) {
     return checkPictureSize(picture.width, picture.height).ok() &&
-           picture.pixels.size() == static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height);
+           picture.pixels.size() ==
+               static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height);
 }
 
 }  // namespace
 
-HotspotCanvas::HotspotCanvas(int width, int height) { resize(width, height); }
+HotspotCanvas::HotspotCanvas(int width, int height) {
+    resize(width, height);
+}
 
 void HotspotCanvas::resize(int width, int height) {
     // The frame is held in memory, so the canvas obeys the same limits as a picture.
@@ -73,16 +77,24 @@ void HotspotCanvas::resize(int width, int height) {
     markAllDirty();
 }
 
-int HotspotCanvas::width() const { return m_width; }
-int HotspotCanvas::height() const { return m_height; }
-ColorRef HotspotCanvas::backgroundColor() const { return m_backgroundColor; }
+int HotspotCanvas::width() const {
+    return m_width;
+}
+int HotspotCanvas::height() const {
+    return m_height;
+}
+ColorRef HotspotCanvas::backgroundColor() const {
+    return m_backgroundColor;
+}
 
 void HotspotCanvas::setBackgroundColor(ColorRef color) {
     m_backgroundColor = color & 0xFFFFFF;
     markAllDirty();
 }
 
-void HotspotCanvas::clearBackdrop() { markAllDirty(); }
+void HotspotCanvas::clearBackdrop() {
+    markAllDirty();
+}
 
 int HotspotCanvas::createObject(double left, double top, bool visible) {
     CanvasObject object;
@@ -117,8 +129,12 @@ void HotspotCanvas::deleteAllObjects() {
     }
 }
 
-int HotspotCanvas::objectCount() const { return static_cast<int>(m_objects.size()); }
-bool HotspotCanvas::hasObject(int id) const { return find(id) != nullptr; }
+int HotspotCanvas::objectCount() const {
+    return static_cast<int>(m_objects.size());
+}
+bool HotspotCanvas::hasObject(int id) const {
+    return find(id) != nullptr;
+}
 
 bool HotspotCanvas::setPicture(int id, std::string_view bytes) {
     CanvasObject* object = find(id);
@@ -218,7 +234,9 @@ int HotspotCanvas::pressLeft(int x, int y) {
     return hit;
 }
 
-void HotspotCanvas::releaseLeft() { m_heldId = 0; }
+void HotspotCanvas::releaseLeft() {
+    m_heldId = 0;
+}
 
 int HotspotCanvas::heldId(bool leftButtonDown) {
     if (!leftButtonDown) {
@@ -235,7 +253,9 @@ std::vector<Rect> HotspotCanvas::render() {
     return rects;
 }
 
-const uint32_t* HotspotCanvas::frame() const { return m_frame.data(); }
+const uint32_t* HotspotCanvas::frame() const {
+    return m_frame.data();
+}
 
 HotspotCanvas::CanvasObject* HotspotCanvas::find(int id) {
     return const_cast<CanvasObject*>(std::as_const(*this).find(id));
@@ -252,9 +272,13 @@ Rect HotspotCanvas::visibleArea(const CanvasObject& object) const {
                        object.picture.height, bounds());
 }
 
-void HotspotCanvas::markDirty(const CanvasObject& object) { m_dirty.add(visibleArea(object), bounds()); }
+void HotspotCanvas::markDirty(const CanvasObject& object) {
+    m_dirty.add(visibleArea(object), bounds());
+}
 
-void HotspotCanvas::markAllDirty() { m_dirty.add(bounds(), bounds()); }
+void HotspotCanvas::markAllDirty() {
+    m_dirty.add(bounds(), bounds());
+}
 
 void HotspotCanvas::compositeRegion(const Rect& region) {
     // Everything under the topmost object that covers the region with solid, fully opaque
@@ -271,7 +295,8 @@ void HotspotCanvas::compositeRegion(const Rect& region) {
     if (first == m_objects.size()) {
         const uint32_t background = 0xFF000000u | toHexRgb(m_backgroundColor);
         for (int y = region.top; y < region.bottom(); ++y) {
-            fillRow(m_frame.data() + static_cast<size_t>(y) * m_width + region.left, region.width, background);
+            fillRow(m_frame.data() + static_cast<size_t>(y) * m_width + region.left, region.width,
+                    background);
         }
         first = 0;
     }

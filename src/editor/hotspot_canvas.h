@@ -20,14 +20,14 @@ public:
     void resize(int width, int height);  // the layout changes it; everything becomes dirty
     int width() const;
     int height() const;
-    ColorRef backgroundColor() const;      // initially white
+    ColorRef backgroundColor() const;  // initially white
     void setBackgroundColor(ColorRef color);
-    void clearBackdrop();                  // the backdrop is never set; clearing redraws
+    void clearBackdrop();  // the backdrop is never set; clearing redraws
 
     // --- objects (ids from 1, never reused; 0 means "no object" everywhere) ---
     int createObject(double left, double top, bool visible = true);  // on top, no picture
-    void deleteObject(int id);     // unknown id: nothing
-    void deleteAllObjects();       // the id counter goes on
+    void deleteObject(int id);                                       // unknown id: nothing
+    void deleteAllObjects();                                         // the id counter goes on
     int objectCount() const;
     bool hasObject(int id) const;
     // Decodes `bytes`; undecodable or empty bytes leave the object without picture (0 x 0).
@@ -47,9 +47,9 @@ public:
     int hitTest(int x, int y) const;
 
     // --- the held id reported with mouse movements ---
-    int pressLeft(int x, int y);         // held := hit id, or -1 on no object; returns hit (0 = none)
-    void releaseLeft();                  // held := 0
-    int heldId(bool leftButtonDown);     // a movement with the button up sets held to 0
+    int pressLeft(int x, int y);      // held := hit id, or -1 on no object; returns hit (0 = none)
+    void releaseLeft();               // held := 0
+    int heldId(bool leftButtonDown);  // a movement with the button up sets held to 0
     // (deleting the held object turns held into -1)
 
     // --- drawing ---

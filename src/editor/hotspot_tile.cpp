@@ -14,7 +14,9 @@ void putLe(std::string& out, size_t at, uint32_t value, int bytes) {
     }
 }
 
-bool onFrame(int index, int size) { return index < 2 || index >= size - 2; }
+bool onFrame(int index, int size) {
+    return index < 2 || index >= size - 2;
+}
 
 }  // namespace
 
@@ -33,8 +35,8 @@ std::string makeHotspotTile(int width, int height, ColorRef fill, ColorRef borde
     putLe(bmp, 14, 40, 4);  // info header size
     putLe(bmp, 18, static_cast<uint32_t>(width), 4);
     putLe(bmp, 22, static_cast<uint32_t>(height), 4);  // positive: bottom-up
-    putLe(bmp, 26, 1, 2);                               // planes
-    putLe(bmp, 28, 24, 2);                              // bits per pixel
+    putLe(bmp, 26, 1, 2);                              // planes
+    putLe(bmp, 28, 24, 2);                             // bits per pixel
     putLe(bmp, 34, static_cast<uint32_t>(imageSize), 4);
     for (int y = 0; y < height; ++y) {
         char* row = bmp.data() + 54 + stride * static_cast<size_t>(y);

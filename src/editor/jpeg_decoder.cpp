@@ -69,7 +69,8 @@ bool readHeader(JpegReader& r, std::string_view bytes) {
     jpeg_create_decompress(&r.info);
     r.info.progress = &r.progress;
     r.info.mem->max_memory_to_use = kMaxDecoderMemory;
-    jpeg_mem_src(&r.info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+    jpeg_mem_src(&r.info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&r.info, TRUE);
     const bool cmyk = r.info.jpeg_color_space == JCS_CMYK || r.info.jpeg_color_space == JCS_YCCK;
     r.info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
@@ -83,12 +84,13 @@ bool readRows(JpegReader& r, Picture& picture) {
     }
     jpeg_start_decompress(&r.info);
     if (r.info.output_width != static_cast<JDIMENSION>(picture.width) ||
-        r.info.output_height != static_cast<JDIMENSION>(picture.height) || r.info.output_components != 4) {
+        r.info.output_height != static_cast<JDIMENSION>(picture.height) ||
+        r.info.output_components != 4) {
         return false;
     }
     while (r.info.output_scanline < r.info.output_height) {
-        JSAMPROW row = reinterpret_cast<JSAMPROW>(picture.pixels.data() +
-                                                  static_cast<size_t>(r.info.output_scanline) * picture.width);
+        JSAMPROW row = reinterpret_cast<JSAMPROW>(
+            picture.pixels.data() + static_cast<size_t>(r.info.output_scanline) * picture.width);
         jpeg_read_scanlines(&r.info, &row, 1);
     }
     return true;
@@ -97,7 +99,8 @@ bool readRows(JpegReader& r, Picture& picture) {
 // Adobe writes CMYK inverted (0 = full ink), others plainly.
 void cmykToRgb(Picture& picture, bool inverted) {
     for (uint32_t& pixel : picture.pixels) {
-        uint32_t c = pixel & 0xFF, m = (pixel >> 8) & 0xFF, y = (pixel >> 16) & 0xFF, k = pixel >> 24;
+        uint32_t c = pixel & 0xFF, m = (pixel >> 8) & 0xFF, y = (pixel >> 16) & 0xFF,
+                 k = pixel >> 24;
         if (!inverted) {
             c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
         }
@@ -114,15 +117,15 @@ Status failure(const JpegReader& r) {
         return Status::failure(messages::kPictureTruncated);
     }
     switch (r.errors.manager.msg_code) {
-    case JERR_OUT_OF_MEMORY:
-        return Status::failure(messages::kPictureOutOfMemory);
-    case JERR_NO_BACKING_STORE:
-        return Status::failure(messages::kPictureTooLarge);
-    case JERR_CONVERSION_NOTIMPL:
-    case JERR_BAD_J_COLORSPACE:
-        return Status::failure(messages::kJpegUnsupportedColors);
-    default:
-        return Status::failure(messages::kPictureDamaged);
+        case JERR_OUT_OF_MEMORY:
+            return Status::failure(messages::kPictureOutOfMemory);
+        case JERR_NO_BACKING_STORE:
+            return Status::failure(messages::kPictureTooLarge);
+        case JERR_CONVERSION_NOTIMPL:
+        case JERR_BAD_J_COLORSPACE:
+            return Status::failure(messages::kJpegUnsupportedColors);
+        default:
+            return Status::failure(messages::kPictureDamaged);
     }
 }
 

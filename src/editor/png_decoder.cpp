@@ -31,7 +31,9 @@ void readFromSource(png_structp png, png_bytep out, size_t length) {
     source->position += length;
 }
 
-[[noreturn]] void failDecoding(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+[[noreturn]] void failDecoding(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
 void ignoreWarning(png_structp, png_const_charp) {}
 
 // Owns libpng's structures; the functions that may long-jump keep only plain locals.
@@ -116,7 +118,8 @@ Result<Picture> decodePng(std::string_view bytes) {
         return Status::failure(messages::kPictureOutOfMemory);
     }
     if (!readHeader(reader)) {
-        return Status::failure(reader.source.truncated ? messages::kPictureTruncated : messages::kPictureDamaged);
+        return Status::failure(reader.source.truncated ? messages::kPictureTruncated
+                                                       : messages::kPictureDamaged);
     }
     Result<Picture> result = allocatePicture(png_get_image_width(reader.png, reader.info),
                                              png_get_image_height(reader.png, reader.info));
@@ -126,10 +129,12 @@ Result<Picture> decodePng(std::string_view bytes) {
     Picture& picture = *result;
     std::vector<png_bytep> rows(static_cast<size_t>(picture.height));
     for (int y = 0; y < picture.height; ++y) {
-        rows[y] = reinterpret_cast<png_bytep>(picture.pixels.data() + static_cast<size_t>(y) * picture.width);
+        rows[y] = reinterpret_cast<png_bytep>(picture.pixels.data() +
+                                              static_cast<size_t>(y) * picture.width);
     }
     if (!readRows(reader, rows.data())) {
-        return Status::failure(reader.source.truncated ? messages::kPictureTruncated : messages::kPictureDamaged);
+        return Status::failure(reader.source.truncated ? messages::kPictureTruncated
+                                                       : messages::kPictureDamaged);
     }
     picture.opaque = isWhollyOpaque(picture);
     return result;

@@ -30,7 +30,8 @@ ResizeOutcome resizeFromHandle(ResizeMode mode, const Rect& o, Point handle, int
             out.object.height = std::max(y - o.top, 1);
             out.handle.y = o.top + out.object.height;
             break;
-        case ResizeMode::None: break;
+        case ResizeMode::None:
+            break;
     }
     return out;
 }

@@ -6,12 +6,14 @@
 
 namespace velquist {
 
-std::string noBackgroundStatus() { return messages::kNoBackgroundPrompt; }
+std::string noBackgroundStatus() {
+    return messages::kNoBackgroundPrompt;
+}
 
 std::string backgroundStatus(const Rect& b, int hotspotCount) {
-    return "背景图尺寸：" + formatNumber(b.width) + "×" + formatNumber(b.height) +
-           " PX； 距左：" + formatNumber(b.left) + " PX； 距顶：" + formatNumber(b.top) +
-           " PX；共绘制了：" + formatNumber(hotspotCount) + " 个热点区";
+    return "背景图尺寸：" + formatNumber(b.width) + "×" + formatNumber(b.height) + " PX； 距左：" +
+           formatNumber(b.left) + " PX； 距顶：" + formatNumber(b.top) + " PX；共绘制了：" +
+           formatNumber(hotspotCount) + " 个热点区";
 }
 
 std::string hotspotStatus(const Rect& h, Point origin, std::string_view link) {

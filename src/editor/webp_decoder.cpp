@@ -14,12 +14,12 @@ namespace {
 
 Status failure(VP8StatusCode code) {
     switch (code) {
-    case VP8_STATUS_NOT_ENOUGH_DATA:
-        return Status::failure(messages::kPictureTruncated);
-    case VP8_STATUS_OUT_OF_MEMORY:
-        return Status::failure(messages::kPictureOutOfMemory);
-    default:
-        return Status::failure(messages::kPictureDamaged);
+        case VP8_STATUS_NOT_ENOUGH_DATA:
+            return Status::failure(messages::kPictureTruncated);
+        case VP8_STATUS_OUT_OF_MEMORY:
+            return Status::failure(messages::kPictureOutOfMemory);
+        default:
+            return Status::failure(messages::kPictureDamaged);
     }
 }
 
@@ -88,7 +88,8 @@ Result<Picture> decodeWebp(std::string_view bytes) {
     if (!result) {
         return result;
     }
-    Status status = features.has_animation ? decodeFirstFrame(bytes, *result) : decodeStill(bytes, *result);
+    Status status =
+        features.has_animation ? decodeFirstFrame(bytes, *result) : decodeStill(bytes, *result);
     if (!status) {
         return status;
     }

@@ -7,12 +7,12 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-#include "app/qt_text.h"
 #include "app/app_state.h"
 #include "app/code_output_description.h"
 #include "app/code_output_window.h"
 #include "app/main_window.h"
 #include "app/main_window_description.h"
+#include "app/qt_text.h"
 #include "app/secondary_descriptions.h"
 #include "core/file_io.h"
 #include "core/program_dir.h"
@@ -25,7 +25,6 @@ namespace {
 
 namespace mc = main_controls;
 namespace cc = code_controls;
-
 
 void click(QWidget* window, std::string_view name) {
     QWidget* button = window->findChild<QWidget*>(toQString(name));
@@ -104,7 +103,8 @@ private slots:
         click(main, mc::kGenerateCode);
         QCOMPARE(opened.size(), 3);
         QCOMPARE(opened[2]->findChild<QLineEdit*>(toQString(cc::kOffset))->text(), QString("-485"));
-        QCOMPARE(opened[2]->findChild<QLineEdit*>(toQString(cc::kTopSpacing))->text(), QString("0"));
+        QCOMPARE(opened[2]->findChild<QLineEdit*>(toQString(cc::kTopSpacing))->text(),
+                 QString("0"));
         QCOMPARE(opened[2]->findChild<QComboBox*>(toQString(cc::kEdition))->currentIndex(), 1);
         QVERIFY(opened[2]
                     ->findChild<QPlainTextEdit*>(toQString(cc::kSource))

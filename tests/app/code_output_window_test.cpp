@@ -9,10 +9,10 @@
 #include <QtTest>
 #include <deque>
 
-#include "app/qt_text.h"
 #include "app/code_output_description.h"
 #include "app/code_output_window.h"
 #include "app/image_button.h"
+#include "app/qt_text.h"
 #include "codegen/code_files.h"
 #include "core/encoding.h"
 #include "core/file_io.h"
@@ -23,7 +23,6 @@ namespace {
 
 namespace cc = code_controls;
 using DialogMode = CodeOutputWindow::DialogMode;
-
 
 // A 950 x 500 background with `count` hotspots in a row.
 ImageMapInput pictureWith(int count) {

@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/qt_text.h"
 #include "app/app_state.h"
 #include "app/background_loader.h"
 #include "app/canvas_view.h"
@@ -15,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/main_window_description.h"
 #include "app/picture_address_window.h"
+#include "app/qt_text.h"
 #include "app/secondary_descriptions.h"
 #include "core/ini_file.h"
 #include "editor/hotspot_tile.h"
@@ -116,8 +116,9 @@ private slots:
         QTest::mouseMove(canvas, QPoint(200, 150));
         QTest::mouseMove(canvas, QPoint(300, 250));
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(300, 250));
-        QCOMPARE(status(),
-                 QString("当前热区坐标：左= 290 px；顶= 243 px；右= 390 px；底= 343 px；链接地址：#"));
+        QCOMPARE(
+            status(),
+            QString("当前热区坐标：左= 290 px；顶= 243 px；右= 390 px；底= 343 px；链接地址：#"));
         auto* right = control<QLabel>(mc::kHandleRight);
         QVERIFY(right->isVisible());
         QCOMPARE(right->pos(), QPoint(392, 295));
@@ -126,8 +127,9 @@ private slots:
         QTest::mousePress(right, Qt::LeftButton, {}, QPoint(2, 2));
         QTest::mouseMove(right, right->mapFromGlobal(canvas->mapToGlobal(QPoint(440, 300))));
         QTest::mouseRelease(right, Qt::LeftButton, {}, QPoint(2, 2));
-        QCOMPARE(status(),
-                 QString("当前热区坐标：左= 290 px；顶= 243 px；右= 440 px；底= 343 px；链接地址：#"));
+        QCOMPARE(
+            status(),
+            QString("当前热区坐标：左= 290 px；顶= 243 px；右= 440 px；底= 343 px；链接地址：#"));
 
         // The canvas shows the hotspot: magenta at 50 % over the dark background.
         const QImage shot = canvas->grab().toImage();

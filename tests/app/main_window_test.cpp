@@ -4,18 +4,17 @@
 #include <QSystemTrayIcon>
 #include <QtTest>
 
-#include "app/qt_text.h"
 #include "app/app_state.h"
 #include "app/canvas_view.h"
 #include "app/image_button.h"
 #include "app/main_window.h"
 #include "app/main_window_description.h"
+#include "app/qt_text.h"
 
 namespace velquist {
 namespace {
 
 namespace mc = main_controls;
-
 
 }  // namespace
 
@@ -26,7 +25,9 @@ private:
     AppState* m_state = nullptr;
     MainWindow* m_window = nullptr;
 
-    QWidget* control(std::string_view name) { return m_window->findChild<QWidget*>(toQString(name)); }
+    QWidget* control(std::string_view name) {
+        return m_window->findChild<QWidget*>(toQString(name));
+    }
     ImageButton* button(std::string_view name) {
         return m_window->findChild<ImageButton*>(toQString(name));
     }
@@ -48,15 +49,20 @@ private slots:
         QCOMPARE(m_window->pos(), QPoint(460, 200));  // centred on 1920 x 1080
         // The layout rule moves these away from their design positions.
         const QMap<QString, QRect> laidOut{
-            {toQString(mc::kGenerateCode), {765, 0, 88, 33}}, {toQString(mc::kDropDown), {869, 0, 32, 32}},
-            {toQString(mc::kMinimize), {902, 0, 32, 32}},     {toQString(mc::kMaximize), {935, 0, 32, 32}},
-            {toQString(mc::kClose), {968, 0, 32, 32}},        {toQString(mc::kPages), {2, 32, 996, 624}},
-            {toQString(mc::kCanvas), {0, 0, 996, 624}},       {toQString(mc::kStatus), {9, 656, 990, 24}},
+            {toQString(mc::kGenerateCode), {765, 0, 88, 33}},
+            {toQString(mc::kDropDown), {869, 0, 32, 32}},
+            {toQString(mc::kMinimize), {902, 0, 32, 32}},
+            {toQString(mc::kMaximize), {935, 0, 32, 32}},
+            {toQString(mc::kClose), {968, 0, 32, 32}},
+            {toQString(mc::kPages), {2, 32, 996, 624}},
+            {toQString(mc::kCanvas), {0, 0, 996, 624}},
+            {toQString(mc::kStatus), {9, 656, 990, 24}},
         };
         for (const ControlDescription& c : mainWindowDescription().controls) {
             QWidget* widget = control(c.name);
             QVERIFY2(widget != nullptr, c.name.data());
-            const QRect expected = laidOut.value(toQString(c.name), QRect(c.x, c.y, c.width, c.height));
+            const QRect expected =
+                laidOut.value(toQString(c.name), QRect(c.x, c.y, c.width, c.height));
             QCOMPARE(widget->geometry(), expected);
             QCOMPARE(widget->isVisibleTo(m_window), !(c.flags & control_flag::kHidden));
             QCOMPARE(widget->isEnabled(), !(c.flags & control_flag::kDisabled));

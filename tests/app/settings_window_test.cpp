@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/qt_text.h"
 #include "app/app_state.h"
 #include "app/color_picker.h"
 #include "app/image_button.h"
 #include "app/main_window.h"
 #include "app/main_window_description.h"
+#include "app/qt_text.h"
 #include "app/settings_window.h"
 #include "app/settings_window_description.h"
 #include "editor/background.h"

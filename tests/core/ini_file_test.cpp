@@ -29,7 +29,8 @@ TEST(IniFile, MissingFileSectionOrKeyReadsEmpty) {
 TEST(IniFile, CreatesTheFileAsGb18030WithCrLf) {
     test::TempDir dir;
     const std::string ini = dir.file("pz.ini");
-    ASSERT_TRUE(writeIniValue(ini, "配置", "背景图", "https://img.example.com/a.jpg?x=1&y=中").ok());
+    ASSERT_TRUE(
+        writeIniValue(ini, "配置", "背景图", "https://img.example.com/a.jpg?x=1&y=中").ok());
     EXPECT_EQ(contents(ini),
               "[\xC5\xE4\xD6\xC3]\r\n\xB1\xB3\xBE\xB0\xCD\xBC=https://img.example.com/a.jpg?x=1&y="
               "\xD6\xD0\r\n");
@@ -40,8 +41,9 @@ TEST(IniFile, WritesKeepEverythingElse) {
     test::TempDir dir;
     const std::string ini = dir.file("gx.ini");
     // A hand-made file with a comment, blank lines and three sections.
-    ASSERT_TRUE(writeFileAtomically(ini, "; note\r\n[Other]\r\nA = 1\r\n\r\n[\xC5\xE4\xD6\xC3]\r\n"
-                                         "\xB0\xE6\xB1\xBE=v0\r\nextra=keep\r\n\r\n[Tail]\r\nB=2\r\n")
+    ASSERT_TRUE(writeFileAtomically(ini,
+                                    "; note\r\n[Other]\r\nA = 1\r\n\r\n[\xC5\xE4\xD6\xC3]\r\n"
+                                    "\xB0\xE6\xB1\xBE=v0\r\nextra=keep\r\n\r\n[Tail]\r\nB=2\r\n")
                     .ok());
     ASSERT_TRUE(writeIniValue(ini, "配置", "版本", "v1.0.0").ok());
     ASSERT_TRUE(writeIniValue(ini, "配置", "id", "1").ok());

@@ -34,7 +34,9 @@ void note(size_t size) {
 
 #ifdef VELQUIST_ASAN_MALLOC
 namespace {
-void onMalloc(const volatile void*, size_t size) { note(size); }
+void onMalloc(const volatile void*, size_t size) {
+    note(size);
+}
 void onFree(const volatile void*) {}
 const int kHooked = __sanitizer_install_malloc_and_free_hooks(onMalloc, onFree);
 }  // namespace
@@ -54,8 +56,12 @@ AllocationWatch::AllocationWatch() {
     g_watching = true;
 }
 
-AllocationWatch::~AllocationWatch() { g_watching = false; }
+AllocationWatch::~AllocationWatch() {
+    g_watching = false;
+}
 
-size_t AllocationWatch::largest() const { return g_largest.load(); }
+size_t AllocationWatch::largest() const {
+    return g_largest.load();
+}
 
 }  // namespace velquist::test

@@ -57,7 +57,8 @@ void expectMatchesRule(BlendKernel kernel, int weight, uint32_t transparency, bo
         blendRowWith(kernel, frame.data(), source.data(), 256, weight, opaque);
         for (uint32_t i = 0; i < 256; ++i) {
             const uint32_t expected = 0xFF000000u | (rule[i * 256 + d] << 16) |
-                                      (rule[(255 - i) * 256 + d] << 8) | rule[((i * 7) & 0xFF) * 256 + d];
+                                      (rule[(255 - i) * 256 + d] << 8) |
+                                      rule[((i * 7) & 0xFF) * 256 + d];
             if (frame[i] != expected) {
                 FAIL() << "weight " << weight << " transparency " << transparency << " s " << i
                        << " d " << d << std::hex << " got " << frame[i] << " want " << expected;

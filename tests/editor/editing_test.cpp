@@ -55,7 +55,8 @@ TEST(Editing, DraggingKeepsTheGrabOffset) {
     EXPECT_EQ(editor.state().pressPoint, (Point{10, 7}));
     dragOrResize(editor, 300, 250, editor.canvas().heldId(true));
     EXPECT_EQ(rectOf(editor, id), (Rect{290, 243, 100, 100}));
-    EXPECT_EQ(editor.status(), "当前热区坐标：左= 290 px；顶= 243 px；右= 390 px；底= 343 px；链接地址：#");
+    EXPECT_EQ(editor.status(),
+              "当前热区坐标：左= 290 px；顶= 243 px；右= 390 px；底= 343 px；链接地址：#");
     EXPECT_TRUE(editor.handles()[HandleEdge::Left].visible);
     EXPECT_EQ(editor.handles()[HandleEdge::Left].position, (Point{285, 293}));
 }
@@ -74,7 +75,8 @@ TEST(Editing, DraggingTheBackgroundCarriesEveryHotspot) {
         EXPECT_EQ(rectOf(editor, editor.table().row(row).id), (Rect{130, 80, 100, 100}));
     }
     EXPECT_FALSE(editor.handles()[HandleEdge::Top].visible);
-    EXPECT_EQ(editor.status(), "背景图尺寸：750×400 PX； 距左：30 PX； 距顶：-20 PX；共绘制了：2 个热点区");
+    EXPECT_EQ(editor.status(),
+              "背景图尺寸：750×400 PX； 距左：30 PX； 距顶：-20 PX；共绘制了：2 个热点区");
     // Back to the left edge: everything returns by the same distance.
     alignBackground(editor, Alignment::Left);
     EXPECT_EQ(rectOf(editor, bg), (Rect{0, 0, 750, 400}));
@@ -158,13 +160,15 @@ TEST(Editing, NothingMovesWithoutBackgroundOrFromEmptyCanvas) {
 TEST(StatusText, IsExactIncludingNegativeNumbers) {
     EXPECT_EQ(backgroundStatus({-102, 0, 1201, 50}, 0),
               "背景图尺寸：1201×50 PX； 距左：-102 PX； 距顶：0 PX；共绘制了：0 个热点区");
-    EXPECT_EQ(hotspotStatus({10, 5, 100, 50}, {20, 10}, "http://a?b=1&c"),
-              "当前热区坐标：左= -10 px；顶= -5 px；右= 90 px；底= 45 px；链接地址：http://a?b=1&c");
+    EXPECT_EQ(
+        hotspotStatus({10, 5, 100, 50}, {20, 10}, "http://a?b=1&c"),
+        "当前热区坐标：左= -10 px；顶= -5 px；右= 90 px；底= 45 px；链接地址：http://a?b=1&c");
     // An id naming no object shows the background's position negated.
     HotspotEditor editor = loaded();
     alignBackground(editor, Alignment::Centre);
     showStatus(editor, 0);
-    EXPECT_EQ(editor.status(), "当前热区坐标：左= -123 px；顶= 0 px；右= -123 px；底= 0 px；链接地址：");
+    EXPECT_EQ(editor.status(),
+              "当前热区坐标：左= -123 px；顶= 0 px；右= -123 px；底= 0 px；链接地址：");
     EXPECT_EQ(loadedStatus("750", "400"), "图片载入完成....宽度为：750；高度为：400 PX");
 }
 

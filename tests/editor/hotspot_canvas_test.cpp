@@ -58,7 +58,8 @@ TEST(HotspotCanvas, UnknownIdsReadAsZeroAndChangeNothing) {
         EXPECT_EQ(canvas.objectWidth(unknown), 0);
         canvas.moveObject(unknown, 1, 1);
         canvas.setTransparency(unknown, 50);
-        EXPECT_FALSE(canvas.setPicture(unknown, test::makeBmp(2, 2, 24, false, [](int, int) { return 0u; })));
+        EXPECT_FALSE(canvas.setPicture(
+            unknown, test::makeBmp(2, 2, 24, false, [](int, int) { return 0u; })));
     }
     EXPECT_TRUE(canvas.render().empty());
 }
@@ -82,14 +83,14 @@ TEST(HotspotCanvas, HitTestTakesTheTopmostNonTransparentPixel) {
     const int above = canvas.createObject(40, 40);
     // Left half fully transparent, right half opaque.
     ASSERT_TRUE(canvas.setPicture(above, test::makePng(40, 40, test::PngKind::rgba, [](int x, int) {
-        return x < 20 ? 0xFF000000u : 0u;
-    })));
+                                      return x < 20 ? 0xFF000000u : 0u;
+                                  })));
     canvas.setTransparency(above, 100);  // object transparency does not matter for hits
     EXPECT_EQ(canvas.hitTest(65, 50), above);
-    EXPECT_EQ(canvas.hitTest(45, 50), below);   // transparent pixel: the object below
-    EXPECT_EQ(canvas.hitTest(45, 70), 0);       // transparent pixel over nothing
+    EXPECT_EQ(canvas.hitTest(45, 50), below);  // transparent pixel: the object below
+    EXPECT_EQ(canvas.hitTest(45, 70), 0);      // transparent pixel over nothing
     EXPECT_EQ(canvas.hitTest(79, 79), above);
-    EXPECT_EQ(canvas.hitTest(80, 79), 0);       // right edge is exclusive
+    EXPECT_EQ(canvas.hitTest(80, 79), 0);  // right edge is exclusive
     EXPECT_EQ(canvas.hitTest(10, 10), below);
     canvas.setObjectVisible(above, false);
     EXPECT_EQ(canvas.hitTest(65, 50), 0);
@@ -118,7 +119,8 @@ TEST(HotspotCanvas, ObjectsWithoutPictureAreNeitherDrawnNorHit) {
 TEST(HotspotCanvas, DrawsMagentaAtHalfTransparencyOverTheBackground) {
     HotspotCanvas canvas(20, 10);
     const int id = canvas.createObject(-30.5, 2);
-    canvas.setPicture(id, test::makePicture(40, 5, [](int x, int) { return x == 30 ? 0x000000FFu : kMagenta; }));
+    canvas.setPicture(
+        id, test::makePicture(40, 5, [](int x, int) { return x == 30 ? 0x000000FFu : kMagenta; }));
     canvas.setTransparency(id, 50);
     canvas.render();
     EXPECT_EQ(canvas.objectLeft(id), -30);
@@ -184,17 +186,21 @@ TEST(HotspotCanvas, ChangesReportTheRectanglesTheyDirty) {
 TEST(HotspotCanvas, RedrawingDirtyRectanglesGivesTheSameFrameAsAFullRedraw) {
     HotspotCanvas canvas(120, 90);
     const int background = canvas.createObject(-2, -3);
-    canvas.setPicture(background, test::makePicture(130, 100, [](int x, int y) {
-                          return static_cast<uint32_t>((x * 2) << 16 | (y * 2) << 8 | ((x + y) & 0xFF));
-                      }));
+    canvas.setPicture(
+        background, test::makePicture(130, 100, [](int x, int y) {
+            return static_cast<uint32_t>((x * 2) << 16 | (y * 2) << 8 | ((x + y) & 0xFF));
+        }));
     std::vector<int> tiles;
     for (int i = 0; i < 6; ++i) {
         tiles.push_back(canvas.createObject(i * 15, i * 10));
-        canvas.setPicture(tiles.back(), solidPicture(30, 25, 0x00FF00FF + static_cast<uint32_t>(i)));
+        canvas.setPicture(tiles.back(),
+                          solidPicture(30, 25, 0x00FF00FF + static_cast<uint32_t>(i)));
         canvas.setTransparency(tiles.back(), 10 * i + 5);
     }
     const int soft = canvas.createObject(50, 40);
-    canvas.setPicture(soft, test::makePicture(40, 30, [](int x, int y) { return static_cast<uint32_t>((x * 6 + y) << 24) | 0x3366AA; }));
+    canvas.setPicture(soft, test::makePicture(40, 30, [](int x, int y) {
+                          return static_cast<uint32_t>((x * 6 + y) << 24) | 0x3366AA;
+                      }));
     canvas.render();
     canvas.moveObject(tiles[2], 33, 24);
     canvas.moveObject(background, -5, -1);

@@ -144,7 +144,8 @@ std::vector<std::string> tileRows(int width, int height) {
 TEST(HotspotTile, FrameIsTwoPixelsAndNarrowTilesAreAllFrame) {
     EXPECT_EQ(tileRows(1, 1), (std::vector<std::string>{"B"}));
     EXPECT_EQ(tileRows(4, 3), (std::vector<std::string>{"BBBB", "BBBB", "BBBB"}));
-    EXPECT_EQ(tileRows(5, 5), (std::vector<std::string>{"BBBBB", "BBBBB", "BBFBB", "BBBBB", "BBBBB"}));
+    EXPECT_EQ(tileRows(5, 5),
+              (std::vector<std::string>{"BBBBB", "BBBBB", "BBFBB", "BBBBB", "BBBBB"}));
     const auto big = tileRows(100, 100);
     EXPECT_EQ(big[50], "BB" + std::string(96, 'F') + "BB");
     EXPECT_EQ(big[1], std::string(100, 'B'));

@@ -5,20 +5,20 @@
 
 #include <string>
 
-#include "editor/messages.h"
 #include "allocation_watch.h"
+#include "editor/messages.h"
 #include "test_pictures.h"
 
 namespace velquist {
 namespace {
 
+using test::JpegKind;
 using test::makeBmp;
 using test::makeGif;
 using test::makeJpeg;
 using test::makePng;
 using test::makeWebp;
 using test::PngKind;
-using test::JpegKind;
 
 // A picture with distinct colours in every corner, so flips and shifts show.
 uint32_t pattern(int x, int y) {
@@ -88,18 +88,21 @@ TEST(BmpDecoder, ReadsPalettedBitmapsOfEveryDepth) {
         ASSERT_TRUE(picture.ok()) << picture.error();
         for (int y = 0; y < 3; ++y) {
             for (int x = 0; x < 11; ++x) {
-                ASSERT_EQ(picture->pixels[y * 11 + x], palette[static_cast<size_t>(index(x, y))]) << bits;
+                ASSERT_EQ(picture->pixels[y * 11 + x], palette[static_cast<size_t>(index(x, y))])
+                    << bits;
             }
         }
     }
     // An index past the colour table reads as black instead of reading past the table.
-    Result<Picture> shortTable = decodePicture(test::makePalettedBmp(2, 1, 8, {0xFFFFFF}, [](int x, int) { return x * 200; }));
+    Result<Picture> shortTable = decodePicture(
+        test::makePalettedBmp(2, 1, 8, {0xFFFFFF}, [](int x, int) { return x * 200; }));
     ASSERT_TRUE(shortTable.ok());
     EXPECT_EQ(shortTable->pixels, (std::vector<uint32_t>{0xFFFFFF, 0}));
 }
 
 TEST(BmpDecoder, HotspotTileOfOnePixelDecodes) {
-    Result<Picture> picture = decodePicture(makeBmp(1, 1, 24, false, [](int, int) { return 0x80E000u; }));
+    Result<Picture> picture =
+        decodePicture(makeBmp(1, 1, 24, false, [](int, int) { return 0x80E000u; }));
     ASSERT_TRUE(picture.ok()) << picture.error();
     EXPECT_EQ(picture->pixels, std::vector<uint32_t>{0x80E000u});
 }
@@ -151,7 +154,9 @@ TEST(PngDecoder, KeepsTransparencyOfEveryColourType) {
         }
         EXPECT_FALSE(picture->opaque);
     }
-    const auto palette = [](int x, int y) { return (x + y) % 3 == 0 ? 0xFF000000u : (x % 2 ? 0x80FF0000u : 0x0000FF00u); };
+    const auto palette = [](int x, int y) {
+        return (x + y) % 3 == 0 ? 0xFF000000u : (x % 2 ? 0x80FF0000u : 0x0000FF00u);
+    };
     Result<Picture> paletted = decodePicture(makePng(6, 5, PngKind::paletteWithTrns, palette));
     ASSERT_TRUE(paletted.ok()) << paletted.error();
     for (int y = 0; y < 5; ++y) {
@@ -170,7 +175,8 @@ TEST(PngDecoder, RefusesTruncatedDamagedAndOversizedFiles) {
     for (size_t cut : {size_t{20}, size_t{40}, good.size() / 2, good.size() - 13}) {
         EXPECT_EQ(decodePicture(good.substr(0, cut)).error(), messages::kPictureTruncated) << cut;
     }
-    EXPECT_EQ(decodePicture(patched(good, 16, {0, 0, 0x9C, 0x40})).error(), messages::kPictureTooLarge);  // 40000 wide
+    EXPECT_EQ(decodePicture(patched(good, 16, {0, 0, 0x9C, 0x40})).error(),
+              messages::kPictureTooLarge);  // 40000 wide
     // 8193 x 8193 keeps each side legal but passes 64 megapixels.
     EXPECT_EQ(decodePicture(patched(good, 16, {0, 0, 0x20, 0x01, 0, 0, 0x20, 0x01})).error(),
               messages::kPictureTooLarge);
@@ -199,7 +205,8 @@ TEST(GifDecoder, ShowsTheFirstFrameWithItsTransparentColour) {
         for (int y = 0; y < 19; ++y) {
             for (int x = 0; x < 9; ++x) {
                 const int i = index(x, y);
-                ASSERT_EQ(picture->pixels[y * 9 + x], i == 0 ? 0xFF000000u : colors[static_cast<size_t>(i)])
+                ASSERT_EQ(picture->pixels[y * 9 + x],
+                          i == 0 ? 0xFF000000u : colors[static_cast<size_t>(i)])
                     << x << "," << y << " interlaced " << interlaced;
             }
         }
@@ -207,8 +214,10 @@ TEST(GifDecoder, ShowsTheFirstFrameWithItsTransparentColour) {
 }
 
 TEST(GifDecoder, RefusesTruncatedAndOversizedFiles) {
-    const std::string good = makeGif(30, 20, false, {0, 0xFFFFFF}, -1, [](int x, int y) { return (x ^ y) & 1; });
-    // The first frame's image data starts after the 781-byte header, colour table and control block.
+    const std::string good =
+        makeGif(30, 20, false, {0, 0xFFFFFF}, -1, [](int x, int y) { return (x ^ y) & 1; });
+    // The first frame's image data starts after the 781-byte header, colour table and control
+    // block.
     for (size_t cut : {size_t{10}, size_t{400}, size_t{800}}) {
         EXPECT_FALSE(decodePicture(good.substr(0, cut)).ok()) << cut;
     }
@@ -228,7 +237,8 @@ void expectClose(const Picture& picture, int width, int height, const test::Pixe
             const uint32_t want = expected(x, y);
             ASSERT_EQ(got >> 24, 0u);
             for (int shift : {0, 8, 16}) {
-                ASSERT_NEAR(static_cast<int>(got >> shift & 0xFF), static_cast<int>(want >> shift & 0xFF), 4)
+                ASSERT_NEAR(static_cast<int>(got >> shift & 0xFF),
+                            static_cast<int>(want >> shift & 0xFF), 4)
                     << x << "," << y;
             }
         }
@@ -254,12 +264,14 @@ TEST(JpegDecoder, ReadsBaselineProgressiveGreyAndCmyk) {
 TEST(JpegDecoder, RefusesTruncatedOversizedAndEndlessFiles) {
     for (JpegKind kind : {JpegKind::baseline, JpegKind::progressive}) {
         const std::string good = makeJpeg(64, 48, kind, pattern);
-        EXPECT_EQ(decodePicture(good.substr(0, good.size() / 2)).error(), messages::kPictureTruncated);
+        EXPECT_EQ(decodePicture(good.substr(0, good.size() / 2)).error(),
+                  messages::kPictureTruncated);
         EXPECT_EQ(decodePicture(good.substr(0, 100)).error(), messages::kPictureTruncated);
         const size_t frame = good.find(kind == JpegKind::baseline ? "\xFF\xC0" : "\xFF\xC2");
         ASSERT_NE(frame, std::string::npos);
         // Height 48 becomes 40000.
-        EXPECT_EQ(decodePicture(patched(good, frame + 5, {0x9C, 0x40})).error(), messages::kPictureTooLarge);
+        EXPECT_EQ(decodePicture(patched(good, frame + 5, {0x9C, 0x40})).error(),
+                  messages::kPictureTooLarge);
     }
     EXPECT_EQ(decodePicture(test::makeManyScanJpeg(16, 16)).error(), messages::kJpegTooManyScans);
 }
@@ -272,7 +284,8 @@ TEST(WebpDecoder, ReadsStillAndAnimatedPicturesExactly) {
             ASSERT_EQ(still->pixels[y * 11 + x], withTransparency(x, y));
         }
     }
-    Result<Picture> animated = decodePicture(test::makeAnimatedWebp(6, 5, pattern, [](int, int) { return 0x123456u; }));
+    Result<Picture> animated =
+        decodePicture(test::makeAnimatedWebp(6, 5, pattern, [](int, int) { return 0x123456u; }));
     ASSERT_TRUE(animated.ok()) << animated.error();
     expectPattern(*animated, 6, 5);
     EXPECT_TRUE(animated->opaque);
@@ -285,7 +298,8 @@ TEST(WebpDecoder, RefusesTruncatedAndOversizedFiles) {
     const std::string animated = test::makeAnimatedWebp(6, 5, pattern, withTransparency);
     ASSERT_EQ(animated.substr(12, 4), "VP8X");
     // The canvas width (minus one, 24 bits) becomes 40000.
-    EXPECT_EQ(decodePicture(patched(animated, 24, {0x3F, 0x9C, 0})).error(), messages::kPictureTooLarge);
+    EXPECT_EQ(decodePicture(patched(animated, 24, {0x3F, 0x9C, 0})).error(),
+              messages::kPictureTooLarge);
     EXPECT_FALSE(decodePicture(animated.substr(0, animated.size() - 10)).ok());
 }
 

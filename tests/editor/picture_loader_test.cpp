@@ -12,15 +12,17 @@ namespace {
 
 using namespace std::chrono_literals;
 
-uint32_t opaque(int x, int y) { return 0x00FFFFFFu & static_cast<uint32_t>(x * 7 + y * 131); }
+uint32_t opaque(int x, int y) {
+    return 0x00FFFFFFu & static_cast<uint32_t>(x * 7 + y * 131);
+}
 
 TEST(LoadPicture, EveryFormatArrivesWithItsSize) {
     test::LoopbackServer server;
     const std::pair<const char*, std::string> files[] = {
         {"/a.png", test::makePng(750, 400, test::PngKind::rgba, opaque)},
         {"/a.jpg", test::makeJpeg(64, 48, test::JpegKind::progressive, opaque)},
-        {"/a.gif", test::makeGif(33, 21, false, {0xFF0000, 0x00FF00}, 1,
-                                 [](int x, int) { return x % 2; })},
+        {"/a.gif",
+         test::makeGif(33, 21, false, {0xFF0000, 0x00FF00}, 1, [](int x, int) { return x % 2; })},
         {"/a.webp", test::makeWebp(17, 9, opaque)},
         {"/a.bmp", test::makeBmp(5, 3, 24, false, opaque)},
     };
@@ -66,8 +68,8 @@ TEST(LoadPicture, FailuresSayWhy) {
     EXPECT_TRUE(loadPicture(server.url("/odd"), nullptr).ok());
     HttpLimits small;
     small.maxBytes = 1000;
-    EXPECT_EQ(loadPicture(server.url("/big"), nullptr, small).error().rfind("下载的内容超过上限", 0),
-              0u);
+    EXPECT_EQ(
+        loadPicture(server.url("/big"), nullptr, small).error().rfind("下载的内容超过上限", 0), 0u);
     EXPECT_EQ(loadPicture("ftp://127.0.0.1/a.png", nullptr).error(),
               platform_messages::kUnsupportedScheme);
 }

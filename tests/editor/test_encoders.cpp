@@ -30,7 +30,8 @@ std::vector<uint8_t> rgbaBytes(int width, int height, const PixelAt& pixel) {
 }
 
 void appendPng(png_structp png, png_bytep data, size_t length) {
-    static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
+    static_cast<std::string*>(png_get_io_ptr(png))
+        ->append(reinterpret_cast<const char*>(data), length);
 }
 
 // Rows in the layout of `kind`, and the palette with its transparency for palette pictures.
@@ -50,8 +51,9 @@ std::vector<std::vector<uint8_t>> pngRows(int width, int height, PngKind kind, c
             } else if (kind == PngKind::grey16) {
                 row.insert(row.end(), {static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p >> 8)});
             } else {
-                row.insert(row.end(), {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8),
-                                       static_cast<uint8_t>(p), static_cast<uint8_t>(255 - (p >> 24))});
+                row.insert(row.end(),
+                           {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8),
+                            static_cast<uint8_t>(p), static_cast<uint8_t>(255 - (p >> 24))});
             }
         }
     }
@@ -62,7 +64,8 @@ void writePalette(png_structp png, png_infop info, const std::vector<uint32_t>& 
     std::vector<png_color> colors;
     std::vector<png_byte> alphas;
     for (uint32_t p : palette) {
-        colors.push_back({static_cast<png_byte>(p >> 16), static_cast<png_byte>(p >> 8), static_cast<png_byte>(p)});
+        colors.push_back({static_cast<png_byte>(p >> 16), static_cast<png_byte>(p >> 8),
+                          static_cast<png_byte>(p)});
         alphas.push_back(static_cast<png_byte>(255 - (p >> 24)));
     }
     png_set_PLTE(png, info, colors.data(), static_cast<int>(colors.size()));
@@ -104,7 +107,8 @@ std::string makePng(int width, int height, PngKind kind, const PixelAt& pixel) {
 namespace {
 
 int appendGif(GifFileType* gif, const GifByteType* data, int length) {
-    static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(data), static_cast<size_t>(length));
+    static_cast<std::string*>(gif->UserData)
+        ->append(reinterpret_cast<const char*>(data), static_cast<size_t>(length));
     return length;
 }
 
@@ -118,8 +122,9 @@ void putGifFrame(GifFileType* gif, int width, int height, bool interlaced, int t
     EGifPutImageDesc(gif, 0, 0, width, height, interlaced, nullptr);
     // Interlaced data is stored in pass order: rows 0, 8, ...; 4, 12, ...; 2, 6, ...; 1, 3, ...
     std::vector<int> order;
-    for (auto [start, step] : interlaced ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
-                                         : std::vector<std::pair<int, int>>{{0, 1}}) {
+    for (auto [start, step] : interlaced
+                                  ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
+                                  : std::vector<std::pair<int, int>>{{0, 1}}) {
         for (int y = start; y < height; y += step) {
             order.push_back(y);
         }
@@ -142,8 +147,8 @@ std::string makeGif(int width, int height, bool interlaced, const std::vector<ui
     GifFileType* gif = EGifOpen(&out, appendGif, &error);
     std::vector<GifColorType> table(256);
     for (size_t i = 0; i < colors.size(); ++i) {
-        table[i] = {static_cast<GifByteType>(colors[i] >> 16), static_cast<GifByteType>(colors[i] >> 8),
-                    static_cast<GifByteType>(colors[i])};
+        table[i] = {static_cast<GifByteType>(colors[i] >> 16),
+                    static_cast<GifByteType>(colors[i] >> 8), static_cast<GifByteType>(colors[i])};
     }
     ColorMapObject* map = GifMakeMapObject(256, table.data());
     EGifSetGifVersion(gif, true);

@@ -88,7 +88,8 @@ std::string makePalettedBmp(int width, int height, int bits, const std::vector<u
         std::string row(static_cast<size_t>(stride), '\0');
         for (int x = 0; x < width; ++x) {
             const int bit = x * bits;
-            row[static_cast<size_t>(bit / 8)] |= static_cast<char>(index(x, y) << (8 - bits - bit % 8));
+            row[static_cast<size_t>(bit / 8)] |=
+                static_cast<char>(index(x, y) << (8 - bits - bit % 8));
         }
         out += row;
     }

@@ -16,8 +16,8 @@ public:
             return;
         }
         __user_cap_data_struct lowered[2] = {m_saved[0], m_saved[1]};
-        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) |
-                                  (1u << CAP_FOWNER));
+        lowered[0].effective &=
+            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
         m_active = ::syscall(SYS_capset, &m_header, lowered) == 0;
     }
     ~PermissionsEnforced() {
