@@ -1,0 +1,226 @@
+// Draws the README's pictures from the real program: a shop banner served on 127.0.0.1 is
+// loaded through "背景设置", hotspots are added, dragged, resized and given links with real
+// mouse and key events, then the main window and the code window are grabbed.
+//   velquist_screenshots <output folder>
+#include <QApplication>
+#include <QBuffer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtTest>
+#include <cstdio>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/background_loader.h"
+#include "app/code_output_description.h"
+#include "app/image_button.h"
+#include "app/main_window.h"
+#include "app/main_window_description.h"
+#include "app/picture_address_window.h"
+#include "app/qt_text.h"
+#include "app/secondary_descriptions.h"
+#include "app/window_builder.h"
+#include "support/loopback_server.h"
+
+namespace velquist {
+namespace {
+
+namespace mc = main_controls;
+
+struct Card {
+    QRect rect;
+    QColor colour;
+    QString name;
+    QString price;
+    std::string link;
+};
+
+const Card kCards[] = {
+    {{40, 150, 260, 320},
+     QColor(0xC0, 0x39, 0x2B),
+     "羊毛围巾",
+     "¥129",
+     "https://shop.example/item?id=101"},
+    {{345, 150, 260, 320},
+     QColor(0x2E, 0x86, 0xC1),
+     "加厚毛衣",
+     "¥259",
+     "https://shop.example/item?id=102"},
+    {{650, 150, 260, 320},
+     QColor(0x27, 0xAE, 0x60),
+     "保暖手套",
+     "¥69",
+     "https://shop.example/item?id=103"},
+};
+
+// A made-up winter banner, 950 x 500, as PNG bytes.
+std::string shopBanner() {
+    QImage image(950, 500, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 500);
+    sky.setColorAt(0, QColor(0xFD, 0xF2, 0xE3));
+    sky.setColorAt(1, QColor(0xF5, 0xC2, 0x9A));
+    p.fillRect(image.rect(), sky);
+    QFont title = interfaceFont(40);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(QColor(0xB0, 0x2A, 0x1E));
+    p.drawText(QRect(0, 30, 950, 70), Qt::AlignCenter, "冬日暖装 · 新品上市");
+    p.setFont(interfaceFont(18));
+    p.setPen(QColor(0x6E, 0x4B, 0x3A));
+    p.drawText(QRect(0, 95, 950, 36), Qt::AlignCenter, "全场包邮  满 299 减 50");
+    for (const Card& card : kCards) {
+        QPainterPath frame;
+        frame.addRoundedRect(card.rect, 14, 14);
+        p.fillPath(frame, Qt::white);
+        p.setBrush(card.colour);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(card.rect.center() + QPoint(0, -50), 70, 70);
+        p.setPen(QColor(0x33, 0x33, 0x33));
+        p.setFont(interfaceFont(20));
+        p.drawText(QRect(card.rect.left(), card.rect.top() + 205, card.rect.width(), 34),
+                   Qt::AlignCenter, card.name);
+        p.setPen(QColor(0xE0, 0x3C, 0x1F));
+        p.setFont(interfaceFont(24));
+        p.drawText(QRect(card.rect.left(), card.rect.top() + 245, card.rect.width(), 40),
+                   Qt::AlignCenter, card.price);
+    }
+    p.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+template <typename T = QWidget>
+T* control(QWidget* window, std::string_view name) {
+    T* found = window->findChild<T*>(toQString(name));
+    if (found == nullptr) {
+        std::fprintf(stderr, "no control %s\n", std::string(name).c_str());
+        std::exit(1);
+    }
+    return found;
+}
+
+bool waitFor(const std::function<bool()>& done) {
+    for (int i = 0; i < 400 && !done(); ++i) {
+        QTest::qWait(25);
+    }
+    return done();
+}
+
+// Drags a new 100 x 100 hotspot from (100, 100) onto the card, stretches it with the right and
+// bottom handles, and gives it its link through the content window.
+void placeHotspot(MainWindow* window, const Card& card) {
+    QWidget* canvas = control(window, mc::kCanvas);
+    QTest::mouseClick(control(window, mc::kAddHotspot), Qt::LeftButton);
+    const QPoint grip(10, 10);
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(100, 100) + grip);
+    QTest::mouseMove(canvas, card.rect.topLeft() + grip);
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, card.rect.topLeft() + grip);
+    const QPoint far = card.rect.topLeft() + QPoint(card.rect.width(), card.rect.height());
+    for (std::string_view name : {mc::kHandleRight, mc::kHandleBottom}) {
+        QWidget* handle = control(window, name);
+        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseMove(handle, handle->mapFromGlobal(canvas->mapToGlobal(far)));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(2, 2));
+    }
+
+    const QPoint inside = card.rect.center();
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, inside);
+    QTest::mouseClick(canvas, Qt::RightButton, {}, inside);
+    waitFor([&] { return window->hotspotMenu()->isVisible(); });
+    window->hotspotMenu()->hide();
+    window->hotspotMenu()->findChild<QAction*>("内容")->trigger();
+    QWidget* content = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "热点内容窗口" && w->isVisible()) {
+            content = w;
+        }
+    }
+    if (content == nullptr) {
+        std::fprintf(stderr, "the content window did not open\n");
+        std::exit(1);
+    }
+    auto* tip = control<QLineEdit>(content, content_controls::kTip);
+    tip->setText(card.name);
+    control<QLineEdit>(content, content_controls::kLink)->setText(toQString(card.link));
+    QTest::mouseClick(control(content, content_controls::kConfirm), Qt::LeftButton);
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, inside);  // leaves its coordinates in view
+}
+
+bool save(QWidget* window, const QString& path) {
+    if (!window->grab().save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+int run(const QString& folder) {
+    test::LoopbackServer server;
+    const std::string banner = shopBanner();
+    server.http().Get("/winter.png", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_content(banner, "image/png");
+    });
+    server.start();
+
+    QTemporaryDir programDir;
+    AppState state;
+    state.programDir = programDir.path().toStdString();
+    auto* window = new MainWindow(state);
+    QList<QPointer<QWidget>> opened;
+    QObject::connect(window, &MainWindow::windowOpened, [&](QWidget* w) { opened << w; });
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window)) {
+        std::fprintf(stderr, "the main window was not shown\n");
+        return 1;
+    }
+
+    QTest::mouseClick(control(window, mc::kBackground), Qt::LeftButton);
+    auto* address = window->findChild<PictureAddressWindow*>();
+    QTest::keyClicks(control<QLineEdit>(address, address_controls::kAddress),
+                     toQString(server.url("/winter.png")));
+    QTest::mouseClick(control(address, address_controls::kConfirm), Qt::LeftButton);
+    if (!waitFor([&] { return !window->loader()->busy(); }) ||
+        !control<QLabel>(window, mc::kStatus)->text().startsWith("图片载入完成")) {
+        std::fprintf(stderr, "the picture did not load: %s\n",
+                     qPrintable(control<QLabel>(window, mc::kStatus)->text()));
+        return 1;
+    }
+    for (const Card& card : kCards) {
+        placeHotspot(window, card);
+    }
+    bool ok = save(window, folder + "/screenshot-editor.png");
+
+    QTest::mouseClick(control(window, mc::kGenerateCode), Qt::LeftButton);
+    QWidget* code = opened.isEmpty() ? nullptr : opened.last().data();
+    if (code == nullptr || code->objectName() != "代码输出窗口") {
+        std::fprintf(stderr, "the code window did not open\n");
+        return 1;
+    }
+    ok = QTest::qWaitForWindowExposed(code) && save(code, folder + "/screenshot-code.png") && ok;
+    delete code;
+    delete window;
+    return ok ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace velquist
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setFont(velquist::interfaceFont(12));
+    return velquist::run(QString::fromLocal8Bit(argv[1]));
+}
