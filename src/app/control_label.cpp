@@ -16,7 +16,7 @@ void ControlLabel::mousePressEvent(QMouseEvent* event) {
 void ControlLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() == Qt::LeftButton) {
-        emit leftReleased();
+        emit leftReleased(event->globalPosition().toPoint());
     }
 }
 

@@ -12,7 +12,7 @@ public:
 
 signals:
     void leftPressed();
-    void leftReleased();
+    void leftReleased(QPoint globalPos);
     void mouseMovedTo(QPoint globalPos, bool leftDown);
 
 protected:

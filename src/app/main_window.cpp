@@ -221,11 +221,19 @@ void MainWindow::wireHandles() {
         const ResizeMode mode = kModes[edge];
         connect(label, &ControlLabel::leftPressed, this,
                 [this, mode] { beginResize(m_state.editor, mode); });
-        connect(label, &ControlLabel::leftReleased, this,
-                [this] { edit([](HotspotEditor& e) { endDrag(e); }); });
-        // The handle holds the mouse while it is dragged; its movements are canvas movements.
+        // The handle holds the mouse while it is dragged. What happens over the canvas counts
+        // as happening on the canvas: its movements resize and its release ends the resize. A
+        // release elsewhere leaves the resize going, as a release outside the canvas does.
+        connect(label, &ControlLabel::leftReleased, this, [this](QPoint global) {
+            if (m_canvas->rect().contains(m_canvas->mapFromGlobal(global))) {
+                edit([](HotspotEditor& e) { endDrag(e); });
+            }
+        });
         connect(label, &ControlLabel::mouseMovedTo, this, [this](QPoint global, bool) {
             const QPoint p = m_canvas->mapFromGlobal(global);
+            if (!m_canvas->rect().contains(p)) {
+                return;
+            }
             const int held = m_state.editor.canvas().heldId(true);
             edit([=](HotspotEditor& e) { dragOrResize(e, p.x(), p.y(), held); });
         });

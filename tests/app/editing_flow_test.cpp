@@ -136,6 +136,32 @@ private slots:
         QCOMPARE(shot.pixelColor(350, 300), QColor(132, 10, 142));
     }
 
+    // A handle released outside the canvas keeps resizing with the button up until the canvas
+    // sees a release; movements outside the canvas resize nothing.
+    void resizeOutlivesAReleaseOutsideTheCanvas() {
+        loadAndWait(m_server->url("/bg.bmp"));
+        QTest::mouseClick(control<ImageButton>(mc::kAddHotspot), Qt::LeftButton);
+        const int id = m_state->editor.state().currentObjectId;
+        const HotspotCanvas& objects = m_state->editor.canvas();
+        auto* canvas = control(mc::kCanvas);
+        auto* bottom = control<QLabel>(mc::kHandleBottom);
+        auto inLabel = [&](QPoint canvasPoint) {
+            return bottom->mapFromGlobal(canvas->mapToGlobal(canvasPoint));
+        };
+        const QPoint statusLine(150, canvas->height() + 30);
+        QTest::mousePress(bottom, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseMove(bottom, inLabel(QPoint(150, 260)));
+        QTest::mouseMove(bottom, inLabel(statusLine));
+        QTest::mouseRelease(bottom, Qt::LeftButton, {}, inLabel(statusLine));
+        QCOMPARE(objects.objectHeight(id), 160);
+
+        QTest::mouseMove(canvas, QPoint(150, 280));  // button up, still resizing
+        QCOMPARE(objects.objectHeight(id), 180);
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(150, 250));
+        QTest::mouseMove(canvas, QPoint(150, 330));
+        QCOMPARE(objects.objectHeight(id), 180);
+    }
+
     void contentWindowEditsTheHotspot() {
         loadAndWait(m_server->url("/bg.bmp"));
         QTest::mouseClick(control<ImageButton>(mc::kAddHotspot), Qt::LeftButton);
