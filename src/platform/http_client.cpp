@@ -135,6 +135,32 @@ std::string describeCurlFailure(CURLcode code, long osErrno, const HttpLimits& l
     }
 }
 
+// An address as people paste it: blanks around it dropped, and the bytes a request line cannot
+// carry (blanks, control characters, non-ASCII text such as a Chinese file name) percent-encoded
+// as a browser sends them. Everything else, "%" included, stays as written.
+std::string requestAddress(std::string_view url) {
+    constexpr std::string_view kBlanks = " \t\r\n\f\v";
+    const size_t first = url.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    url = url.substr(first, url.find_last_not_of(kBlanks) - first + 1);
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(url.size());
+    for (const char c : url) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte <= 0x20 || byte >= 0x7F) {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 // Refuses anything but an http or https address before curl sees it.
 Status checkAddress(std::string_view url) {
     std::unique_ptr<CURLU, decltype(&curl_url_cleanup)> parsed(curl_url(), &curl_url_cleanup);
@@ -188,8 +214,9 @@ Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* canc
     if (!curlReady()) {
         return Status::failure(text::kNoNetworkLibrary);
     }
-    if (Status address = checkAddress(url); !address) {
-        return address;
+    const std::string address = requestAddress(url);
+    if (Status checked = checkAddress(address); !checked) {
+        return checked;
     }
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
     std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers(
@@ -198,7 +225,7 @@ Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* canc
         return Status::failure(text::kNoNetworkLibrary);
     }
     Transfer transfer{limits, cancel, {}};
-    configure(curl.get(), std::string(url), transfer, headers.get());
+    configure(curl.get(), address, transfer, headers.get());
     const CURLcode code = curl_easy_perform(curl.get());
     if (transfer.stop != StopReason::None) {
         return Status::failure(describeStop(transfer.stop, limits));

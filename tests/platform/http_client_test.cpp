@@ -95,6 +95,18 @@ TEST(HttpGet, SendsExactlyTheOldBrowserRequestOverADirectConnection) {
                   "\r\n");
 }
 
+TEST(HttpGet, SendsAPastedAddressAsABrowserWould) {
+    std::string seen;
+    test::RawTcpServer server([&seen](int fd) {
+        seen = test::readRequestHead(fd);
+        test::sendAll(fd, "HTTP/1.0 200 OK\r\nContent-Length: 2\r\n\r\nok");
+    });
+    auto got = httpGet(" \t" + server.url("/新品/a b%20c.png?x=1") + " \r\n");
+    ASSERT_TRUE(got) << got.error();
+    EXPECT_EQ(seen.substr(0, seen.find("\r\n")),
+              "GET /%E6%96%B0%E5%93%81/a%20b%20c.png?x=1 HTTP/1.0");
+}
+
 TEST(HttpGet, FollowsRedirectsToHttpOnly) {
     test::LoopbackServer server;
     server.http().Get("/old", [](const httplib::Request&, httplib::Response& res) {
@@ -131,6 +143,7 @@ TEST(HttpGet, RefusesOtherSchemesAndMalformedAddresses) {
     EXPECT_EQ(httpGet("gopher://127.0.0.1/").error(), text::kUnsupportedScheme);
     EXPECT_EQ(httpGet("/etc/passwd").error(), text::kBadAddress);
     EXPECT_EQ(httpGet("").error(), text::kBadAddress);
+    EXPECT_EQ(httpGet(" \r\n").error(), text::kBadAddress);
 }
 
 TEST(HttpGet, EnforcesTheSizeLimitWithAndWithoutContentLength) {
