@@ -1,10 +1,13 @@
 // Building windows from their descriptions.
 #include "app/window_builder.h"
-#include "app/qt_text.h"
+
+#include <algorithm>
+#include <iterator>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,11 +16,17 @@
 
 #include "app/control_label.h"
 #include "app/image_button.h"
+#include "app/qt_text.h"
 
 namespace velquist {
 namespace {
 
-// Drops typed characters other than digits and "-"; control keys and pastes pass.
+bool typeable(QChar c) {
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-');
+}
+
+// Drops typed characters other than digits and "-", from the keyboard or committed by an input
+// method; control keys and pastes pass.
 class IntegerKeyFilter : public QObject {
 public:
     using QObject::QObject;
@@ -26,14 +35,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             const QString typed = static_cast<QKeyEvent*>(event)->text();
-            if (!typed.isEmpty() && typed.at(0).isPrint()) {
-                for (QChar c : typed) {
-                    if (!c.isDigit() || c.unicode() > 0x7F) {
-                        if (c != QLatin1Char('-')) {
-                            return true;
-                        }
-                    }
-                }
+            if (!typed.isEmpty() && typed.at(0).isPrint() &&
+                !std::all_of(typed.begin(), typed.end(), typeable)) {
+                return true;
+            }
+        } else if (event->type() == QEvent::InputMethod) {
+            auto* input = static_cast<QInputMethodEvent*>(event);
+            const QString committed = input->commitString();
+            if (!std::all_of(committed.begin(), committed.end(), typeable)) {
+                QString kept;
+                std::copy_if(committed.begin(), committed.end(), std::back_inserter(kept),
+                             typeable);
+                QInputMethodEvent filtered(input->preeditString(), input->attributes());
+                filtered.setCommitString(kept, input->replacementStart(),
+                                         input->replacementLength());
+                QCoreApplication::sendEvent(watched, &filtered);
+                return true;
             }
         }
         return QObject::eventFilter(watched, event);

@@ -213,6 +213,14 @@ private slots:
         QCOMPARE(height->text(), QString("-45"));
         QTest::keyClick(height, Qt::Key_Backspace);
         QCOMPARE(height->text(), QString("-4"));
+
+        // Text an input method commits is typing too; what it is composing stays on show.
+        QInputMethodEvent composing("１２", {});
+        QApplication::sendEvent(height, &composing);
+        QInputMethodEvent committed;
+        committed.setCommitString("１2a-3");
+        QApplication::sendEvent(height, &committed);
+        QCOMPARE(height->text(), QString("-42-3"));
     }
 
     void workAreaColourSurvivesCloseOtherChangesDoNot() {
