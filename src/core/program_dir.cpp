@@ -6,18 +6,24 @@
 #include <climits>
 
 namespace velquist {
-namespace {
 
-std::string executablePath() {
+std::string executableBehind(const std::string& procExeLink) {
     char buffer[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
+    const ssize_t n = ::readlink(procExeLink.c_str(), buffer, sizeof buffer - 1);
+    if (n <= 0) {
+        return {};
+    }
+    std::string_view path(buffer, static_cast<size_t>(n));
+    // The kernel marks a replaced or removed executable; it still names the same program.
+    constexpr std::string_view kDeletedSuffix = " (deleted)";
+    if (path.ends_with(kDeletedSuffix)) {
+        path.remove_suffix(kDeletedSuffix.size());
+    }
+    return std::string(path);
 }
 
-}  // namespace
-
 std::string programDirectory() {
-    const std::string exe = executablePath();
+    const std::string exe = executableBehind("/proc/self/exe");
     const size_t slash = exe.rfind('/');
     if (slash == std::string::npos) {
         return ".";
@@ -26,7 +32,7 @@ std::string programDirectory() {
 }
 
 std::string programFileName() {
-    const std::string exe = executablePath();
+    const std::string exe = executableBehind("/proc/self/exe");
     return exe.substr(exe.rfind('/') + 1);
 }
 

@@ -2,18 +2,14 @@
 #include "platform/running_copies.h"
 
 #include <dirent.h>
-#include <unistd.h>
 
-#include <climits>
-#include <cstring>
 #include <string>
 
+#include "core/program_dir.h"
 #include "core/text.h"
 
 namespace velquist {
 namespace {
-
-constexpr std::string_view kDeletedSuffix = " (deleted)";
 
 bool isPid(const char* name) {
     if (*name == '\0') {
@@ -27,20 +23,9 @@ bool isPid(const char* name) {
     return true;
 }
 
-// File name of a process's executable; empty when it cannot be read (other users, kernel threads).
 std::string executableName(const char* pid) {
-    const std::string link = std::string("/proc/") + pid + "/exe";
-    char buffer[PATH_MAX];
-    const ssize_t n = ::readlink(link.c_str(), buffer, sizeof buffer - 1);
-    if (n <= 0) {
-        return {};
-    }
-    std::string_view path(buffer, static_cast<size_t>(n));
-    // A replaced or removed executable still names the same program.
-    if (path.ends_with(kDeletedSuffix)) {
-        path.remove_suffix(kDeletedSuffix.size());
-    }
-    return std::string(path.substr(path.rfind('/') + 1));
+    const std::string path = executableBehind(std::string("/proc/") + pid + "/exe");
+    return path.substr(path.rfind('/') + 1);
 }
 
 }  // namespace

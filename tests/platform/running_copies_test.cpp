@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/program_dir.h"
 #include "support/temp_dir.h"
 
 extern char** environ;
@@ -33,6 +34,7 @@ public:
         ::waitpid(m_pid, nullptr, 0);
     }
     NamedSleeper(const NamedSleeper&) = delete;
+    pid_t pid() const { return m_pid; }
     NamedSleeper& operator=(const NamedSleeper&) = delete;
 
 private:
@@ -52,6 +54,16 @@ TEST(RunningCopies, CountsSameFileNameInAnyFolderAndAnyAsciiCase) {
         EXPECT_EQ(countRunningCopies(name + "x"), 0);
     }
     EXPECT_EQ(countRunningCopies(name), 0);
+}
+
+TEST(RunningCopies, ARemovedExecutableStillNamesItsProgram) {
+    test::TempDir dir;
+    const std::string name = "VqRemoved" + std::to_string(::getpid());
+    NamedSleeper sleeper(dir.path(), name);
+    std::filesystem::remove(dir.path() + "/" + name);  // as an update replacing the file does
+    EXPECT_EQ(countRunningCopies(name), 1);
+    EXPECT_EQ(executableBehind("/proc/" + std::to_string(sleeper.pid()) + "/exe"),
+              dir.path() + "/" + name);
 }
 
 TEST(RunningCopies, FindsThisProcess) {
