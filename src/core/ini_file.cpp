@@ -111,6 +111,18 @@ std::string_view cutGb18030(std::string_view bytes, size_t limit) {
     return bytes.substr(0, std::min(i, bytes.size()));
 }
 
+// Cuts UTF-8 to at most `limit` bytes without splitting a character.
+std::string_view cutUtf8(std::string_view utf8, size_t limit) {
+    if (utf8.size() <= limit) {
+        return utf8;
+    }
+    size_t end = limit;
+    while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return utf8.substr(0, end);
+}
+
 }  // namespace
 
 std::string readIniValue(const std::string& path, std::string_view section, std::string_view key) {
@@ -126,9 +138,13 @@ std::string readIniValue(const std::string& path, std::string_view section, std:
     }
     const std::string_view line = lines[*at.key];
     const std::string value(trim(line.substr(line.find('=') + 1)));
-    // The cut counts bytes as they are stored on disk.
+    // The cut counts bytes as they are stored on disk: GB18030, or UTF-8 for a value that
+    // GB18030 cannot carry.
     auto stored = utf8ToGb18030(value);
-    if (!stored || stored->size() <= kIniValueLimit) {
+    if (!stored) {
+        return std::string(cutUtf8(value, kIniValueLimit));
+    }
+    if (stored->size() <= kIniValueLimit) {
         return value;
     }
     // The cut keeps whole GB18030 characters; read as a file they could pass for UTF-8.
