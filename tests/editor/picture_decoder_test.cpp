@@ -303,5 +303,19 @@ TEST(WebpDecoder, RefusesTruncatedAndOversizedFiles) {
     EXPECT_FALSE(decodePicture(animated.substr(0, animated.size() - 10)).ok());
 }
 
+TEST(WebpDecoder, ATinyFileAtThePixelLimitAllocatesOnlyThePicture) {
+    // 56 bytes of lossless WebP that claim a picture at the pixel limit (found by fuzzing). The
+    // picture itself may be allocated, plus the 32 rows of work space libwebp adds; no more.
+    constexpr unsigned char kTiny[] = {
+        0x52, 0x49, 0x46, 0x46, 0x30, 0x00, 0x00, 0x00, 0x57, 0x45, 0x42, 0x50, 0x56, 0x50,
+        0x38, 0x4C, 0x23, 0x00, 0x00, 0x00, 0x2F, 0xFE, 0xFF, 0xFF, 0x13, 0x99, 0x8C, 0xE8,
+        0x7F, 0x6C, 0x22, 0xA2, 0xFF, 0x61, 0x50, 0xD0, 0xB6, 0x0D, 0x53, 0x24, 0xE5, 0x0F,
+        0xF4, 0x8E, 0xC1, 0x34, 0x28, 0x55, 0x18, 0xE2, 0x09, 0x78, 0x2C, 0xC9, 0x09, 0x00};
+    const std::string tiny(reinterpret_cast<const char*>(kTiny), sizeof kTiny);
+    test::AllocationWatch watch;
+    EXPECT_EQ(decodePicture(tiny).error(), messages::kPictureDamaged);
+    EXPECT_LE(watch.largest(), size_t{kMaxPicturePixels} * 4 + size_t{kMaxPictureSide} * 4 * 32);
+}
+
 }  // namespace
 }  // namespace velquist
