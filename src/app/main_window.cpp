@@ -104,7 +104,7 @@ void MainWindow::toggleMaximize() {
 }
 
 void MainWindow::hideToTray() {
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (!m_trayAvailable()) {
         // Without a notification area a hidden window could never be brought back.
         showMinimized();
         return;

@@ -3,6 +3,7 @@
 
 #include <QPoint>
 #include <QPointer>
+#include <QSystemTrayIcon>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -15,7 +16,6 @@
 
 class QLabel;
 class QMenu;
-class QSystemTrayIcon;
 class QUrl;
 
 namespace velquist {
@@ -74,6 +74,10 @@ public:
     void setProcessLauncher(std::unique_ptr<ProcessLauncher> launcher) {
         m_launcher = std::move(launcher);
     }
+    // Whether the desktop has a notification area (test screens have none).
+    void setTrayAvailable(std::function<bool()> available) {
+        m_trayAvailable = std::move(available);
+    }
 
 signals:
     // A secondary window was opened; the program lives until every window is gone.
@@ -124,6 +128,7 @@ private:
     QPointer<SettingsWindow> m_settingsWindow;
     UrlOpener m_openUrl = openUrlInBrowser;
     std::unique_ptr<ProcessLauncher> m_launcher = std::make_unique<SystemProcessLauncher>();
+    std::function<bool()> m_trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
     bool m_dragToMove = true;
     bool m_dragging = false;
     QPoint m_dragOffset;

@@ -118,19 +118,34 @@ private slots:
         QVERIFY(m_window->dragToMove());
     }
 
-    void closeButtonNeverLeavesTheWindowUnreachable() {
+    void closeButtonHidesToTheTrayWhereThereIsOne() {
+        m_window->setTrayAvailable([] { return true; });
         QTest::mouseClick(button(mc::kClose), Qt::LeftButton);
-        if (QSystemTrayIcon::isSystemTrayAvailable()) {
-            QVERIFY(!m_window->isVisible());
-            QVERIFY(m_window->trayIcon()->isVisible());
-            m_window->trayActivated(2);  // a double click adds nothing
-            QVERIFY(!m_window->isVisible());
-        } else {
-            QVERIFY(m_window->isMinimized());
-        }
+        QVERIFY(!m_window->isVisible());
+        QSystemTrayIcon* tray = m_window->trayIcon();
+        QVERIFY(tray != nullptr && tray->isVisible());
+        QCOMPARE(tray->toolTip(), QString("Velquist"));
+        QVERIFY(!tray->icon().isNull());
+        m_window->trayActivated(2);  // a double click adds nothing
+        QVERIFY(!m_window->isVisible());
         m_window->trayActivated(1);
         QVERIFY(m_window->isVisible());
-        QVERIFY(m_window->trayIcon() == nullptr || !m_window->trayIcon()->isVisible());
+        QVERIFY(!tray->isVisible());
+
+        // Hidden again, a context click brings the window back and leaves the icon.
+        QTest::mouseClick(button(mc::kClose), Qt::LeftButton);
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(m_window->trayIcon(), tray);  // one icon for the program's life
+        m_window->trayActivated(3);
+        QVERIFY(m_window->isVisible());
+        QVERIFY(tray->isVisible());
+    }
+
+    void closeButtonMinimizesWithoutATray() {
+        m_window->setTrayAvailable([] { return false; });
+        QTest::mouseClick(button(mc::kClose), Qt::LeftButton);
+        QVERIFY(m_window->isMinimized());
+        QVERIFY(m_window->trayIcon() == nullptr);
     }
 
     void dropDownMenuAndExit() {
