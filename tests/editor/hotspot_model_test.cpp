@@ -160,6 +160,16 @@ TEST(HotspotTile, BitmapLayoutPadsRowsToFourBytes) {
     EXPECT_EQ(static_cast<uint8_t>(bmp[2]), 54 + 32);
     EXPECT_EQ(bmp[54], 6);  // blue first
     EXPECT_EQ(bmp[56], 4);
+    // Rows of 3-byte pixels, padded with zeros to 4 bytes: width 1 → 4, 4 → 12, 100 → 300.
+    for (const auto& [width, stride] : {std::pair{1, 4}, {4, 12}, {5, 16}, {100, 300}}) {
+        const std::string tile = makeHotspotTile(width, 3, rgb(1, 2, 3), rgb(4, 5, 6));
+        ASSERT_EQ(tile.size(), 54u + static_cast<size_t>(stride) * 3) << width;
+        for (int row = 0; row < 3; ++row) {
+            for (int pad = width * 3; pad < stride; ++pad) {
+                EXPECT_EQ(tile[static_cast<size_t>(54 + row * stride + pad)], 0) << width;
+            }
+        }
+    }
     EXPECT_TRUE(makeHotspotTile(0, 10, 0, 0).empty());
     EXPECT_TRUE(makeHotspotTile(10, -50, 0, 0).empty());
     EXPECT_TRUE(makeHotspotTile(40000, 10, 0, 0).empty());
