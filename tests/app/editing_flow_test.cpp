@@ -204,16 +204,31 @@ private slots:
             {"/to-file", "图片载入失败：只支持 http 和 https 地址"},
             {"/missing", "图片载入失败：服务器返回 HTTP 404"},
         };
+        const auto keptTheWork = [this] {
+            QCOMPARE(m_state->editor.table().rowCount(), 2u);
+            QCOMPARE(m_state->editor.canvas().objectCount(), 2);
+        };
         for (const auto& [path, message] : failures) {
             loadAndWait(m_server->url(path));
             QCOMPARE(status(), message);
-            QCOMPARE(m_state->editor.table().rowCount(), 2u);
-            QCOMPARE(m_state->editor.canvas().objectCount(), 2);
+            keptTheWork();
         }
+        // A page where a picture was expected, and a picture past the download limit.
+        m_server->http().Get("/page", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content("<html>not a picture</html>", "text/html");
+        });
+        loadAndWait(m_server->url("/page"));
+        QCOMPARE(status(), QString("图片载入失败：不是可识别的图片"));
+        keptTheWork();
+        limits.maxBytes = 100000;
+        m_window->loader()->setLimits(limits);
+        loadAndWait(m_server->url("/bg.bmp?again"));
+        QCOMPARE(status(), QString("图片载入失败：下载的内容超过上限（100000 字节）"));
+        keptTheWork();
         QCOMPARE(m_state->editor.backgroundAddress(), m_server->url("/bg.bmp"));
         // The address is still remembered as entered, for "读取备份".
         QCOMPARE(readIniValue(m_state->programDir + "/pz.ini", "配置", "背景图"),
-                 m_server->url("/missing"));
+                 m_server->url("/bg.bmp?again"));
     }
 
     void pasteAndReadBackup() {
