@@ -66,6 +66,13 @@ TEST(CodeFiles, PreviewPageAloneOrInsideTheTemplate) {
     EXPECT_EQ(page.find(kPageTemplateMarker, marker + 1), std::string_view::npos);
     EXPECT_TRUE(page.starts_with("<!DOCTYPE html>"));
     EXPECT_EQ(page.find("http"), std::string_view::npos);  // nothing fetched from outside
+    // Its lines end in CR LF like the code put into it.
+    size_t lineFeeds = 0;
+    for (size_t at = page.find('\n'); at != std::string_view::npos; at = page.find('\n', at + 1)) {
+        EXPECT_EQ(page[at - 1], '\r') << "line break at byte " << at;
+        ++lineFeeds;
+    }
+    EXPECT_GT(lineFeeds, 10u);
     const std::string expected = std::string(page.substr(0, marker)) + code +
                                  std::string(page.substr(marker + kPageTemplateMarker.size()));
     ASSERT_TRUE(writePreviewFile(dir.path(), code, true).ok());
