@@ -278,13 +278,7 @@ void MainWindow::startLoad(const std::string& address) {
 }
 
 void MainWindow::loadFinished(const std::string& address, Result<Picture> result) {
-    if (result) {
-        installBackground(m_state.editor, std::move(result.value()), address);
-    } else {
-        // The editor stays as it was: a mistyped address must not cost the user's hotspots.
-        m_state.editor.setStatus(messages::kLoadFailed + result.error());
-    }
-    rememberAddress(m_state.programDir, address);
+    finishLoad(m_state.editor, m_state.programDir, address, std::move(result));
     refresh();
 }
 

@@ -49,6 +49,17 @@ void installBackground(HotspotEditor& editor, Picture picture, std::string addre
     editor.setBackgroundAddress(std::move(address));
 }
 
+void finishLoad(HotspotEditor& editor, const std::string& programDir, const std::string& address,
+                Result<Picture> result) {
+    if (result) {
+        installBackground(editor, std::move(result.value()), address);
+    } else {
+        // A mistyped address must not cost the user's hotspots.
+        editor.setStatus(messages::kLoadFailed + result.error());
+    }
+    rememberAddress(programDir, address);
+}
+
 Point alignedPosition(Alignment where, const Rect& b, int canvasWidth, int canvasHeight) {
     switch (where) {
         case Alignment::Top:

@@ -6,6 +6,7 @@
 #include "editor/handle_geometry.h"
 #include "editor/hotspot_tile.h"
 #include "editor/status_text.h"
+#include "support/temp_dir.h"
 #include "test_pictures.h"
 
 namespace velquist {
@@ -232,6 +233,20 @@ TEST(Background, InstallingReplacesEverythingAndIdsKeepGrowing) {
     EXPECT_EQ(editor.backgroundAddress(), "http://b");
     EXPECT_EQ(editor.status(), "图片载入完成....宽度为：20；高度为：30 PX");
     EXPECT_TRUE(editor.addHotspotEnabled());
+
+    // A failed load changes nothing but the status line; the address is remembered either way.
+    test::TempDir dir;
+    const int background = editor.state().backgroundId;
+    finishLoad(editor, dir.path(), "http://c/typo", Status::failure("服务器返回 HTTP 404"));
+    EXPECT_EQ(editor.status(), "图片载入失败：服务器返回 HTTP 404");
+    EXPECT_EQ(editor.state().backgroundId, background);
+    EXPECT_EQ(editor.table().rowCount(), 1u);
+    EXPECT_EQ(editor.backgroundAddress(), "http://b");
+    EXPECT_EQ(readRememberedAddress(dir.path()), "http://c/typo");
+    finishLoad(editor, dir.path(), "http://d", test::solidPicture(5, 6, 0));
+    EXPECT_EQ(editor.status(), "图片载入完成....宽度为：5；高度为：6 PX");
+    EXPECT_EQ(editor.backgroundAddress(), "http://d");
+    EXPECT_EQ(readRememberedAddress(dir.path()), "http://d");
 
     EXPECT_TRUE(addressAccepted("https://a/b.jpg"));
     EXPECT_TRUE(addressAccepted("see http here"));
