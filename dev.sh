@@ -38,12 +38,22 @@ build() {
   cmake --build build --parallel "$(nproc)"
 }
 
-# One clang build serves both the sanitized tests and the fuzz targets.
+# One clang build serves both the sanitized tests and the fuzz targets. Both use the picture
+# libraries built from source with the same instrumentation, when their sources can be fetched.
 sanitize_build() {
   local werror=${VELQUIST_WERROR:-OFF}
+  local libs=$PWD/build-sanitize/picture-libs
+  local use_libs=()
+  if fuzz/build_libs.sh "$libs"; then
+    use_libs=(-DCMAKE_PREFIX_PATH="$libs")
+    export PKG_CONFIG_PATH="$libs/lib/pkgconfig"
+  else
+    echo "The picture libraries could not be built from source: the system's are used," \
+         "and fuzzing sees only our side of them." >&2
+  fi
   cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELQUIST_WERROR="$werror" \
-    -DVELQUIST_BUILD_APP=OFF -DVELQUIST_BUILD_BENCH=OFF \
+    -DVELQUIST_BUILD_APP=OFF -DVELQUIST_BUILD_BENCH=OFF "${use_libs[@]}" \
     -DVELQUIST_SANITIZE=address,undefined -DVELQUIST_BUILD_FUZZ=ON >/dev/null
   cmake --build build-sanitize --parallel "$(nproc)"
 }
