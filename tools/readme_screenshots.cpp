@@ -20,7 +20,6 @@
 #include "app/image_button.h"
 #include "app/main_window.h"
 #include "app/main_window_description.h"
-#include "app/picture_address_window.h"
 #include "app/qt_text.h"
 #include "app/secondary_descriptions.h"
 #include "app/window_builder.h"
@@ -108,6 +107,16 @@ T* control(QWidget* window, std::string_view name) {
     return found;
 }
 
+// The window the main window announced last, which must be `name`.
+QWidget* newestWindow(const QList<QPointer<QWidget>>& opened, const char* name) {
+    QWidget* newest = opened.isEmpty() ? nullptr : opened.last().data();
+    if (newest == nullptr || newest->objectName() != QString::fromUtf8(name)) {
+        std::fprintf(stderr, "the window %s did not open\n", name);
+        std::exit(1);
+    }
+    return newest;
+}
+
 bool waitFor(const std::function<bool()>& done) {
     for (int i = 0; i < 400 && !done(); ++i) {
         QTest::qWait(25);
@@ -117,7 +126,7 @@ bool waitFor(const std::function<bool()>& done) {
 
 // Drags a new 100 x 100 hotspot from (100, 100) onto the card, stretches it with the right and
 // bottom handles, and gives it its link through the content window.
-void placeHotspot(MainWindow* window, const Card& card) {
+void placeHotspot(MainWindow* window, const QList<QPointer<QWidget>>& opened, const Card& card) {
     QWidget* canvas = control(window, mc::kCanvas);
     QTest::mouseClick(control(window, mc::kAddHotspot), Qt::LeftButton);
     const QPoint grip(10, 10);
@@ -138,16 +147,7 @@ void placeHotspot(MainWindow* window, const Card& card) {
     waitFor([&] { return window->hotspotMenu()->isVisible(); });
     window->hotspotMenu()->hide();
     window->hotspotMenu()->findChild<QAction*>("内容")->trigger();
-    QWidget* content = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == "热点内容窗口" && w->isVisible()) {
-            content = w;
-        }
-    }
-    if (content == nullptr) {
-        std::fprintf(stderr, "the content window did not open\n");
-        std::exit(1);
-    }
+    QWidget* content = newestWindow(opened, "热点内容窗口");
     auto* tip = control<QLineEdit>(content, content_controls::kTip);
     tip->setText(card.name);
     control<QLineEdit>(content, content_controls::kLink)->setText(toQString(card.link));
@@ -185,7 +185,7 @@ int run(const QString& folder) {
     }
 
     QTest::mouseClick(control(window, mc::kBackground), Qt::LeftButton);
-    auto* address = window->findChild<PictureAddressWindow*>();
+    QWidget* address = newestWindow(opened, "图片地址窗口");
     QTest::keyClicks(control<QLineEdit>(address, address_controls::kAddress),
                      toQString(server.url("/winter.png")));
     QTest::mouseClick(control(address, address_controls::kConfirm), Qt::LeftButton);
@@ -196,16 +196,12 @@ int run(const QString& folder) {
         return 1;
     }
     for (const Card& card : kCards) {
-        placeHotspot(window, card);
+        placeHotspot(window, opened, card);
     }
     bool ok = save(window, folder + "/screenshot-editor.png");
 
     QTest::mouseClick(control(window, mc::kGenerateCode), Qt::LeftButton);
-    QWidget* code = opened.isEmpty() ? nullptr : opened.last().data();
-    if (code == nullptr || code->objectName() != "代码输出窗口") {
-        std::fprintf(stderr, "the code window did not open\n");
-        return 1;
-    }
+    QWidget* code = newestWindow(opened, "代码输出窗口");
     ok = QTest::qWaitForWindowExposed(code) && save(code, folder + "/screenshot-code.png") && ok;
     delete code;
     delete window;
