@@ -14,15 +14,9 @@ namespace {
 
 constexpr size_t kMaxIniFile = 16u << 20;
 
+// Blanks around names and values, as the private-profile functions drop them.
 std::string_view trim(std::string_view s) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!s.empty() && blank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && blank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
+    return trimmed(s, " \t\r");
 }
 
 std::vector<std::string_view> splitLines(std::string_view text) {

@@ -82,6 +82,14 @@ std::string formatNumber(int64_t value) {
     return std::to_string(value);
 }
 
+std::string_view trimmed(std::string_view text, std::string_view blanks) {
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 std::string asciiLower(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), foldAscii);

@@ -19,6 +19,9 @@ std::string formatNumber(int64_t value);
 std::string asciiLower(std::string_view text);
 bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b);
 
+// `text` without the leading and trailing characters found in `blanks`.
+std::string_view trimmed(std::string_view text, std::string_view blanks);
+
 // Position of the first occurrence of `pattern` at or after `from`, or npos. Matching a valid
 // UTF-8 pattern in UTF-8 text never starts inside a character.
 size_t findText(std::string_view text, std::string_view pattern, size_t from = 0,

@@ -139,12 +139,7 @@ std::string describeCurlFailure(CURLcode code, long osErrno, const HttpLimits& l
 // carry (blanks, control characters, non-ASCII text such as a Chinese file name) percent-encoded
 // as a browser sends them. Everything else, "%" included, stays as written.
 std::string requestAddress(std::string_view url) {
-    constexpr std::string_view kBlanks = " \t\r\n\f\v";
-    const size_t first = url.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    url = url.substr(first, url.find_last_not_of(kBlanks) - first + 1);
+    url = trimmed(url, " \t\r\n\f\v");
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(url.size());
