@@ -56,7 +56,7 @@ Result<std::string> convertStrict(const char* to, const char* from, std::string_
                                   const char* invalidMessage) {
     Converter conv(to, from);
     if (!conv.valid()) {
-        return Status::failure(messages::kNoConverter);
+        return Status::failure(core_messages::kNoConverter);
     }
     std::string out;
     out.reserve(in.size() + in.size() / 2);
@@ -112,11 +112,11 @@ bool isValidUtf8(std::string_view s) {
 }
 
 Result<std::string> utf8ToGb18030(std::string_view utf8) {
-    return convertStrict("GB18030", "UTF-8", utf8, messages::kInvalidUtf8);
+    return convertStrict("GB18030", "UTF-8", utf8, core_messages::kInvalidUtf8);
 }
 
 Result<std::string> gb18030ToUtf8(std::string_view gb) {
-    return convertStrict("UTF-8", "GB18030", gb, messages::kInvalidGb18030);
+    return convertStrict("UTF-8", "GB18030", gb, core_messages::kInvalidGb18030);
 }
 
 std::string decodeTextFile(std::string_view bytes) {
@@ -144,7 +144,7 @@ std::string decodeTextFile(std::string_view bytes) {
 
 Result<std::string> encodeTextFile(std::string_view utf8) {
     if (!isValidUtf8(utf8)) {
-        return Status::failure(messages::kInvalidUtf8);
+        return Status::failure(core_messages::kInvalidUtf8);
     }
     Result<std::string> gb = utf8ToGb18030(utf8);
     if (gb && decodeTextFile(*gb) == utf8) {

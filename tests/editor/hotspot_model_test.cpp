@@ -3,7 +3,7 @@
 
 #include "editor/hotspot_editor.h"
 #include "editor/hotspot_tile.h"
-#include "editor/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 
 namespace velquist {
 namespace {

@@ -1,12 +1,12 @@
 // Decoding real files made by each format's encoder, and refusing damaged or oversized ones.
-#include "editor/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "allocation_watch.h"
-#include "editor/messages.h"
+#include "pictures/messages.h"
 #include "test_pictures.h"
 
 namespace velquist {
@@ -36,24 +36,24 @@ void expectPattern(const Picture& picture, int width, int height) {
 }
 
 TEST(PictureDecoder, RefusesEmptyAndUnknownData) {
-    EXPECT_EQ(decodePicture("").error(), messages::kPictureEmpty);
-    EXPECT_EQ(decodePicture("hello, world").error(), messages::kPictureUnrecognised);
-    EXPECT_EQ(decodePicture("BM").error(), messages::kPictureTruncated);
+    EXPECT_EQ(decodePicture("").error(), pictures_messages::kPictureEmpty);
+    EXPECT_EQ(decodePicture("hello, world").error(), pictures_messages::kPictureUnrecognised);
+    EXPECT_EQ(decodePicture("BM").error(), pictures_messages::kPictureTruncated);
 }
 
 TEST(PictureDecoder, SignaturesNeedTheirFullLength) {
     using namespace std::string_view_literals;
-    EXPECT_EQ(decodePicture("GIF89").error(), messages::kPictureUnrecognised);
-    EXPECT_NE(decodePicture("GIF89a").error(), messages::kPictureUnrecognised);
-    EXPECT_EQ(decodePicture("\x89PNG\r\n\x1A"sv).error(), messages::kPictureUnrecognised);
-    EXPECT_EQ(decodePicture("\x89PNG\r\n\x1A\n"sv).error(), messages::kPictureTruncated);
-    EXPECT_EQ(decodePicture("\xFF\xD8\xFF"sv).error(), messages::kPictureTruncated);
-    EXPECT_NE(decodePicture("RIFF\0\0\0\0WEBP"sv).error(), messages::kPictureUnrecognised);
-    EXPECT_EQ(decodePicture("RIFF\0\0\0\0WAVE"sv).error(), messages::kPictureUnrecognised);
+    EXPECT_EQ(decodePicture("GIF89").error(), pictures_messages::kPictureUnrecognised);
+    EXPECT_NE(decodePicture("GIF89a").error(), pictures_messages::kPictureUnrecognised);
+    EXPECT_EQ(decodePicture("\x89PNG\r\n\x1A"sv).error(), pictures_messages::kPictureUnrecognised);
+    EXPECT_EQ(decodePicture("\x89PNG\r\n\x1A\n"sv).error(), pictures_messages::kPictureTruncated);
+    EXPECT_EQ(decodePicture("\xFF\xD8\xFF"sv).error(), pictures_messages::kPictureTruncated);
+    EXPECT_NE(decodePicture("RIFF\0\0\0\0WEBP"sv).error(), pictures_messages::kPictureUnrecognised);
+    EXPECT_EQ(decodePicture("RIFF\0\0\0\0WAVE"sv).error(), pictures_messages::kPictureUnrecognised);
 }
 
 TEST(PictureDecoder, TooLargeMessageNamesTheLimits) {
-    const std::string message = messages::kPictureTooLarge;
+    const std::string message = pictures_messages::kPictureTooLarge;
     EXPECT_NE(message.find(std::to_string(kMaxPictureSide)), std::string::npos);
     EXPECT_NE(message.find(std::to_string(kMaxPicturePixels)), std::string::npos);
 }
@@ -110,24 +110,24 @@ TEST(BmpDecoder, HotspotTileOfOnePixelDecodes) {
 TEST(BmpDecoder, RefusesTruncatedHostileAndOversizedBitmaps) {
     const std::string good = makeBmp(7, 4, 24, false, pattern);
     for (size_t cut : {size_t{20}, size_t{54}, good.size() - 4}) {
-        EXPECT_EQ(decodePicture(good.substr(0, cut)).error(), messages::kPictureTruncated) << cut;
+        EXPECT_EQ(decodePicture(good.substr(0, cut)).error(), pictures_messages::kPictureTruncated) << cut;
     }
     // Claims 20000 x 20000 (over the pixel limit) with almost no data.
     std::string huge = good;
     huge[18] = static_cast<char>(0x20), huge[19] = static_cast<char>(0x4E);
     huge[22] = static_cast<char>(0x20), huge[23] = static_cast<char>(0x4E);
-    EXPECT_EQ(decodePicture(huge).error(), messages::kPictureTooLarge);
+    EXPECT_EQ(decodePicture(huge).error(), pictures_messages::kPictureTooLarge);
     // Height -2^31 must not overflow when made positive.
     std::string negative = good;
     negative[22] = negative[23] = negative[24] = 0, negative[25] = static_cast<char>(0x80);
-    EXPECT_EQ(decodePicture(negative).error(), messages::kPictureTooLarge);
+    EXPECT_EQ(decodePicture(negative).error(), pictures_messages::kPictureTooLarge);
     // Pixel data said to start beyond the end of the file.
     std::string offset = good;
     offset[13] = static_cast<char>(0x7F);
-    EXPECT_EQ(decodePicture(offset).error(), messages::kPictureTruncated);
+    EXPECT_EQ(decodePicture(offset).error(), pictures_messages::kPictureTruncated);
     std::string compressed = good;
     compressed[30] = 1;  // run-length compression is not supported
-    EXPECT_EQ(decodePicture(compressed).error(), messages::kBmpUnsupported);
+    EXPECT_EQ(decodePicture(compressed).error(), pictures_messages::kBmpUnsupported);
 }
 
 // Replaces bytes of a file, to make it lie about itself.
@@ -173,14 +173,14 @@ TEST(PngDecoder, KeepsTransparencyOfEveryColourType) {
 TEST(PngDecoder, RefusesTruncatedDamagedAndOversizedFiles) {
     const std::string good = makePng(40, 30, PngKind::rgba, withTransparency);
     for (size_t cut : {size_t{20}, size_t{40}, good.size() / 2, good.size() - 13}) {
-        EXPECT_EQ(decodePicture(good.substr(0, cut)).error(), messages::kPictureTruncated) << cut;
+        EXPECT_EQ(decodePicture(good.substr(0, cut)).error(), pictures_messages::kPictureTruncated) << cut;
     }
     EXPECT_EQ(decodePicture(patched(good, 16, {0, 0, 0x9C, 0x40})).error(),
-              messages::kPictureTooLarge);  // 40000 wide
+              pictures_messages::kPictureTooLarge);  // 40000 wide
     // 8193 x 8193 keeps each side legal but passes 64 megapixels.
     EXPECT_EQ(decodePicture(patched(good, 16, {0, 0, 0x20, 0x01, 0, 0, 0x20, 0x01})).error(),
-              messages::kPictureTooLarge);
-    EXPECT_EQ(decodePicture(patched(good, 60, {0xDE, 0xAD})).error(), messages::kPictureDamaged);
+              pictures_messages::kPictureTooLarge);
+    EXPECT_EQ(decodePicture(patched(good, 60, {0xDE, 0xAD})).error(), pictures_messages::kPictureDamaged);
 }
 
 TEST(PngDecoder, ChunksClaimingMoreThanTheFileHoldsAllocateNothingLarge) {
@@ -189,7 +189,7 @@ TEST(PngDecoder, ChunksClaimingMoreThanTheFileHoldsAllocateNothingLarge) {
     for (const char* type : {"tEXt", "zTXt", "iTXt", "iCCP", "sPLT", "eXIf"}) {
         test::AllocationWatch watch;
         EXPECT_EQ(decodePicture(head + std::string("\x10\0\0\0", 4) + type + "abc").error(),
-                  messages::kPictureTruncated);
+                  pictures_messages::kPictureTruncated);
         EXPECT_LT(watch.largest(), size_t{1} << 20) << type;
     }
 }
@@ -221,9 +221,9 @@ TEST(GifDecoder, RefusesTruncatedAndOversizedFiles) {
     for (size_t cut : {size_t{10}, size_t{400}, size_t{800}}) {
         EXPECT_FALSE(decodePicture(good.substr(0, cut)).ok()) << cut;
     }
-    EXPECT_EQ(decodePicture(good.substr(0, 800)).error(), messages::kPictureTruncated);
-    EXPECT_EQ(decodePicture(patched(good, 6, {0x40, 0x9C})).error(), messages::kPictureTooLarge);
-    EXPECT_EQ(decodePicture("GIF89a").error(), messages::kPictureTruncated);
+    EXPECT_EQ(decodePicture(good.substr(0, 800)).error(), pictures_messages::kPictureTruncated);
+    EXPECT_EQ(decodePicture(patched(good, 6, {0x40, 0x9C})).error(), pictures_messages::kPictureTooLarge);
+    EXPECT_EQ(decodePicture("GIF89a").error(), pictures_messages::kPictureTruncated);
 }
 
 // Lossy coding moves channels a little; a wrong layout or colour space moves them a lot.
@@ -265,15 +265,15 @@ TEST(JpegDecoder, RefusesTruncatedOversizedAndEndlessFiles) {
     for (JpegKind kind : {JpegKind::baseline, JpegKind::progressive}) {
         const std::string good = makeJpeg(64, 48, kind, pattern);
         EXPECT_EQ(decodePicture(good.substr(0, good.size() / 2)).error(),
-                  messages::kPictureTruncated);
-        EXPECT_EQ(decodePicture(good.substr(0, 100)).error(), messages::kPictureTruncated);
+                  pictures_messages::kPictureTruncated);
+        EXPECT_EQ(decodePicture(good.substr(0, 100)).error(), pictures_messages::kPictureTruncated);
         const size_t frame = good.find(kind == JpegKind::baseline ? "\xFF\xC0" : "\xFF\xC2");
         ASSERT_NE(frame, std::string::npos);
         // Height 48 becomes 40000.
         EXPECT_EQ(decodePicture(patched(good, frame + 5, {0x9C, 0x40})).error(),
-                  messages::kPictureTooLarge);
+                  pictures_messages::kPictureTooLarge);
     }
-    EXPECT_EQ(decodePicture(test::makeManyScanJpeg(16, 16)).error(), messages::kJpegTooManyScans);
+    EXPECT_EQ(decodePicture(test::makeManyScanJpeg(16, 16)).error(), pictures_messages::kJpegTooManyScans);
 }
 
 TEST(WebpDecoder, ReadsStillAndAnimatedPicturesExactly) {
@@ -294,12 +294,12 @@ TEST(WebpDecoder, ReadsStillAndAnimatedPicturesExactly) {
 TEST(WebpDecoder, RefusesTruncatedAndOversizedFiles) {
     const std::string still = makeWebp(40, 30, withTransparency);
     EXPECT_FALSE(decodePicture(still.substr(0, still.size() / 2)).ok());
-    EXPECT_EQ(decodePicture(still.substr(0, 20)).error(), messages::kPictureTruncated);
+    EXPECT_EQ(decodePicture(still.substr(0, 20)).error(), pictures_messages::kPictureTruncated);
     const std::string animated = test::makeAnimatedWebp(6, 5, pattern, withTransparency);
     ASSERT_EQ(animated.substr(12, 4), "VP8X");
     // The canvas width (minus one, 24 bits) becomes 40000.
     EXPECT_EQ(decodePicture(patched(animated, 24, {0x3F, 0x9C, 0})).error(),
-              messages::kPictureTooLarge);
+              pictures_messages::kPictureTooLarge);
     EXPECT_FALSE(decodePicture(animated.substr(0, animated.size() - 10)).ok());
 }
 
@@ -313,7 +313,7 @@ TEST(WebpDecoder, ATinyFileAtThePixelLimitAllocatesOnlyThePicture) {
         0xF4, 0x8E, 0xC1, 0x34, 0x28, 0x55, 0x18, 0xE2, 0x09, 0x78, 0x2C, 0xC9, 0x09, 0x00};
     const std::string tiny(reinterpret_cast<const char*>(kTiny), sizeof kTiny);
     test::AllocationWatch watch;
-    EXPECT_EQ(decodePicture(tiny).error(), messages::kPictureDamaged);
+    EXPECT_EQ(decodePicture(tiny).error(), pictures_messages::kPictureDamaged);
     EXPECT_LE(watch.largest(), size_t{kMaxPicturePixels} * 4 + size_t{kMaxPictureSide} * 4 * 32);
 }
 

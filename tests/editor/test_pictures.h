@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/picture.h"
+#include "pictures/picture.h"
 
 namespace velquist::test {
 

@@ -11,6 +11,7 @@
 
 #include "core/encoding.h"
 #include "core/ini_file.h"
+#include "core/version.h"
 #include "settings/messages.h"
 #include "support/loopback_server.h"
 #include "support/programs.h"
@@ -73,7 +74,7 @@ std::string handoverText(const std::string& dir) {
 
 const std::string kVersionFile = "http://127.0.0.1:1/Software/download/vlqst.txt";
 const std::string kExpectedHandover =
-    "[配置]\r\n版本=v1.0.0\r\n文件名=Velquist\r\nid=1\r\ndownload=" + kVersionFile + "\r\n";
+    "[配置]\r\n版本=" + std::string(kProgramTitle) + "\r\n文件名=Velquist\r\nid=1\r\ndownload=" + kVersionFile + "\r\n";
 
 TEST(StartOnlineUpdate, FirstUsePutsTheUpdaterInPlaceWritesTheHandoverAndStartsIt) {
     test::TempDir dir;
@@ -81,7 +82,7 @@ TEST(StartOnlineUpdate, FirstUsePutsTheUpdaterInPlaceWritesTheHandoverAndStartsI
     EXPECT_EQ(startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher),
               text::kUpdaterStarted);
     EXPECT_EQ(launcher.program, dir.file("xz.exe"));
-    EXPECT_EQ(launcher.arguments, std::vector<std::string>{std::string(kUpdaterToken)});
+    EXPECT_TRUE(launcher.arguments.empty());
     EXPECT_EQ(launcher.filesAtStart, (std::vector<std::string>{"gx.ini", "xz.exe"}));
     EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{"gx.ini", "xz.exe"}));
     EXPECT_EQ(test::readFile(dir.file("xz.exe")), kRecordingUpdater);
@@ -167,7 +168,7 @@ TEST(StartOnlineUpdate, BlanksInTheProgramFolderStillStartTheUpdater) {
               text::kUpdaterStarted);
     ASSERT_TRUE(test::waitForFile(dir + "/started.txt"));
     EXPECT_EQ(test::readFile(dir + "/started.txt"),
-              dir + "/xz.exe\n" + std::string(kUpdaterToken) + "\n");
+              dir + "/xz.exe\n");
     EXPECT_FALSE(std::filesystem::exists(parent.file("wrong")));
 }
 
