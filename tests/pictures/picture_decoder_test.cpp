@@ -110,7 +110,8 @@ TEST(BmpDecoder, HotspotTileOfOnePixelDecodes) {
 TEST(BmpDecoder, RefusesTruncatedHostileAndOversizedBitmaps) {
     const std::string good = makeBmp(7, 4, 24, false, pattern);
     for (size_t cut : {size_t{20}, size_t{54}, good.size() - 4}) {
-        EXPECT_EQ(decodePicture(good.substr(0, cut)).error(), pictures_messages::kPictureTruncated) << cut;
+        EXPECT_EQ(decodePicture(good.substr(0, cut)).error(), pictures_messages::kPictureTruncated)
+            << cut;
     }
     // Claims 20000 x 20000 (over the pixel limit) with almost no data.
     std::string huge = good;
@@ -173,14 +174,16 @@ TEST(PngDecoder, KeepsTransparencyOfEveryColourType) {
 TEST(PngDecoder, RefusesTruncatedDamagedAndOversizedFiles) {
     const std::string good = makePng(40, 30, PngKind::rgba, withTransparency);
     for (size_t cut : {size_t{20}, size_t{40}, good.size() / 2, good.size() - 13}) {
-        EXPECT_EQ(decodePicture(good.substr(0, cut)).error(), pictures_messages::kPictureTruncated) << cut;
+        EXPECT_EQ(decodePicture(good.substr(0, cut)).error(), pictures_messages::kPictureTruncated)
+            << cut;
     }
     EXPECT_EQ(decodePicture(patched(good, 16, {0, 0, 0x9C, 0x40})).error(),
               pictures_messages::kPictureTooLarge);  // 40000 wide
     // 8193 x 8193 keeps each side legal but passes 64 megapixels.
     EXPECT_EQ(decodePicture(patched(good, 16, {0, 0, 0x20, 0x01, 0, 0, 0x20, 0x01})).error(),
               pictures_messages::kPictureTooLarge);
-    EXPECT_EQ(decodePicture(patched(good, 60, {0xDE, 0xAD})).error(), pictures_messages::kPictureDamaged);
+    EXPECT_EQ(decodePicture(patched(good, 60, {0xDE, 0xAD})).error(),
+              pictures_messages::kPictureDamaged);
 }
 
 TEST(PngDecoder, ChunksClaimingMoreThanTheFileHoldsAllocateNothingLarge) {
@@ -222,7 +225,8 @@ TEST(GifDecoder, RefusesTruncatedAndOversizedFiles) {
         EXPECT_FALSE(decodePicture(good.substr(0, cut)).ok()) << cut;
     }
     EXPECT_EQ(decodePicture(good.substr(0, 800)).error(), pictures_messages::kPictureTruncated);
-    EXPECT_EQ(decodePicture(patched(good, 6, {0x40, 0x9C})).error(), pictures_messages::kPictureTooLarge);
+    EXPECT_EQ(decodePicture(patched(good, 6, {0x40, 0x9C})).error(),
+              pictures_messages::kPictureTooLarge);
     EXPECT_EQ(decodePicture("GIF89a").error(), pictures_messages::kPictureTruncated);
 }
 
@@ -273,7 +277,8 @@ TEST(JpegDecoder, RefusesTruncatedOversizedAndEndlessFiles) {
         EXPECT_EQ(decodePicture(patched(good, frame + 5, {0x9C, 0x40})).error(),
                   pictures_messages::kPictureTooLarge);
     }
-    EXPECT_EQ(decodePicture(test::makeManyScanJpeg(16, 16)).error(), pictures_messages::kJpegTooManyScans);
+    EXPECT_EQ(decodePicture(test::makeManyScanJpeg(16, 16)).error(),
+              pictures_messages::kJpegTooManyScans);
 }
 
 TEST(WebpDecoder, ReadsStillAndAnimatedPicturesExactly) {
