@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 
 #include "app/app_state.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
     wireEvents();
     wireCanvas();
     wireHandles();
+    wireKeys();
     // Created handler: fresh style of new hotspots, then the layout at the normal size.
     m_state.editor.setStyle(HotspotStyle{});
     layoutMainWindow(kNormalWidth, kNormalHeight);
@@ -89,7 +91,8 @@ void MainWindow::layoutMainWindow(int width, int height) {
 
 void MainWindow::toggleMaximize() {
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    const MaximizeStep step = velquist::toggleMaximize(m_maximized, screen.width(), screen.height());
+    const MaximizeStep step =
+        velquist::toggleMaximize(m_maximized, screen.width(), screen.height());
     m_maximized = step.maximized;
     button(mc::kMaximize)->setText(toQString(maximizeCaption(m_maximized)));
     m_dragToMove = step.dragToMove;
@@ -196,6 +199,18 @@ void MainWindow::wireEvents() {
     connect(button(mc::kClose), &QAbstractButton::clicked, this, &MainWindow::hideToTray);
 }
 
+void MainWindow::wireKeys() {
+    const std::pair<QKeySequence, void (HotspotEditor::*)()> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), &HotspotEditor::undo},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), &HotspotEditor::redo},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &HotspotEditor::redo}};
+    for (const auto& [key, action] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, action] { edit([action](HotspotEditor& e) { (e.*action)(); }); });
+    }
+}
+
 void MainWindow::wireCanvas() {
     connect(m_canvas, &CanvasView::leftButtonDown, this,
             [this](int x, int y) { m_state.editor.leftButtonDown(x, y); });
@@ -245,9 +260,8 @@ void MainWindow::edit(Operation&& operation) {
 
 void MainWindow::openPictureAddressWindow() {
     showSingle(m_addressWindow, [this] {
-        auto* window =
-            new PictureAddressWindow(m_state.editor.map().background().address,
-                                     m_state.programDir, this);
+        auto* window = new PictureAddressWindow(m_state.editor.map().background().address,
+                                                m_state.programDir, this);
         connect(window, &PictureAddressWindow::confirmed, this, &MainWindow::startLoad);
         return window;
     });

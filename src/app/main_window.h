@@ -94,6 +94,7 @@ private:
     void wireEvents();
     void wireCanvas();
     void wireHandles();
+    void wireKeys();
     void onObjectRightPressed(int id);
     void startLoad(const std::string& address);
     void loadFinished(const std::string& address, Result<Picture> result);

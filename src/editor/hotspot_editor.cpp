@@ -21,13 +21,35 @@ HotspotEditor::HotspotEditor(int canvasWidth, int canvasHeight)
 }
 
 void HotspotEditor::change(MapOperation operation) {
-    (void)m_map.apply(std::move(operation));  // an undo history will keep the inverse
+    if (auto inverse = m_map.apply(std::move(operation))) {
+        m_history.record(std::move(*inverse));
+    }
+}
+
+void HotspotEditor::changeAsStep(const char* label, MapOperation operation) {
+    m_history.begin(label);
+    change(std::move(operation));
+    m_history.end();
+}
+
+void HotspotEditor::undo() {
+    const auto label = m_history.undo(m_map);
+    m_handles.hideAll();
+    m_status =
+        label ? std::string(editor_messages::kUndone) + *label : editor_messages::kNothingToUndo;
+}
+
+void HotspotEditor::redo() {
+    const auto label = m_history.redo(m_map);
+    m_handles.hideAll();
+    m_status =
+        label ? std::string(editor_messages::kRedone) + *label : editor_messages::kNothingToRedo;
 }
 
 void HotspotEditor::drawHotspot(const Hotspot& h) {
     m_canvas.placeObject(h.id, h.rect.left, h.rect.top);
-    m_canvas.setPicture(h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill,
-                                              h.look.border));
+    m_canvas.setPicture(h.id,
+                        makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
     m_canvas.setTransparency(h.id, h.look.transparency);
 }
 
@@ -56,8 +78,8 @@ void HotspotEditor::follow(const MapOperation& applied) {
                 m_canvas.moveObject(o.id, o.to.x, o.to.y);
             } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
                 const Hotspot& h = *m_map.findHotspot(o.id);
-                m_canvas.setPicture(h.id, makeHotspotTile(h.rect.width, h.rect.height,
-                                                          h.look.fill, h.look.border));
+                m_canvas.setPicture(
+                    h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
                 m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
             } else if constexpr (std::is_same_v<T, op::MoveBackground>) {
                 const Background& b = m_map.background();
@@ -81,7 +103,7 @@ void HotspotEditor::addHotspot() {
     h.rect = {kNewHotspotAt.x, kNewHotspotAt.y, s.width, s.height};
     h.link = kDefaultLink;
     h.look = {s.fillColor, s.borderColor, s.transparency};
-    change(op::AddHotspot{std::move(h)});
+    changeAsStep(editor_messages::kStepAdd, op::AddHotspot{std::move(h)});
 }
 
 void HotspotEditor::deleteSelectedHotspot() {
@@ -94,7 +116,7 @@ void HotspotEditor::deleteSelectedHotspot() {
     if (!m_map.isHotspot(id)) {
         return;
     }
-    change(op::RemoveHotspot{id});
+    changeAsStep(editor_messages::kStepDelete, op::RemoveHotspot{id});
     m_status = editor_messages::kHotspotDeleted;
 }
 
@@ -105,8 +127,9 @@ void HotspotEditor::alignBackground(Alignment where) {
     }
     m_handles.hideAll();
     const Rect background = m_map.background().rect();
-    change(op::MoveBackground{
-        alignedPosition(where, background, m_canvas.width(), m_canvas.height())});
+    changeAsStep(editor_messages::kStepAlign,
+                 op::MoveBackground{
+                     alignedPosition(where, background, m_canvas.width(), m_canvas.height())});
     m_status = alignedMessage(where);
 }
 
@@ -120,8 +143,9 @@ void HotspotEditor::finishLoad(const std::string& address, Result<Picture> resul
         m_status = editor_messages::kLoadFailed + result.error();
         return;
     }
-    change(op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()),
-                                 address});
+    changeAsStep(
+        editor_messages::kStepLoad,
+        op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()), address});
     const Background& b = m_map.background();
     m_status = loadedStatus(b.width(), b.height());
 }
@@ -149,7 +173,8 @@ void HotspotEditor::applyContent(const ContentForm& opened, std::string tip, std
         m_status = editor_messages::kContentTargetGone;
         return;
     }
-    change(op::SetContent{opened.id, std::move(tip), std::move(link)});
+    changeAsStep(editor_messages::kStepContent,
+                 op::SetContent{opened.id, std::move(tip), std::move(link)});
     m_status = editor_messages::kContentApplied;
 }
 

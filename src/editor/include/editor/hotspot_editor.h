@@ -13,6 +13,7 @@
 #include "editor/editor_state.h"
 #include "editor/handle_set.h"
 #include "editor/hotspot_canvas.h"
+#include "editor/undo_history.h"
 #include "pictures/picture.h"
 
 namespace velquist {
@@ -59,6 +60,11 @@ public:
     // The end of a load: a picture replaces the map; a failure keeps the map and says why.
     void finishLoad(const std::string& address, Result<Picture> result);
 
+    // --- the history of map changes ---
+    void undo();
+    void redo();
+    const UndoHistory& history() const { return m_history; }
+
     // --- the hotspot-content window ---
     ContentForm contentForm() const;
     // Stores the edited tip and link (as typed) in the hotspot the window opened for.
@@ -80,8 +86,10 @@ public:
     void beginResize(ResizeMode mode);
 
 private:
-    // Every change of the map goes through here.
+    // Every change of the map goes through here and joins the history's open step.
     void change(MapOperation operation);
+    // A change that is a step of its own.
+    void changeAsStep(const char* label, MapOperation operation);
     // The canvas follows an applied operation.
     void follow(const MapOperation& applied);
     void drawHotspot(const Hotspot& hotspot);
@@ -96,6 +104,7 @@ private:
     PointerState m_pointer;
     HandleSet m_handles;
     std::string m_status;
+    UndoHistory m_history;
 };
 
 }  // namespace velquist

@@ -21,4 +21,18 @@ inline constexpr const char* kLoading = "正在载入图片，请稍候...";
 inline constexpr const char* kLoadFailed = "图片载入失败：";
 inline constexpr const char* kHttpStatus = "服务器返回 HTTP ";
 
+// Undo and redo: the status line names the step ("已撤销：移动热区").
+inline constexpr const char* kUndone = "已撤销：";
+inline constexpr const char* kRedone = "已重做：";
+inline constexpr const char* kNothingToUndo = "没有可撤销的操作";
+inline constexpr const char* kNothingToRedo = "没有可重做的操作";
+inline constexpr const char* kStepAdd = "添加热区";
+inline constexpr const char* kStepDelete = "删除热区";
+inline constexpr const char* kStepMove = "移动热区";
+inline constexpr const char* kStepResize = "调整热区大小";
+inline constexpr const char* kStepContent = "修改热区内容";
+inline constexpr const char* kStepLoad = "载入背景图";
+inline constexpr const char* kStepAlign = "对齐背景图";
+inline constexpr const char* kStepDragBackground = "移动背景图";
+
 }  // namespace velquist::editor_messages
