@@ -113,7 +113,7 @@ bool hasPrivateUse(std::string_view utf8) {
 
 // For bytes that are valid UTF-8: whether they are rather GBK text. Common GBK characters can
 // be valid UTF-8 too ("女装" is C5 AE D7 B0, UTF-8 for "Ůװ"), and charset detectors answer
-// UTF-8 for all such bytes, so both readings are weighed. The UTF-8 reading of GBK text is
+// UTF-8 for all such bytes, so both readings are weighed. The UTF-8 reading of GBK text is mostly
 // two-byte characters of Latin Extended, phonetic letters, combining marks, Hebrew, Arabic and
 // the like, which no shop text strings together; real UTF-8 text there is Latin-1, Greek or
 // Cyrillic letters, or characters past U+07FF (Chinese above all). GB18030 wins only when the
