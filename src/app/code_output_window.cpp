@@ -105,11 +105,10 @@ std::optional<std::string> CodeOutputWindow::askForFile(DialogMode mode) {
     return m_fileDialog(mode, m_session.lastChosenFile());
 }
 
-// The raw text keeps no-break spaces that the plain-text view would turn into spaces.
+// Every action reads the box here. The raw text keeps no-break spaces that the plain-text view
+// would turn into spaces; its paragraph and line separators become CR LF.
 std::string CodeOutputWindow::sourceText() const {
-    QString text = control<QPlainTextEdit>(cc::kSource)->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return withCrLf(text.toStdString());
+    return withCrLf(control<QPlainTextEdit>(cc::kSource)->document()->toRawText().toStdString());
 }
 
 void CodeOutputWindow::apply(const WindowUpdate& update) {

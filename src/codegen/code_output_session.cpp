@@ -13,10 +13,18 @@ namespace velquist {
 namespace msg = codegen_messages;
 
 std::string withCrLf(std::string_view text) {
+    constexpr std::string_view kLineSeparator = "\u2028";
+    constexpr std::string_view kParagraphSeparator = "\u2029";
     std::string out;
     out.reserve(text.size() + text.size() / 32);
     char previous = 0;
-    for (const char c : text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with(kLineSeparator) || rest.starts_with(kParagraphSeparator)) {
+            c = '\n';
+            i += kLineSeparator.size() - 1;
+        }
         if (c == '\n' && previous != '\r') {
             out += '\r';
         }

@@ -19,9 +19,10 @@ TEST(ClickOutline, RemoveThenRestoreGivesBackTheTextByteForByte) {
     EXPECT_EQ(removed.caption, kRestore);
     EXPECT_EQ(removed.message, "已消除热点点击框");
     EXPECT_EQ(removed.text.find("<area shape="), std::string::npos);
-    EXPECT_NE(removed.text.find("\n  <area style=\"outline:none;\"\"rect\" coords=\"1,2,4,6\""),
-              std::string::npos);
-    EXPECT_EQ(removed.text.size(), code.size() + 4 * (27 - 12));
+    EXPECT_NE(
+        removed.text.find("\n  <area style=\"outline:none;\" shape=\"rect\" coords=\"1,2,4,6\""),
+        std::string::npos);
+    EXPECT_EQ(removed.text.size(), code.size() + 4 * 22);
 
     const OutlineToggle restored = toggleClickOutline(removed.text, removed.caption);
     EXPECT_EQ(restored.text, code);
@@ -29,14 +30,25 @@ TEST(ClickOutline, RemoveThenRestoreGivesBackTheTextByteForByte) {
     EXPECT_EQ(restored.message, "已恢复热点点击框");
 }
 
-TEST(ClickOutline, CountIgnoresCaseButReplacingDoesNot) {
-    const OutlineToggle mixed = toggleClickOutline("<AREA SHAPE=\"a\"><area shape=\"b\">", kRemove);
-    EXPECT_EQ(mixed.text, "<AREA SHAPE=\"a\"><area style=\"outline:none;\"\"b\">");
-    // Only capitals: counted, so the click succeeds, though nothing is replaced.
-    const OutlineToggle capitals = toggleClickOutline("<AREA SHAPE=", kRemove);
-    EXPECT_EQ(capitals.message, "已消除热点点击框");
-    EXPECT_EQ(capitals.caption, kRestore);
-    EXPECT_EQ(capitals.text, "<AREA SHAPE=");
+TEST(ClickOutline, EveryLetterCaseIsChangedAndKeptAsWritten) {
+    const std::string mixed = "<AREA SHAPE=\"a\"><area shape=\"b\"><Area Shape=";
+    const OutlineToggle removed = toggleClickOutline(mixed, kRemove);
+    EXPECT_EQ(removed.text,
+              "<AREA style=\"outline:none;\" SHAPE=\"a\"><area style=\"outline:none;\" "
+              "shape=\"b\"><Area style=\"outline:none;\" Shape=");
+    EXPECT_TRUE(removed.textChanged);
+    EXPECT_EQ(toggleClickOutline(removed.text, removed.caption).text, mixed);
+}
+
+// Files saved by earlier versions hold the style in place of the shape attribute.
+TEST(ClickOutline, RestoreTakesTheEarlierFormToo) {
+    const OutlineToggle restored = toggleClickOutline(
+        "<area style=\"outline:none;\"\"rect\" coords=\"1\">"
+        "<area style=\"outline:none;\" shape=\"rect\" coords=\"2\">",
+        kRestore);
+    EXPECT_EQ(restored.text,
+              "<area shape=\"rect\" coords=\"1\"><area shape=\"rect\" coords=\"2\">");
+    EXPECT_EQ(restored.message, "已恢复热点点击框");
 }
 
 TEST(ClickOutline, CaptionThatDisagreesWithTheText) {

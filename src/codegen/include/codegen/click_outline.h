@@ -7,6 +7,8 @@
 namespace velquist {
 
 inline constexpr std::string_view kPlainAreaForm = "<area shape=";
+// What every outline-free area begins with: `<area style="outline:none;" shape=...` as written
+// now, `<area style="outline:none;""rect"` in files saved by earlier versions.
 inline constexpr std::string_view kOutlineFreeAreaForm = "<area style=\"outline:none;\"";
 
 struct OutlineToggle {
@@ -16,9 +18,9 @@ struct OutlineToggle {
     std::string_view message;  // status message, always shown with the timer
 };
 
-// One click of the button whose caption is `caption`: "消除点击框" removes outlines, any other
-// caption restores them. Counting ignores ASCII case, replacing matches exactly, so a form in
-// capitals counts towards success but stays as written.
+// One click of the button whose caption is `caption`: "消除点击框" removes outlines (inserts the
+// style after "<area"), any other caption restores them (both outline-free forms become
+// `<area shape=` again). Matching ignores ASCII case and keeps the letters as written.
 OutlineToggle toggleClickOutline(std::string_view text, std::string_view caption);
 
 }  // namespace velquist

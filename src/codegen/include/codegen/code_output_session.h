@@ -11,7 +11,8 @@
 
 namespace velquist {
 
-// Code keeps CR LF line breaks; a Qt text box hands its text back with bare LF. Every LF that
+// Code keeps CR LF line breaks; a Qt text box hands its text back with bare LF, U+2029 between
+// paragraphs and U+2028 where Shift+Enter broke a line. Each separator becomes LF, every LF that
 // has no CR before it gets one; everything else is kept.
 std::string withCrLf(std::string_view text);
 
