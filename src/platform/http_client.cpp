@@ -32,7 +32,8 @@ struct Transfer {
     const HttpLimits& limits;
     const std::atomic<bool>* cancel;
     std::string body;
-    bool connected = false;  // until then the connect time-out applies, not the stall limit
+    bool connected = false;      // until then the connect time-out applies, not the stall limit
+    bool sawStatusLine = false;  // of the current request; curl passes no header without one
     Clock::time_point lastActivity = Clock::now();
     StopReason stop = StopReason::None;
 };
@@ -51,7 +52,9 @@ size_t onBody(char* data, size_t size, size_t count, void* user) {
 }
 
 size_t onHeader(char*, size_t size, size_t count, void* user) {
-    static_cast<Transfer*>(user)->lastActivity = Clock::now();
+    auto& t = *static_cast<Transfer*>(user);
+    t.lastActivity = Clock::now();
+    t.sawStatusLine = true;
     return size * count;
 }
 
@@ -59,6 +62,7 @@ size_t onHeader(char*, size_t size, size_t count, void* user) {
 int onConnected(void* user, char*, char*, int, int) {
     auto& t = *static_cast<Transfer*>(user);
     t.connected = true;
+    t.sawStatusLine = false;
     t.lastActivity = Clock::now();
     return CURL_PREREQFUNC_OK;
 }
@@ -103,10 +107,13 @@ std::string describeStop(StopReason stop, const HttpLimits& limits) {
     return text::kNetworkError;
 }
 
-std::string describeCurlFailure(CURLcode code, long osErrno, const HttpLimits& limits) {
+std::string describeCurlFailure(CURLcode code, long osErrno, const Transfer& t) {
+    const HttpLimits& limits = t.limits;
     switch (code) {
         case CURLE_UNSUPPORTED_PROTOCOL:
-            return text::kUnsupportedScheme;
+            // Also curl's answer to a reply without a status line (which it would read as
+            // HTTP/0.9); a redirect to another scheme comes after a status line.
+            return t.connected && !t.sawStatusLine ? text::kNotHttp : text::kUnsupportedScheme;
         case CURLE_URL_MALFORMAT:
             return text::kBadAddress;
         case CURLE_COULDNT_RESOLVE_HOST:
@@ -228,7 +235,7 @@ Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* canc
     if (code != CURLE_OK) {
         long osErrno = 0;
         curl_easy_getinfo(curl.get(), CURLINFO_OS_ERRNO, &osErrno);
-        return Status::failure(describeCurlFailure(code, osErrno, limits));
+        return Status::failure(describeCurlFailure(code, osErrno, transfer));
     }
     HttpResponse response;
     curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &response.status);

@@ -14,6 +14,7 @@ inline constexpr const char* kStalled = "下载超时（{秒} 秒没有收到数
 inline constexpr const char* kConnectionReset = "连接被服务器重置";
 inline constexpr const char* kConnectionCut = "连接中断，数据不完整";
 inline constexpr const char* kNothingReceived = "服务器没有返回任何数据";
+inline constexpr const char* kNotHttp = "服务器的回答不是 HTTP 格式（没有有效的状态行）";
 inline constexpr const char* kTooLarge = "下载的内容超过上限（{上限}）";
 inline constexpr const char* kTooManyRedirects = "网址跳转次数太多";
 inline constexpr const char* kSecureConnection = "安全连接失败（证书无法验证或加密协商失败）";

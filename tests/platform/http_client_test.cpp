@@ -234,6 +234,18 @@ TEST(HttpGet, ReportsBrokenConnections) {
     ::close(socketFd);
 }
 
+TEST(HttpGet, SaysSoWhenTheAnswerIsNotHttp) {
+    // Raw picture bytes as an old-style server sends them, plain text, broken status lines.
+    for (const char* answer : {"\x89PNG\r\n\x1a\n picture bytes, no header", "hello\r\n\r\n",
+                               "HTTP/1.0 abc\r\n\r\nbody", "HTTP/1.0 2000 OK\r\n\r\nbody"}) {
+        test::RawTcpServer raw([answer](int fd) {
+            test::readRequestHead(fd);
+            test::sendAll(fd, answer);
+        });
+        EXPECT_EQ(httpGet(raw.url("/")).error(), text::kNotHttp) << answer;
+    }
+}
+
 TEST(HttpGet, CancelEndsASlowTransfer) {
     std::atomic<bool> cancel{false};
     test::LoopbackServer server;
