@@ -8,8 +8,8 @@
 namespace velquist {
 
 Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>* cancel,
-                            const HttpLimits& limits) {
-    auto response = httpGet(address, cancel, limits);
+                            const HttpLimits& limits, const HttpProgressHandler& onProgress) {
+    auto response = httpGet(address, cancel, limits, onProgress);
     if (!response) {
         return response.status();
     }
