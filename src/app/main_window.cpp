@@ -56,6 +56,10 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
     m_loader->setOnFinished([this](const std::string& address, Result<Picture> result) {
         loadFinished(address, std::move(result));
     });
+    m_loader->setOnProgress([this](const std::string&, const HttpProgress& progress) {
+        edit(
+            [&progress](HotspotEditor& e) { e.loadProgressed(progress.received, progress.total); });
+    });
     buildMenus();
     wireEvents();
     wireCanvas();

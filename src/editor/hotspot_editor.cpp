@@ -137,6 +137,10 @@ void HotspotEditor::loadStarted() {
     m_status = editor_messages::kLoading;
 }
 
+void HotspotEditor::loadProgressed(uint64_t received, std::optional<uint64_t> total) {
+    m_status = loadingStatus(received, total);
+}
+
 void HotspotEditor::finishLoad(const std::string& address, Result<Picture> result) {
     if (!result) {
         // A mistyped address must not cost the user's hotspots.

@@ -12,8 +12,8 @@ bool addressAccepted(std::string_view address) {
 }
 
 Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>* cancel,
-                            const HttpLimits& limits) {
-    auto response = httpGet(address, cancel, limits);
+                            const HttpLimits& limits, const HttpProgressHandler& onProgress) {
+    auto response = httpGet(address, cancel, limits, onProgress);
     if (!response) {
         return response.status();
     }
@@ -21,7 +21,8 @@ Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>*
     // status explains a failure better than "not a picture" does.
     auto picture = decodePicture(response->body);
     if (!picture && (response->status < 200 || response->status >= 300)) {
-        return Status::failure(std::string(editor_messages::kHttpStatus) + formatNumber(response->status));
+        return Status::failure(std::string(editor_messages::kHttpStatus) +
+                               formatNumber(response->status));
     }
     return picture;
 }

@@ -24,6 +24,32 @@ std::string hotspotStatus(const Rect& h, Point origin, std::string_view link) {
            " px；链接地址：" + std::string(link);
 }
 
+namespace {
+
+std::string sizeText(uint64_t bytes) {
+    constexpr uint64_t kKB = 1024;
+    constexpr uint64_t kMB = kKB * kKB;
+    if (bytes < kKB) {
+        return formatNumber(static_cast<int64_t>(bytes)) + " B";
+    }
+    if (bytes < kMB) {
+        return formatNumber(static_cast<int64_t>(bytes / kKB)) + " KB";
+    }
+    const uint64_t tenths = bytes * 10 / kMB;
+    return formatNumber(static_cast<int64_t>(tenths / 10)) + "." +
+           formatNumber(static_cast<int64_t>(tenths % 10)) + " MB";
+}
+
+}  // namespace
+
+std::string loadingStatus(uint64_t received, std::optional<uint64_t> total) {
+    std::string text = std::string(editor_messages::kLoading) + " " + sizeText(received);
+    if (total) {
+        text += " / " + sizeText(*total);
+    }
+    return text;
+}
+
 std::string loadedStatus(int width, int height) {
     return "图片载入完成....宽度为：" + formatNumber(width) + "；高度为：" + formatNumber(height) +
            " PX";

@@ -234,6 +234,34 @@ private slots:
                  m_server->url("/bg.bmp?again"));
     }
 
+    void progressReachesTheUiThread() {
+        const std::string tile = test::makeBmp(750, 400, 24, false, [](int, int) { return 0u; });
+        m_server->http().Get("/parts.bmp", [tile](const httplib::Request&, httplib::Response& res) {
+            res.set_content_provider(
+                tile.size(), "image/bmp", [tile](size_t offset, size_t, httplib::DataSink& sink) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+                    const size_t part = std::min<size_t>(tile.size() - offset, 300'000);
+                    return sink.write(tile.data() + offset, part);
+                });
+        });
+        std::vector<HttpProgress> reports;
+        bool onUiThread = true;
+        m_window->loader()->setOnProgress([&](const std::string& address, const HttpProgress& p) {
+            onUiThread = onUiThread && QThread::currentThread() == qApp->thread();
+            QCOMPARE(address, m_server->url("/parts.bmp"));
+            reports.push_back(p);
+        });
+        loadAndWait(m_server->url("/parts.bmp"));
+        QCOMPARE(status(), QString("图片载入完成....宽度为：750；高度为：400 PX"));
+        QVERIFY(!reports.empty());
+        QVERIFY(onUiThread);
+        for (size_t i = 0; i < reports.size(); ++i) {
+            QCOMPARE(reports[i].total, std::optional<uint64_t>(tile.size()));
+            QVERIFY(reports[i].received > (i > 0 ? reports[i - 1].received : 0));
+            QVERIFY(reports[i].received <= tile.size());
+        }
+    }
+
     void pasteAndReadBackup() {
         QGuiApplication::clipboard()->setText("https://img.example/pasted.jpg");
         QTest::mouseClick(control<ImageButton>(mc::kBackground), Qt::LeftButton);

@@ -32,6 +32,14 @@ public:
         started.push_back(program);
         return m_outcome;
     }
+    // A started program's output ends at once, with nothing in it.
+    Result<ProcessOutput> startReadingOutput(const std::string& program,
+                                             const std::vector<std::string>& arguments) override {
+        if (Status status = start(program, arguments); !status) {
+            return status;
+        }
+        return ProcessOutput();
+    }
     std::vector<std::string> started;
 
 private:
@@ -311,6 +319,26 @@ private slots:
         choose("更新");
         QCOMPARE(status(), QString("启动在线更新器失败，可能是您删除程序或修改了程序名称"));
         QVERIFY(!dir.exists("gx.ini"));
+    }
+
+    void updateShowsTheUpdatersOutcomeWhenItEnds() {
+        // An updater in place that works until the test lets it finish.
+        const QDir dir(m_dir->path());
+        QFile updater(dir.filePath("xz.exe"));
+        QVERIFY(updater.open(QIODevice::WriteOnly));
+        updater.write(
+            "#!/bin/sh\n"
+            "cd \"$(dirname \"$0\")\" || exit 1\n"
+            "echo 正在检查更新\n"
+            "while [ ! -e release ]; do sleep 0.02; done\n"
+            "echo 发现新版本 v9，已下载到 /tmp/Velquist-v9\n");
+        updater.close();
+        updater.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        m_window->setProcessLauncher(std::make_unique<SystemProcessLauncher>());
+        choose("更新");
+        QCOMPARE(status(), QString("启动在线更新器成功"));
+        QVERIFY(QFile(dir.filePath("release")).open(QIODevice::WriteOnly));
+        QTRY_COMPARE(status(), QString("发现新版本 v9，已下载到 /tmp/Velquist-v9"));
     }
 
     void homePageOpensTheSiteAndChangesNothingElse() {

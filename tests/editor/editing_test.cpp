@@ -177,6 +177,33 @@ TEST(StatusText, IsExactIncludingNegativeNumbers) {
     EXPECT_EQ(loadedStatus(750, 400), "图片载入完成....宽度为：750；高度为：400 PX");
 }
 
+TEST(StatusText, LoadingCountsBytesInTheLargestFittingUnitNeverRoundingUp) {
+    const std::string prefix = "正在载入图片，请稍候... ";
+    constexpr uint64_t kMB = 1024 * 1024;
+    // 1.25 MiB, and 3.5 MiB less a byte.
+    EXPECT_EQ(loadingStatus(1310720, 3670015), prefix + "1.2 MB / 3.4 MB");
+    EXPECT_EQ(loadingStatus(1310720, std::nullopt), prefix + "1.2 MB");
+    EXPECT_EQ(loadingStatus(0, 900), prefix + "0 B / 900 B");
+    // Just under a unit stays in the smaller one: a load never reads as complete before it is.
+    EXPECT_EQ(loadingStatus(1023, 1024), prefix + "1023 B / 1 KB");
+    EXPECT_EQ(loadingStatus(kMB - 1, kMB), prefix + "1023 KB / 1.0 MB");
+    EXPECT_EQ(loadingStatus(2 * kMB - 1, 64 * kMB), prefix + "1.9 MB / 64.0 MB");
+}
+
+TEST(ProgressPace, LetsThroughTheFirstReportThenOnePerInterval) {
+    using std::chrono::milliseconds;
+    const std::chrono::steady_clock::time_point t0{std::chrono::hours(1)};
+    ProgressPace pace(milliseconds(100));
+    EXPECT_TRUE(pace.due(t0));
+    EXPECT_FALSE(pace.due(t0 + milliseconds(1)));
+    EXPECT_FALSE(pace.due(t0 + milliseconds(99)));
+    EXPECT_TRUE(pace.due(t0 + milliseconds(100)));
+    // The interval counts from the last report let through, not from the last one offered.
+    EXPECT_FALSE(pace.due(t0 + milliseconds(150)));
+    EXPECT_TRUE(pace.due(t0 + milliseconds(200)));
+    EXPECT_TRUE(pace.due(t0 + milliseconds(5000)));
+}
+
 TEST(Alignment, FivePlacesTruncatedTowardZero) {
     const Rect b{7, 9, 750, 400};
     EXPECT_EQ(alignedPosition(Alignment::Centre, b, 996, 624), (Point{123, 0}));

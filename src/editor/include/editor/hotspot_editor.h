@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/hotspot_style.h"
@@ -55,8 +56,9 @@ public:
     // "删除": the selected hotspot goes, reported in the status line.
     void deleteSelectedHotspot();
     void alignBackground(Alignment where);
-    // A load is under way.
+    // A load is under way; it has fetched `received` bytes of `total` (when the server said).
     void loadStarted();
+    void loadProgressed(uint64_t received, std::optional<uint64_t> total);
     // The end of a load: a picture replaces the map; a failure keeps the map and says why.
     void finishLoad(const std::string& address, Result<Picture> result);
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,32 @@ namespace velquist {
 bool addressAccepted(std::string_view address);
 
 // Fetches `address` and decodes the answer. A failure carries its cause in plain words: the
-// network error, the server's HTTP status, or why the data is not a usable picture.
+// network error, the server's HTTP status, or why the data is not a usable picture. The fetch's
+// progress goes to `onProgress` on the calling thread.
 Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>* cancel,
-                            const HttpLimits& limits = {});
+                            const HttpLimits& limits = {},
+                            const HttpProgressHandler& onProgress = {});
+
+// Lets through the first of a stream of progress reports and then at most one per interval, so
+// that a fast download does not flood the user-interface thread with status texts.
+class ProgressPace {
+public:
+    using Clock = std::chrono::steady_clock;
+    explicit ProgressPace(Clock::duration interval) : m_interval(interval) {}
+    bool due(Clock::time_point now) {
+        if (m_passed && now - m_last < m_interval) {
+            return false;
+        }
+        m_passed = true;
+        m_last = now;
+        return true;
+    }
+
+private:
+    Clock::duration m_interval;
+    Clock::time_point m_last;
+    bool m_passed = false;
+};
 
 // Hands each new load a number so that only the newest load's result is installed.
 class LoadSequence {

@@ -13,6 +13,8 @@ inline constexpr const char* kUpdaterWriteFailed = "启动更新器失败，请�
 inline constexpr const char* kUpdaterStarted = "启动在线更新器成功";
 inline constexpr const char* kUpdaterStartFailed =
     "启动在线更新器失败，可能是您删除程序或修改了程序名称";
+// When the updater ends without printing its outcome (otherwise its last line is shown).
+inline constexpr const char* kUpdaterSaidNothing = "在线更新器已结束，但没有说明更新的结果";
 
 // Causes of a failed extraction of the updater archive.
 inline constexpr const char* kArchiveUnreadable = "更新器压缩包无法读取";
