@@ -51,12 +51,25 @@ std::string prepared(std::string_view html) {
     return out;
 }
 
-Document parse(const std::string& code) {
+struct Parsed {
+    Document doc{nullptr, &xmlFreeDoc};
+    bool complete = false;  // false when the parser gave up part-way (e.g. at its nesting limit)
+};
+
+Parsed parse(const std::string& code) {
     constexpr int kOptions = HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR |
                              HTML_PARSE_NOWARNING | HTML_PARSE_NODEFDTD | HTML_PARSE_IGNORE_ENC;
-    return Document(
-        htmlReadMemory(code.data(), static_cast<int>(code.size()), nullptr, "UTF-8", kOptions),
-        &xmlFreeDoc);
+    Parsed parsed;
+    const std::unique_ptr<htmlParserCtxt, decltype(&htmlFreeParserCtxt)> context(
+        htmlNewParserCtxt(), &htmlFreeParserCtxt);
+    if (context == nullptr) {
+        return parsed;
+    }
+    parsed.doc.reset(htmlCtxtReadMemory(context.get(), code.data(), static_cast<int>(code.size()),
+                                        nullptr, "UTF-8", kOptions));
+    // Recovered errors leave the parser running; only a halt (depth limit, no memory) stops it.
+    parsed.complete = context->disableSAX == 0;
+    return parsed;
 }
 
 bool named(const xmlNode* node, std::string_view name) {
@@ -216,9 +229,12 @@ Result<ImportedMap> importImageMap(std::string_view html) {
     if (!isValidUtf8(html)) {
         return Status::failure(messages::kInvalidUtf8);
     }
-    const Document doc = parse(prepared(html));
+    const Parsed parsed = parse(prepared(html));
+    if (!parsed.complete) {
+        return Status::failure(msg::kCodeTooDeep);
+    }
     // The parser gives no document for blank code.
-    const Found found = doc != nullptr ? findImageAndMaps(doc.get()) : Found{};
+    const Found found = parsed.doc != nullptr ? findImageAndMaps(parsed.doc.get()) : Found{};
     if (found.image == nullptr) {
         return Status::failure(msg::kNoMappedImage);
     }

@@ -5,6 +5,7 @@
 
 #include "codegen/code_files.h"
 #include "codegen/tabs_widget.h"
+#include "map_printing.h"
 
 namespace velquist {
 namespace {
@@ -48,16 +49,18 @@ TEST(ImageMapImport, CodeAsToolsAndPeopleWriteIt) {
     const std::string handWritten =
         "<P><IMG Border=0 UseMap='#Nav' SRC=pic.jpg?a=1&amp;b=2 HEIGHT=\"300\" WIDTH=750></P>\n"
         "<MAP NAME=Nav>\n"
-        " <AREA HREF='a.htm?q=1&copy=2' COORDS=' 10 , 20 ,110, 70 ' ALT='Tom &amp Jerry'>\n"
+        " <AREA HREF='a.htm?q=1&copy=2' COORDS=' 10 , 20 ,110, 70 ' ALT='Tom &amp Jerry "
+        "&amp;lt;'>\n"
         " <area coords=\"300,200,200,100\" title=\"&#x4E2D;&#25991; &copy 2024 &lt;b&gt;\" />\n"
         " <area shape=rectangle coords=\"0;0;5.6;5\" alt=\"\" title=\"unused\">\n"
         " <area shape=\"circle\" coords=\"50,50,10\"><area shape=poly coords=\"1,1,5,5,1,5\">\n"
         " <area shape=rect coords=\"1,2,3\" href=x>\n"
         "</MAP>";
-    const MapDocument handMap = picture("pic.jpg?a=1&b=2", 750, 300,
-                                        {{Rect{10, 20, 100, 50}, "Tom & Jerry", "a.htm?q=1&copy=2"},
-                                         {Rect{200, 100, 100, 100}, "中文 © 2024 <b>", ""},
-                                         {Rect{0, 0, 6, 5}, "", ""}});
+    const MapDocument handMap =
+        picture("pic.jpg?a=1&b=2", 750, 300,
+                {{Rect{10, 20, 100, 50}, "Tom & Jerry &lt;", "a.htm?q=1&copy=2"},
+                 {Rect{200, 100, 100, 100}, "中文 © 2024 <b>", ""},
+                 {Rect{0, 0, 6, 5}, "", ""}});
 
     // A saved shop page: a charset the text no longer has, markup in comments, scripts and text
     // areas, an image without a map, maps before the image, the map found by id, a size in %.
@@ -111,6 +114,14 @@ TEST(ImageMapImport, CodeWithoutAMapToImportSaysWhatIsMissing) {
         {"<img src=a.jpg usemap=#m><map name=m><area coords=\"0,0,1,2000000\"></map>",
          "没有可导入的矩形热区，跳过 1 个坐标不正确的热区"},
         {"<img usemap=#m alt=\"\xFF\">", "文本不是有效的 UTF-8"},
+        {[] {
+             std::string deep;  // past the parser's nesting limit: no partial import
+             for (int i = 0; i < 300; ++i) {
+                 deep += "<div>";
+             }
+             return deep + "<img src=a.jpg usemap=#m><map name=m><area coords=\"0,0,1,1\"></map>";
+         }(),
+         "代码中的标签嵌套太深，无法完整读取"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(importImageMap(c.code).error(), c.cause) << c.code;

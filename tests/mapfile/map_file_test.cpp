@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "core/file_io.h"
+#include "map_printing.h"
 #include "mapfile/map_limits.h"
 #include "support/temp_dir.h"
 

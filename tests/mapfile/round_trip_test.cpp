@@ -8,6 +8,7 @@
 #include "codegen/image_map.h"
 #include "codegen/messages.h"
 #include "codegen/tabs_widget.h"
+#include "map_printing.h"
 #include "mapfile/image_map_import.h"
 
 namespace velquist {

@@ -50,6 +50,7 @@ inline constexpr const char* kTooManyHotspots = "热区太多（最多 {上限} 
 
 // Importing image-map code.
 inline constexpr const char* kCodeTooLarge = "代码太长（最多 {上限}）";
+inline constexpr const char* kCodeTooDeep = "代码中的标签嵌套太深，无法完整读取";
 inline constexpr const char* kNoMappedImage = "代码中没有使用热区的图片（带 usemap 的 <img>）";
 inline constexpr const char* kMapMissing = "代码中找不到图片使用的热区 <map name=\"{名称}\">";
 inline constexpr const char* kMapWithoutAreas = "热区 <map name=\"{名称}\"> 中没有 <area>";
