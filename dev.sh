@@ -14,7 +14,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libpng-dev zlib1g-dev libminizip-dev libgif-dev libjpeg62-turbo-dev libwebp-dev
-  libcurl4-openssl-dev libssl-dev libgtest-dev libbenchmark-dev libcpp-httplib-dev
+  libcurl4-openssl-dev libssl-dev libxml2-dev nlohmann-json3-dev
+  libgtest-dev libbenchmark-dev libcpp-httplib-dev
   fonts-wqy-microhei xvfb xauth
   clang libclang-rt-14-dev llvm-14
 )
