@@ -21,6 +21,14 @@ inline constexpr const char* kLoading = "正在载入图片，请稍候...";
 inline constexpr const char* kLoadFailed = "图片载入失败：";
 inline constexpr const char* kHttpStatus = "服务器返回 HTTP ";
 
+// Why a picture file on this computer cannot be read. "{上限}" is the size limit in force.
+inline constexpr const char* kFileMissing = "找不到这个文件";
+inline constexpr const char* kFileIsFolder = "这是一个文件夹，不是图片文件";
+inline constexpr const char* kFileNotRegular = "这不是普通文件，无法作为图片读取";
+inline constexpr const char* kFileUnreadable = "无法读取这个文件：";  // followed by the cause
+inline constexpr const char* kFileOverLimit = "文件大小超过上限（{上限}）";
+inline constexpr const char* kFileReadCancelled = "读取已取消";
+
 // Why a picture cannot be opened.
 inline constexpr const char* kPictureEmpty = "没有图片数据";
 inline constexpr const char* kPictureUnrecognised = "不是可识别的图片";

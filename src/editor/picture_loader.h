@@ -1,7 +1,8 @@
-// Fetching and decoding a background picture (runs on the loader's worker thread).
+// Fetching or reading, then decoding, a background picture (runs on the loader's worker thread).
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 
 #include "core/status.h"
@@ -10,10 +11,17 @@
 
 namespace velquist {
 
-// Fetches `address` and decodes the answer. A failure carries its cause in plain words: the
-// network error, the server's HTTP status, or why the data is not a usable picture.
+// Loads what `address` names (classifyAddress decides): a web address is fetched, a file on
+// this computer is read, both within `limits.maxBytes`; then the bytes are decoded. A failure
+// carries its cause in plain words: why the address is refused, the network or file error, the
+// server's HTTP status, or why the data is not a usable picture.
 Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>* cancel,
                             const HttpLimits& limits = {});
+
+// The bytes of a file on this computer, refusing files larger than `maxBytes`. Failures say
+// whether the file is missing, a folder or no regular file, unreadable (and why), or too large.
+Result<std::string> readPictureFile(const std::string& path, uint64_t maxBytes,
+                                    const std::atomic<bool>* cancel = nullptr);
 
 // Hands each new load a number so that only the newest load's result is installed.
 class LoadSequence {

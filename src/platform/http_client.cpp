@@ -81,18 +81,10 @@ std::string seconds(std::chrono::milliseconds ms) {
     return formatNumber((ms.count() + 999) / 1000);
 }
 
-std::string sizeText(uint64_t bytes) {
-    constexpr uint64_t kMiB = 1u << 20;
-    if (bytes >= kMiB && bytes % kMiB == 0) {
-        return formatNumber(static_cast<int64_t>(bytes / kMiB)) + " MiB";
-    }
-    return formatNumber(static_cast<int64_t>(bytes)) + " 字节";
-}
-
 std::string describeStop(StopReason stop, const HttpLimits& limits) {
     switch (stop) {
         case StopReason::TooLarge:
-            return fillTemplate(text::kTooLarge, {{"{上限}", sizeText(limits.maxBytes)}});
+            return fillTemplate(text::kTooLarge, {{"{上限}", formatByteSize(limits.maxBytes)}});
         case StopReason::Stalled:
             return fillTemplate(text::kStalled, {{"{秒}", seconds(limits.stallTimeout)}});
         case StopReason::Cancelled:
