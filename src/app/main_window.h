@@ -59,8 +59,12 @@ public:
     void openPictureAddressWindow();
     // "内容": the hotspot-content window for the current hotspot (raised when already open).
     void openContentWindow();
-    // "生成代码": the code-output window (raised when already open) filled with fresh code.
+    // "生成代码": the code-output window (raised when already open) filled with fresh code; the
+    // status line points out links still "#", hotspots off the picture and the like.
     void openCodeOutputWindow();
+    // Loads the picture at `address` (a web address or a file) as a confirmed address does;
+    // the status line tells how it went, also when the address is refused.
+    void startLoad(const std::string& address);
 
     // Drop-down menu "设置": the settings window, with no owner (raised when already open).
     void openSettingsWindow();
@@ -94,7 +98,6 @@ private:
     void wireCanvas();
     void wireHandles();
     void onObjectRightPressed(int id);
-    void startLoad(const std::string& address);
     void loadFinished(const std::string& address, Result<Picture> result);
     // Runs an editor operation, then shows what changed.
     template <typename Operation>
