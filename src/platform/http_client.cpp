@@ -29,6 +29,7 @@ bool curlReady() {
 enum class StopReason { None, TooLarge, Stalled, Cancelled };
 
 struct Transfer {
+    CURL* curl;
     const HttpLimits& limits;
     const std::atomic<bool>* cancel;
     std::string body;
@@ -45,6 +46,14 @@ size_t onBody(char* data, size_t size, size_t count, void* user) {
     if (t.body.size() + n > t.limits.maxBytes) {
         t.stop = StopReason::TooLarge;
         return 0;
+    }
+    // An announced length within the limit is taken at its word: the body then grows without
+    // a copy, and a large picture does not briefly need twice its size.
+    curl_off_t announced = -1;
+    if (t.body.empty() &&
+        curl_easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) == CURLE_OK &&
+        announced > 0 && static_cast<uint64_t>(announced) <= t.limits.maxBytes) {
+        t.body.reserve(static_cast<size_t>(announced));
     }
     t.body.append(data, n);
     return n;
@@ -211,7 +220,7 @@ Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* canc
     if (!curl || !headers) {
         return Status::failure(text::kNoNetworkLibrary);
     }
-    Transfer transfer{limits, cancel, {}};
+    Transfer transfer{curl.get(), limits, cancel, {}};
     configure(curl.get(), address, transfer, headers.get());
     const CURLcode code = curl_easy_perform(curl.get());
     if (transfer.stop != StopReason::None) {
