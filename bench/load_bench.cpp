@@ -5,6 +5,7 @@
 #include <malloc.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>

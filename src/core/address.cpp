@@ -108,6 +108,10 @@ ClassifiedAddress classifyAddress(std::string_view address) {
     if (startsWithIgnoreCase(text, "file:")) {
         return fileAddress(text.substr(5));
     }
+    // A zero byte would end the path early when the system opens it.
+    if (text.find('\0') != std::string_view::npos) {
+        return refused(messages::kAddressUnsupported);
+    }
     if (text.front() == '/' || text.starts_with("\\\\") || isDrivePath(text)) {
         return {AddressKind::LocalFile, std::string(text), {}};
     }
