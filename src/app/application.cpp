@@ -2,6 +2,7 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "app/tray_icon.h"
 #include "app/window_builder.h"
 #include "app/window_lifetime.h"
+#include "core/address.h"
 #include "core/program_dir.h"
 
 namespace velquist {
@@ -41,6 +43,12 @@ int runApplication(QApplication& app) {
     lifetime.watch(window);
     QObject::connect(window, &MainWindow::windowOpened, &lifetime, &WindowLifetime::watch);
     window->show();
+    // "velquist PICTURE": the first argument is loaded as if it had been typed and confirmed.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1 && !arguments[1].trimmed().isEmpty()) {
+        window->startLoad(
+            commandLineAddress(arguments[1].toStdString(), QDir::currentPath().toStdString()));
+    }
     QTimer::singleShot(0, &announceReady);
     const int code = app.exec();
     delete window.data();  // null when the window manager already destroyed it

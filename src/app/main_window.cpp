@@ -25,6 +25,7 @@
 #include "app/picture_address_window.h"
 #include "app/tray_icon.h"
 #include "app/window_builder.h"
+#include "codegen/code_notice.h"
 #include "core/version.h"
 #include "settings/remembered_address.h"
 
@@ -281,10 +282,16 @@ void MainWindow::openContentWindow() {
 
 void MainWindow::openCodeOutputWindow() {
     const HotspotEditor& editor = m_state.editor;
+    const ImageMapInput input = imageMapInputOf(editor);
     showSingle(m_codeWindow, [this, &editor] {
         return new CodeOutputWindow(m_state.programDir,
                                     [&editor] { return imageMapInputOf(editor); });
-    })->generate(imageMapInputOf(editor));
+    })->generate(input);
+    // The status line stays as it was when there is nothing to point out.
+    if (std::string notice = codeNotice(input); !notice.empty()) {
+        m_state.editor.setStatus(std::move(notice));
+        refresh();
+    }
 }
 
 void MainWindow::startLoad(const std::string& address) {

@@ -63,8 +63,12 @@ public:
     void openPictureAddressWindow();
     // "内容": the hotspot-content window for the current hotspot (raised when already open).
     void openContentWindow();
-    // "生成代码": the code-output window (raised when already open) filled with fresh code.
+    // "生成代码": the code-output window (raised when already open) filled with fresh code; the
+    // status line points out links still "#", hotspots off the picture and the like.
     void openCodeOutputWindow();
+    // Loads the picture at `address` (a web address or a file) as a confirmed address does;
+    // the status line tells how it went, also when the address is refused.
+    void startLoad(const std::string& address);
 
     // Drop-down menu "设置": the settings window, with no owner (raised when already open).
     void openSettingsWindow();
@@ -100,7 +104,6 @@ private:
     void wireHandles();
     void wireKeys();
     void onObjectRightPressed(int id);
-    void startLoad(const std::string& address);
     void loadFinished(const std::string& address, Result<Picture> result);
     // Shows the outcome of each updater that has ended; stops polling when none runs.
     void pollUpdaters();

@@ -29,6 +29,7 @@ bool curlReady() {
 enum class StopReason { None, TooLarge, Stalled, TookTooLong, Cancelled };
 
 struct Transfer {
+    CURL* curl;
     const HttpLimits& limits;
     const std::atomic<bool>* cancel;
     const HttpProgressHandler& onProgress;
@@ -49,6 +50,14 @@ size_t onBody(char* data, size_t size, size_t count, void* user) {
     if (t.body.size() + n > t.limits.maxBytes) {
         t.stop = StopReason::TooLarge;
         return 0;
+    }
+    // An announced length within the limit is taken at its word: the body then grows without
+    // a copy, and a large picture does not briefly need twice its size.
+    curl_off_t announced = -1;
+    if (t.body.empty() &&
+        curl_easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) == CURLE_OK &&
+        announced > 0 && static_cast<uint64_t>(announced) <= t.limits.maxBytes) {
+        t.body.reserve(static_cast<size_t>(announced));
     }
     t.body.append(data, n);
     return n;
@@ -108,18 +117,10 @@ std::string duration(std::chrono::milliseconds ms) {
     return fillTemplate(text::kSeconds, {{"{数}", seconds(ms)}});
 }
 
-std::string sizeText(uint64_t bytes) {
-    constexpr uint64_t kMiB = 1u << 20;
-    if (bytes >= kMiB && bytes % kMiB == 0) {
-        return formatNumber(static_cast<int64_t>(bytes / kMiB)) + " MiB";
-    }
-    return formatNumber(static_cast<int64_t>(bytes)) + " 字节";
-}
-
 std::string describeStop(StopReason stop, const HttpLimits& limits) {
     switch (stop) {
         case StopReason::TooLarge:
-            return fillTemplate(text::kTooLarge, {{"{上限}", sizeText(limits.maxBytes)}});
+            return fillTemplate(text::kTooLarge, {{"{上限}", formatByteSize(limits.maxBytes)}});
         case StopReason::Stalled:
             return fillTemplate(text::kStalled, {{"{秒}", seconds(limits.stallTimeout)}});
         case StopReason::TookTooLong:
@@ -251,7 +252,7 @@ Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* canc
     if (!curl || !headers) {
         return Status::failure(text::kNoNetworkLibrary);
     }
-    Transfer transfer{limits, cancel, onProgress, {}};
+    Transfer transfer{curl.get(), limits, cancel, onProgress, {}};
     configure(curl.get(), address, transfer, headers.get());
     const CURLcode code = curl_easy_perform(curl.get());
     if (transfer.stop != StopReason::None) {

@@ -273,9 +273,9 @@ TEST(Background, InstallingReplacesEverythingAndIdsKeepGrowing) {
     EXPECT_EQ(editor.map().background().address, "http://b");
 
     EXPECT_TRUE(addressAccepted("https://a/b.jpg"));
-    EXPECT_TRUE(addressAccepted("see http here"));
-    EXPECT_FALSE(addressAccepted("HTTPS://A/B.JPG"));
-    EXPECT_FALSE(addressAccepted("/home/me/b.jpg"));
+    EXPECT_FALSE(addressAccepted("see http here"));
+    EXPECT_TRUE(addressAccepted("HTTPS://A/B.JPG"));
+    EXPECT_TRUE(addressAccepted("/home/me/b.jpg"));
 }
 
 }  // namespace

@@ -35,4 +35,12 @@ inline constexpr const char* kStepLoad = "载入背景图";
 inline constexpr const char* kStepAlign = "对齐背景图";
 inline constexpr const char* kStepDragBackground = "移动背景图";
 
+// Why a picture file on this computer cannot be read. "{上限}" is the size limit in force.
+inline constexpr const char* kFileMissing = "找不到这个文件";
+inline constexpr const char* kFileIsFolder = "这是一个文件夹，不是图片文件";
+inline constexpr const char* kFileNotRegular = "这不是普通文件，无法作为图片读取";
+inline constexpr const char* kFileUnreadable = "无法读取这个文件：";  // followed by the cause
+inline constexpr const char* kFileOverLimit = "文件大小超过上限（{上限}）";
+inline constexpr const char* kFileReadCancelled = "读取已取消";
+
 }  // namespace velquist::editor_messages

@@ -1,8 +1,9 @@
-// Fetching and decoding a background picture (runs on the loader's worker thread).
+// Fetching or reading, then decoding, a background picture (runs on the loader's worker thread).
 #pragma once
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,15 +13,22 @@
 
 namespace velquist {
 
-// An address is taken when it contains "http" anywhere (letter case as written).
+// An address is taken when it is a web address or a file on this computer (classifyAddress).
 bool addressAccepted(std::string_view address);
 
-// Fetches `address` and decodes the answer. A failure carries its cause in plain words: the
-// network error, the server's HTTP status, or why the data is not a usable picture. The fetch's
-// progress goes to `onProgress` on the calling thread.
+// Loads what `address` names (classifyAddress decides): a web address is fetched, a file on
+// this computer is read, both within `limits.maxBytes`; then the bytes are decoded. A failure
+// carries its cause in plain words: why the address is refused, the network or file error, the
+// server's HTTP status, or why the data is not a usable picture. A fetch's progress goes to
+// `onProgress` on the calling thread.
 Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>* cancel,
                             const HttpLimits& limits = {},
                             const HttpProgressHandler& onProgress = {});
+
+// The bytes of a file on this computer, refusing files larger than `maxBytes`. Failures say
+// whether the file is missing, a folder or no regular file, unreadable (and why), or too large.
+Result<std::string> readPictureFile(const std::string& path, uint64_t maxBytes,
+                                    const std::atomic<bool>* cancel = nullptr);
 
 // Lets through the first of a stream of progress reports and then at most one per interval, so
 // that a fast download does not flood the user-interface thread with status texts.
