@@ -26,8 +26,8 @@ void HotspotEditor::change(MapOperation operation) {
 
 void HotspotEditor::drawHotspot(const Hotspot& h) {
     m_canvas.placeObject(h.id, h.rect.left, h.rect.top);
-    m_canvas.setPicture(h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill,
-                                              h.look.border));
+    m_canvas.setPicture(h.id,
+                        makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
     m_canvas.setTransparency(h.id, h.look.transparency);
 }
 
@@ -56,8 +56,8 @@ void HotspotEditor::follow(const MapOperation& applied) {
                 m_canvas.moveObject(o.id, o.to.x, o.to.y);
             } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
                 const Hotspot& h = *m_map.findHotspot(o.id);
-                m_canvas.setPicture(h.id, makeHotspotTile(h.rect.width, h.rect.height,
-                                                          h.look.fill, h.look.border));
+                m_canvas.setPicture(
+                    h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
                 m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
             } else if constexpr (std::is_same_v<T, op::MoveBackground>) {
                 const Background& b = m_map.background();
@@ -77,6 +77,10 @@ void HotspotEditor::follow(const MapOperation& applied) {
 
 void HotspotEditor::addHotspot() {
     const HotspotStyle& s = m_map.style();
+    if (!tileSizeAllowed(s.width, s.height)) {
+        m_status = editor_messages::kAddWithoutPicture;  // it could be neither seen nor clicked
+        return;
+    }
     Hotspot h;
     h.rect = {kNewHotspotAt.x, kNewHotspotAt.y, s.width, s.height};
     h.link = kDefaultLink;
@@ -120,15 +124,15 @@ void HotspotEditor::finishLoad(const std::string& address, Result<Picture> resul
         m_status = editor_messages::kLoadFailed + result.error();
         return;
     }
-    change(op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()),
-                                 address});
+    change(
+        op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()), address});
     const Background& b = m_map.background();
     m_status = loadedStatus(b.width(), b.height());
 }
 
-ContentForm HotspotEditor::contentForm() const {
+ContentForm HotspotEditor::contentFormFor(int32_t id) const {
     ContentForm form;
-    const Hotspot* h = m_map.findHotspot(m_map.selection());
+    const Hotspot* h = m_map.findHotspot(id);
     if (h == nullptr) {
         return form;
     }
@@ -136,21 +140,31 @@ ContentForm HotspotEditor::contentForm() const {
     form.tip = h->tip.empty() ? editor_messages::kDefaultTip : h->tip;
     form.link = h->link;
     form.id = h->id;
+    form.title = contentTitle(h->rect, m_map.background().position);
     return form;
 }
 
-void HotspotEditor::applyContent(const ContentForm& opened, std::string tip, std::string link) {
+ContentForm HotspotEditor::openContent() {
+    ContentForm form = contentForm();
+    if (!form.found) {
+        m_status = editor_messages::kContentWithoutHotspot;
+    }
+    return form;
+}
+
+bool HotspotEditor::applyContent(const ContentForm& opened, std::string tip, std::string link) {
     if (!opened.found) {
-        m_status = editor_messages::kContentApplied;
-        return;
+        m_status = editor_messages::kContentWithoutHotspot;
+        return false;
     }
     // The window edits the hotspot it opened for, wherever its row is now.
     if (!m_map.isHotspot(opened.id)) {
         m_status = editor_messages::kContentTargetGone;
-        return;
+        return false;
     }
     change(op::SetContent{opened.id, std::move(tip), std::move(link)});
     m_status = editor_messages::kContentApplied;
+    return true;
 }
 
 void HotspotEditor::cancelContent() {

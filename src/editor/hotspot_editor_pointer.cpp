@@ -8,6 +8,7 @@ namespace velquist {
 
 void HotspotEditor::leftButtonDown(int x, int y) {
     m_pointer.pressPoint = {x, y};
+    m_pointer.resizeMode = ResizeMode::None;
 }
 
 void HotspotEditor::selectObject(int32_t id) {
@@ -18,9 +19,19 @@ void HotspotEditor::selectObject(int32_t id) {
     showStatus(id);
 }
 
-void HotspotEditor::dragOrResize(int x, int y, int held) {
+bool HotspotEditor::selectForMenu(int32_t id) {
+    if (!m_map.isHotspot(id)) {
+        return false;
+    }
+    // The menu's items act on the selection: it must be the hotspot under the pointer.
+    (void)m_map.apply(op::Select{id});
+    placeHandles(id);
+    return true;
+}
+
+void HotspotEditor::dragOrResize(int x, int y, int held, bool leftDown) {
     const int32_t background = m_map.background().id;
-    if (background < 1 || held == -1) {
+    if (background < 1 || held == -1 || !leftDown) {
         return;
     }
     const Point to{x - m_pointer.pressPoint.x, y - m_pointer.pressPoint.y};
@@ -52,12 +63,13 @@ void HotspotEditor::resizeSelected(int x, int y) {
     }
     const HandleEdge edge = static_cast<HandleEdge>(static_cast<int>(m_pointer.resizeMode) - 1);
     Handle& dragged = m_handles[edge];
-    const ResizeOutcome out = resizeFromHandle(m_pointer.resizeMode, h->rect, dragged.position, x, y);
+    const ResizeOutcome out =
+        resizeFromHandle(m_pointer.resizeMode, h->rect, dragged.position, x, y);
     dragged.position = out.handle;
     // The new tile takes the colours of the current style; the transparency stays.
     const HotspotStyle& style = m_map.style();
-    change(op::ResizeHotspot{h->id, out.object,
-                             {style.fillColor, style.borderColor, h->look.transparency}});
+    change(op::ResizeHotspot{
+        h->id, out.object, {style.fillColor, style.borderColor, h->look.transparency}});
     showStatus(h->id);
 }
 

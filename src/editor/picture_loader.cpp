@@ -7,8 +7,30 @@
 
 namespace velquist {
 
+namespace {
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           equalsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool isWebAddress(std::string_view address) {
+    return startsWithIgnoringCase(address, "http://") ||
+           startsWithIgnoringCase(address, "https://");
+}
+
+}  // namespace
+
 bool addressAccepted(std::string_view address) {
-    return address.find("http") != std::string_view::npos;
+    return isWebAddress(address);
+}
+
+Result<std::string> acceptAddress(std::string_view typed) {
+    const std::string_view address = trimmed(typed, " \t\r\n\f\v");
+    if (!addressAccepted(address)) {
+        return Status::failure(editor_messages::kAddressRefused);
+    }
+    return std::string(address);
 }
 
 Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>* cancel,
@@ -21,7 +43,8 @@ Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>*
     // status explains a failure better than "not a picture" does.
     auto picture = decodePicture(response->body);
     if (!picture && (response->status < 200 || response->status >= 300)) {
-        return Status::failure(std::string(editor_messages::kHttpStatus) + formatNumber(response->status));
+        return Status::failure(std::string(editor_messages::kHttpStatus) +
+                               formatNumber(response->status));
     }
     return picture;
 }

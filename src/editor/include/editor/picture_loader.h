@@ -11,8 +11,14 @@
 
 namespace velquist {
 
-// An address is taken when it contains "http" anywhere (letter case as written).
+// Whether a picture can be fetched from `address`: it starts with "http://" or "https://", the
+// scheme in any ASCII letter case, as browsers take it.
 bool addressAccepted(std::string_view address);
+
+// The address as typed or pasted, made ready to load: blanks and line breaks around it dropped,
+// so the stored address, the code and pz.ini hold the same text. A refused address fails with
+// the one line that tells the user what is wanted.
+Result<std::string> acceptAddress(std::string_view typed);
 
 // Fetches `address` and decodes the answer. A failure carries its cause in plain words: the
 // network error, the server's HTTP status, or why the data is not a usable picture.

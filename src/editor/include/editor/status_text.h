@@ -18,6 +18,9 @@ std::string backgroundStatus(const Rect& background, int hotspotCount);
 // relative to the background's top-left corner.
 std::string hotspotStatus(const Rect& hotspot, Point backgroundTopLeft, std::string_view link);
 
+// "热区内容 (x1, y1, x2, y2)": the hotspot-content window's title, coordinates as above.
+std::string contentTitle(const Rect& hotspot, Point backgroundTopLeft);
+
 // "图片载入完成....宽度为：W；高度为：H PX"
 std::string loadedStatus(int width, int height);
 
