@@ -134,6 +134,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
     void cleanup() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "热点内容窗口") {
+                delete w;  // it has no owner; a failed test may leave it open
+            }
+        }
         delete m_window;
         delete m_state;
         delete m_dir;
