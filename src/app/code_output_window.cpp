@@ -133,7 +133,9 @@ void CodeOutputWindow::showCaptions() {
     title->setText(caption);
     // The strip is narrow: a long report (a failure with its cause) stays readable on hover.
     const bool clipped = title->fontMetrics().horizontalAdvance(caption) > title->width();
-    title->setToolTip(clipped ? caption : QString());
+    // A tooltip would take markup in a file name as rich text.
+    title->setToolTip(clipped ? Qt::convertFromPlainText(caption, Qt::WhiteSpaceNoWrap)
+                              : QString());
     control<ImageButton>(cc::kOutline)->setText(toQString(m_session.outlineCaption()));
 }
 

@@ -153,6 +153,9 @@ void MainWindow::refresh() {
         label->setVisible(h.visible);
     }
     m_canvas->refresh();
+    if (m_contentWindow) {
+        m_contentWindow->followEditor();
+    }
 }
 
 void MainWindow::buildMenus() {
@@ -222,9 +225,9 @@ void MainWindow::wireCanvas() {
     connect(m_canvas, &CanvasView::objectLeftPressed, this,
             [this](int id) { edit([id](HotspotEditor& e) { e.selectObject(id); }); });
     connect(m_canvas, &CanvasView::objectRightPressed, this, &MainWindow::onObjectRightPressed);
-    connect(m_canvas, &CanvasView::mouseMoved, this, [this](int x, int y, int held) {
+    connect(m_canvas, &CanvasView::mouseMoved, this, [this](int x, int y, int held, bool leftDown) {
         m_dragToMove = false;  // dragging on the canvas moves pictures, not the window
-        edit([=](HotspotEditor& e) { e.dragOrResize(x, y, held); });
+        edit([=](HotspotEditor& e) { e.dragOrResize(x, y, held, leftDown); });
     });
     connect(m_canvas, &CanvasView::leftButtonUp, this,
             [this] { edit([](HotspotEditor& e) { e.endDrag(); }); });
@@ -238,21 +241,17 @@ void MainWindow::wireHandles() {
         const ResizeMode mode = kModes[edge];
         connect(label, &ControlLabel::leftPressed, this,
                 [this, mode] { m_state.editor.beginResize(mode); });
-        // The handle holds the mouse while it is dragged. What happens over the canvas counts
-        // as happening on the canvas: its movements resize and its release ends the resize. A
-        // release elsewhere leaves the resize going, as a release outside the canvas does.
-        connect(label, &ControlLabel::leftReleased, this, [this](QPoint global) {
-            if (m_canvas->rect().contains(m_canvas->mapFromGlobal(global))) {
-                edit([](HotspotEditor& e) { e.endDrag(); });
-            }
-        });
-        connect(label, &ControlLabel::mouseMovedTo, this, [this](QPoint global, bool) {
+        // The handle holds the mouse while it is dragged, so it sees the release wherever it
+        // happens: every release ends the resize. Its movements over the canvas resize.
+        connect(label, &ControlLabel::leftReleased, this,
+                [this] { edit([](HotspotEditor& e) { e.endDrag(); }); });
+        connect(label, &ControlLabel::mouseMovedTo, this, [this](QPoint global, bool leftDown) {
             const QPoint p = m_canvas->mapFromGlobal(global);
             if (!m_canvas->rect().contains(p)) {
                 return;
             }
-            const int held = m_state.editor.canvas().heldId(true);
-            edit([=](HotspotEditor& e) { e.dragOrResize(p.x(), p.y(), held); });
+            const int held = m_state.editor.canvas().heldId(leftDown);
+            edit([=](HotspotEditor& e) { e.dragOrResize(p.x(), p.y(), held, leftDown); });
         });
     }
 }
@@ -273,11 +272,17 @@ void MainWindow::openPictureAddressWindow() {
 }
 
 void MainWindow::openContentWindow() {
+    const ContentForm form = m_state.editor.openContent();
+    if (!form.found) {
+        refresh();  // nothing to edit: the status line says so
+        return;
+    }
+    // An open window is retargeted: it always edits the hotspot "内容" was chosen for.
     showSingle(m_contentWindow, [this] {
         auto* window = new ContentWindow(m_state.editor);
         connect(window, &ContentWindow::editorChanged, this, &MainWindow::refresh);
         return window;
-    });
+    })->edit(form);
 }
 
 void MainWindow::openCodeOutputWindow() {
@@ -310,7 +315,9 @@ void MainWindow::loadFinished(const std::string& address, Result<Picture> result
 }
 
 void MainWindow::onObjectRightPressed(int id) {
-    if (m_state.editor.map().isHotspot(id)) {
+    bool onHotspot = false;
+    edit([&](HotspotEditor& e) { onHotspot = e.selectForMenu(id); });
+    if (onHotspot) {
         m_hotspotMenu->popup(QCursor::pos());
     }
 }

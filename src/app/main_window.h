@@ -61,7 +61,8 @@ public:
 
     // "背景设置": the picture-address window (raised when already open).
     void openPictureAddressWindow();
-    // "内容": the hotspot-content window for the current hotspot (raised when already open).
+    // "内容": the hotspot-content window for the current hotspot (an open one is retargeted and
+    // raised); with no hotspot selected the status line says why nothing opens.
     void openContentWindow();
     // "生成代码": the code-output window (raised when already open) filled with fresh code; the
     // status line points out links still "#", hotspots off the picture and the like.

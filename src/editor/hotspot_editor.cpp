@@ -99,6 +99,10 @@ void HotspotEditor::follow(const MapOperation& applied) {
 
 void HotspotEditor::addHotspot() {
     const HotspotStyle& s = m_map.style();
+    if (!tileSizeAllowed(s.width, s.height)) {
+        m_status = editor_messages::kAddWithoutPicture;  // it could be neither seen nor clicked
+        return;
+    }
     Hotspot h;
     h.rect = {kNewHotspotAt.x, kNewHotspotAt.y, s.width, s.height};
     h.link = kDefaultLink;
@@ -154,9 +158,9 @@ void HotspotEditor::finishLoad(const std::string& address, Result<Picture> resul
     m_status = loadedStatus(b.width(), b.height());
 }
 
-ContentForm HotspotEditor::contentForm() const {
+ContentForm HotspotEditor::contentFormFor(int32_t id) const {
     ContentForm form;
-    const Hotspot* h = m_map.findHotspot(m_map.selection());
+    const Hotspot* h = m_map.findHotspot(id);
     if (h == nullptr) {
         return form;
     }
@@ -164,22 +168,32 @@ ContentForm HotspotEditor::contentForm() const {
     form.tip = h->tip.empty() ? editor_messages::kDefaultTip : h->tip;
     form.link = h->link;
     form.id = h->id;
+    form.title = contentTitle(h->rect, m_map.background().position);
     return form;
 }
 
-void HotspotEditor::applyContent(const ContentForm& opened, std::string tip, std::string link) {
+ContentForm HotspotEditor::openContent() {
+    ContentForm form = contentForm();
+    if (!form.found) {
+        m_status = editor_messages::kContentWithoutHotspot;
+    }
+    return form;
+}
+
+bool HotspotEditor::applyContent(const ContentForm& opened, std::string tip, std::string link) {
     if (!opened.found) {
-        m_status = editor_messages::kContentApplied;
-        return;
+        m_status = editor_messages::kContentWithoutHotspot;
+        return false;
     }
     // The window edits the hotspot it opened for, wherever its row is now.
     if (!m_map.isHotspot(opened.id)) {
         m_status = editor_messages::kContentTargetGone;
-        return;
+        return false;
     }
     changeAsStep(editor_messages::kStepContent,
                  op::SetContent{opened.id, std::move(tip), std::move(link)});
     m_status = editor_messages::kContentApplied;
+    return true;
 }
 
 void HotspotEditor::cancelContent() {

@@ -9,6 +9,7 @@ namespace velquist {
 
 void HotspotEditor::leftButtonDown(int x, int y) {
     m_pointer.pressPoint = {x, y};
+    m_pointer.resizeMode = ResizeMode::None;
 }
 
 void HotspotEditor::selectObject(int32_t id) {
@@ -25,9 +26,19 @@ void HotspotEditor::selectObject(int32_t id) {
     showStatus(id);
 }
 
-void HotspotEditor::dragOrResize(int x, int y, int held) {
+bool HotspotEditor::selectForMenu(int32_t id) {
+    if (!m_map.isHotspot(id)) {
+        return false;
+    }
+    // The menu's items act on the selection: it must be the hotspot under the pointer.
+    (void)m_map.apply(op::Select{id});
+    placeHandles(id);
+    return true;
+}
+
+void HotspotEditor::dragOrResize(int x, int y, int held, bool leftDown) {
     const int32_t background = m_map.background().id;
-    if (background < 1 || held == -1) {
+    if (background < 1 || held == -1 || !leftDown) {
         return;
     }
     const Point to{x - m_pointer.pressPoint.x, y - m_pointer.pressPoint.y};

@@ -124,6 +124,14 @@ bool addressAccepted(std::string_view address) {
     return classifyAddress(address).kind != AddressKind::Refused;
 }
 
+Result<std::string> acceptAddress(std::string_view typed) {
+    const ClassifiedAddress where = classifyAddress(typed);
+    if (where.kind == AddressKind::Refused) {
+        return Status::failure(where.reason);
+    }
+    return std::string(trimmed(typed, " \t\r\n\f\v"));
+}
+
 Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>* cancel,
                             const HttpLimits& limits, const HttpProgressHandler& onProgress) {
     const ClassifiedAddress where = classifyAddress(address);

@@ -16,12 +16,32 @@ std::string backgroundStatus(const Rect& b, int hotspotCount) {
            formatNumber(hotspotCount) + " 个热点区";
 }
 
-std::string hotspotStatus(const Rect& h, Point origin, std::string_view link) {
+namespace {
+
+// A hotspot's edges relative to the background's top-left corner, as the code will hold them.
+struct PictureEdges {
+    int64_t x1, y1, x2, y2;
+};
+
+PictureEdges pictureEdges(const Rect& h, Point origin) {
     const int64_t x1 = int64_t{h.left} - origin.x;
     const int64_t y1 = int64_t{h.top} - origin.y;
-    return "当前热区坐标：左= " + formatNumber(x1) + " px；顶= " + formatNumber(y1) +
-           " px；右= " + formatNumber(x1 + h.width) + " px；底= " + formatNumber(y1 + h.height) +
-           " px；链接地址：" + std::string(link);
+    return {x1, y1, x1 + h.width, y1 + h.height};
+}
+
+}  // namespace
+
+std::string hotspotStatus(const Rect& h, Point origin, std::string_view link) {
+    const PictureEdges e = pictureEdges(h, origin);
+    return "当前热区坐标：左= " + formatNumber(e.x1) + " px；顶= " + formatNumber(e.y1) +
+           " px；右= " + formatNumber(e.x2) + " px；底= " + formatNumber(e.y2) + " px；链接地址：" +
+           std::string(link);
+}
+
+std::string contentTitle(const Rect& h, Point origin) {
+    const PictureEdges e = pictureEdges(h, origin);
+    return "热区内容 (" + formatNumber(e.x1) + ", " + formatNumber(e.y1) + ", " +
+           formatNumber(e.x2) + ", " + formatNumber(e.y2) + ")";
 }
 
 namespace {

@@ -1,4 +1,6 @@
 // Selecting, dragging, resizing, handles, alignment and the status line.
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "editor/handle_geometry.h"
@@ -147,6 +149,40 @@ TEST(Editing, AHandleLeftHeldNeverTurnsTheBackgroundIntoATile) {
     EXPECT_EQ(rectOf(editor, editor.map().background().id), (Rect{0, 0, 750, 400}));
 }
 
+// A release that never arrived must not leave the pointer resizing: without the button held
+// nothing changes, and the next press on a hotspot grabs it to move.
+TEST(Editing, AResizeNeverOutlivesTheButton) {
+    Loaded editor;
+    editor.addHotspot();
+    const int id = editor.map().selection();
+    editor.beginResize(ResizeMode::Bottom);
+    editor.dragOrResize(150, 250, 0, false);
+    EXPECT_EQ(rectOf(editor, id), (Rect{100, 100, 100, 100}));
+    press(editor, 150, 150);
+    editor.dragOrResize(170, 160, editor.canvas().heldId(true), true);
+    EXPECT_EQ(rectOf(editor, id), (Rect{120, 110, 100, 100}));
+}
+
+// Every way to a hotspot the canvas could not draw is refused: it could be neither seen nor
+// clicked, yet it would be in the code.
+TEST(Editing, AddingNeverMakesAHotspotWithoutPicture) {
+    Loaded editor;
+    const std::pair<int, int> sizes[] = {{0, 100}, {100, -5}, {32769, 10}, {8193, 8193}};
+    for (const auto& [width, height] : sizes) {
+        HotspotStyle style;
+        style.width = width;
+        style.height = height;
+        editor.setStyle(style);
+        editor.addHotspot();
+        EXPECT_TRUE(editor.map().hotspots().empty()) << width << " x " << height;
+        EXPECT_EQ(editor.status(),
+                  "添加失败：热点区的宽和高须在 1 到 32768 之间，宽×高不超过 67108864");
+    }
+    editor.setStyle(HotspotStyle{});
+    editor.addHotspot();
+    EXPECT_EQ(editor.canvas().hitTest(150, 150), editor.map().selection());
+}
+
 TEST(Editing, NothingMovesWithoutBackgroundOrFromEmptyCanvas) {
     HotspotEditor empty(996, 624);
     empty.selectObject(0);
@@ -225,11 +261,13 @@ TEST(ContentWindow, EditsTheHotspotItOpenedFor) {
     editor.addHotspot();
     const int first = hotspotId(editor, 0);
     editor.selectObject(hotspotId(editor, 1));
+    editor.alignBackground(Alignment::Centre);  // (123, 112): the title counts from the picture
     const ContentForm form = editor.contentForm();
     ASSERT_TRUE(form.found);
     EXPECT_EQ(form.tip, "Miva，我想你了");  // an empty tip is offered this default
     EXPECT_EQ(form.link, "#");
     EXPECT_EQ(form.id, hotspotId(editor, 1));
+    EXPECT_EQ(form.title, "热区内容 (100, 100, 200, 200)");
 
     // The first hotspot is deleted meanwhile: the rows move up, the edit follows its hotspot.
     editor.selectObject(first);
@@ -246,8 +284,14 @@ TEST(ContentWindow, EditsTheHotspotItOpenedFor) {
     editor.applyContent(gone, "x", "y");
     EXPECT_EQ(editor.status(), "修改失败，这个热区已被删除");
 
+    // Nothing to edit: refused, never "done" over a hotspot that was not there.
     editor.selectObject(editor.map().background().id);
-    EXPECT_FALSE(editor.contentForm().found);
+    const ContentForm none = editor.openContent();
+    EXPECT_FALSE(none.found);
+    EXPECT_EQ(editor.status(), "修改失败，没有选中要操作的热点区");
+    editor.setStatus("");
+    EXPECT_FALSE(editor.applyContent(none, "x", "y"));
+    EXPECT_EQ(editor.status(), "修改失败，没有选中要操作的热点区");
     editor.cancelContent();
     EXPECT_EQ(editor.status(), "已取消选中热区的内容修改");
 }
@@ -271,11 +315,20 @@ TEST(Background, InstallingReplacesEverythingAndIdsKeepGrowing) {
     EXPECT_EQ(editor.status(), "图片载入失败：服务器返回 HTTP 404");
     EXPECT_EQ(editor.map().background().id, background);
     EXPECT_EQ(editor.map().background().address, "http://b");
+}
 
+TEST(PictureAddress, WebSchemeInAnyCaseWithBlanksAroundDropped) {
     EXPECT_TRUE(addressAccepted("https://a/b.jpg"));
-    EXPECT_FALSE(addressAccepted("see http here"));
     EXPECT_TRUE(addressAccepted("HTTPS://A/B.JPG"));
+    EXPECT_TRUE(addressAccepted("Http://a/b.jpg"));
     EXPECT_TRUE(addressAccepted("/home/me/b.jpg"));
+    EXPECT_FALSE(addressAccepted("see http here"));
+    EXPECT_FALSE(addressAccepted("httpx://a/b.jpg"));
+    EXPECT_FALSE(addressAccepted("www.a.com/b.jpg"));
+    EXPECT_EQ(acceptAddress(" \r\n\tHTTP://a/b c.png \r\n").value(), "HTTP://a/b c.png");
+    EXPECT_EQ(acceptAddress("  www.a.com/b.jpg\n").error(),
+              "图片地址要以 http:// 或 https:// 开头，或者是本机图片文件的完整路径");
+    EXPECT_FALSE(acceptAddress(" \n ").ok());
 }
 
 }  // namespace

@@ -19,12 +19,13 @@
 
 namespace velquist {
 
-// The hotspot-content window's texts when it opens for the selected hotspot.
+// The hotspot-content window's texts for the hotspot it edits.
 struct ContentForm {
-    bool found = false;  // false: no hotspot was selected; the window keeps its own texts
+    bool found = false;  // false: no such hotspot; there is nothing to edit
     std::string tip;
     std::string link;
-    int32_t id = 0;  // the hotspot the window edits
+    int32_t id = 0;     // the hotspot the window edits
+    std::string title;  // "热区内容 (x1, y1, x2, y2)", picture coordinates as in the status line
 };
 
 class HotspotEditor {
@@ -52,6 +53,7 @@ public:
 
     // --- map actions ---
     // A new hotspot at (100, 100) in the current style, link "#", empty tip; it becomes current.
+    // A style size that gives no picture adds nothing and says why.
     void addHotspot();
     // "删除": the selected hotspot goes, reported in the status line.
     void deleteSelectedHotspot();
@@ -68,21 +70,31 @@ public:
     const UndoHistory& history() const { return m_history; }
 
     // --- the hotspot-content window ---
-    ContentForm contentForm() const;
-    // Stores the edited tip and link (as typed) in the hotspot the window opened for.
-    void applyContent(const ContentForm& opened, std::string tip, std::string link);
+    // The texts for the selected hotspot, or for hotspot `id`.
+    ContentForm contentForm() const { return contentFormFor(m_map.selection()); }
+    ContentForm contentFormFor(int32_t id) const;
+    // "内容": the form for the selected hotspot; with none selected, says so in the status line.
+    ContentForm openContent();
+    // Stores the edited tip and link (as typed) in the hotspot the window opened for. Returns
+    // false, with the reason in the status line, when there is no such hotspot to store into.
+    bool applyContent(const ContentForm& opened, std::string tip, std::string link);
     void cancelContent();
 
     // --- the pointer on the canvas ---
-    // Left press, before the object press: remembers the point.
+    // Left press, before the object press: remembers the point. A press on the canvas is not a
+    // handle drag, so a resize whose release went unseen ends here.
     void leftButtonDown(int x, int y);
     // Object left press (0 = no object): it becomes current, the press point becomes the grab
     // offset inside it, handles and status follow.
     void selectObject(int32_t id);
+    // Right press on an object: a hotspot becomes current (handles, status line) and the
+    // hotspot menu may open (true); the background or empty canvas changes nothing (false).
+    bool selectForMenu(int32_t id);
     // A movement with the held id: resizes, drags the background with every hotspot, or drags
-    // the current hotspot.
-    void dragOrResize(int x, int y, int held);
-    // Left release over the canvas or a handle: ends resizing and places the handles.
+    // the current hotspot. Without the left button held nothing moves or resizes.
+    void dragOrResize(int x, int y, int held, bool leftDown = true);
+    // Any release of the left button, over the canvas, a handle or elsewhere: ends resizing and
+    // places the handles.
     void endDrag();
     // Left press on a resize handle.
     void beginResize(ResizeMode mode);

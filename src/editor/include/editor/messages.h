@@ -9,6 +9,9 @@ inline constexpr const char* kHotspotDeleted = "选中的热点区已删除";
 inline constexpr const char* kNoBackgroundPrompt = "点击左上角 背景设置 添加背景图片";
 inline constexpr const char* kContentApplied = "选中热区内容修改完成";
 inline constexpr const char* kContentTargetGone = "修改失败，这个热区已被删除";
+inline constexpr const char* kContentWithoutHotspot = "修改失败，没有选中要操作的热点区";
+inline constexpr const char* kAddWithoutPicture =
+    "添加失败：热点区的宽和高须在 1 到 32768 之间，宽×高不超过 67108864";
 inline constexpr const char* kContentCancelled = "已取消选中热区的内容修改";
 inline constexpr const char* kDefaultTip = "Miva，我想你了";
 inline constexpr const char* kNoBackgroundLoaded = "没有加载背景图片";

@@ -13,8 +13,14 @@
 
 namespace velquist {
 
-// An address is taken when it is a web address or a file on this computer (classifyAddress).
+// An address is taken when it is a web address (http:// or https://, in any letter case) or a
+// file on this computer (classifyAddress decides).
 bool addressAccepted(std::string_view address);
+
+// The address as typed or pasted, made ready to load: blanks and line breaks around it dropped,
+// so the stored address, the code and pz.ini hold the same text. A refused address fails with
+// the one line that tells the user what is wanted.
+Result<std::string> acceptAddress(std::string_view typed);
 
 // Loads what `address` names (classifyAddress decides): a web address is fetched, a file on
 // this computer is read, both within `limits.maxBytes`; then the bytes are decoded. A failure

@@ -25,6 +25,9 @@ std::string hotspotStatus(const Rect& hotspot, Point backgroundTopLeft, std::str
 // always rounded down.
 std::string loadingStatus(uint64_t received, std::optional<uint64_t> total);
 
+// "热区内容 (x1, y1, x2, y2)": the hotspot-content window's title, coordinates as above.
+std::string contentTitle(const Rect& hotspot, Point backgroundTopLeft);
+
 // "图片载入完成....宽度为：W；高度为：H PX"
 std::string loadedStatus(int width, int height);
 
