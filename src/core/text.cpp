@@ -90,12 +90,6 @@ std::string_view trimmed(std::string_view text, std::string_view blanks) {
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-std::string asciiLower(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), foldAscii);
-    return out;
-}
-
 bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return foldAscii(x) == foldAscii(y);

@@ -34,8 +34,6 @@ public:
     const std::string& outlineCaption() const { return m_outlineCaption; }
     // The name the file dialog offers: the last one chosen, in either mode.
     const std::string& lastChosenFile() const { return m_lastChosenFile; }
-    // The picture size from the last generate-code action (the window's hidden boxes).
-    const PictureSizeText& pictureSize() const { return m_pictureSize; }
 
     // Generate-code action of the main window: fresh code and picture size, no message.
     WindowUpdate generate(const ImageMapInput& input);
@@ -59,7 +57,7 @@ private:
     StatusLine m_status;
     std::string m_outlineCaption;
     std::string m_lastChosenFile;
-    PictureSizeText m_pictureSize;
+    PictureSizeText m_pictureSize;  // from the last generate-code action, for the conversion
 };
 
 }  // namespace velquist

@@ -41,8 +41,6 @@ public:
     const HotspotStyle& style() const { return m_style; }
     // The whole map, e.g. to put it back later (pictures are shared, not copied).
     MapState state() const;
-    // The id the next new object gets; ids are never reused.
-    int32_t nextId() const { return m_nextId; }
 
     // The style of new hotspots; not a change of the map itself.
     void setStyle(const HotspotStyle& style) { m_style = style; }
