@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "core/status.h"
-#include "pictures/picture.h"
 #include "editor/picture_loader.h"
+#include "pictures/picture.h"
 
 namespace velquist {
 

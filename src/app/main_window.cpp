@@ -89,7 +89,8 @@ void MainWindow::layoutMainWindow(int width, int height) {
 
 void MainWindow::toggleMaximize() {
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    const MaximizeStep step = velquist::toggleMaximize(m_maximized, screen.width(), screen.height());
+    const MaximizeStep step =
+        velquist::toggleMaximize(m_maximized, screen.width(), screen.height());
     m_maximized = step.maximized;
     button(mc::kMaximize)->setText(toQString(maximizeCaption(m_maximized)));
     m_dragToMove = step.dragToMove;
@@ -245,9 +246,8 @@ void MainWindow::edit(Operation&& operation) {
 
 void MainWindow::openPictureAddressWindow() {
     showSingle(m_addressWindow, [this] {
-        auto* window =
-            new PictureAddressWindow(m_state.editor.map().background().address,
-                                     m_state.programDir, this);
+        auto* window = new PictureAddressWindow(m_state.editor.map().background().address,
+                                                m_state.programDir, this);
         connect(window, &PictureAddressWindow::confirmed, this, &MainWindow::startLoad);
         return window;
     });

@@ -26,8 +26,8 @@ void HotspotEditor::change(MapOperation operation) {
 
 void HotspotEditor::drawHotspot(const Hotspot& h) {
     m_canvas.placeObject(h.id, h.rect.left, h.rect.top);
-    m_canvas.setPicture(h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill,
-                                              h.look.border));
+    m_canvas.setPicture(h.id,
+                        makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
     m_canvas.setTransparency(h.id, h.look.transparency);
 }
 
@@ -56,8 +56,8 @@ void HotspotEditor::follow(const MapOperation& applied) {
                 m_canvas.moveObject(o.id, o.to.x, o.to.y);
             } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
                 const Hotspot& h = *m_map.findHotspot(o.id);
-                m_canvas.setPicture(h.id, makeHotspotTile(h.rect.width, h.rect.height,
-                                                          h.look.fill, h.look.border));
+                m_canvas.setPicture(
+                    h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
                 m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
             } else if constexpr (std::is_same_v<T, op::MoveBackground>) {
                 const Background& b = m_map.background();
@@ -120,8 +120,8 @@ void HotspotEditor::finishLoad(const std::string& address, Result<Picture> resul
         m_status = editor_messages::kLoadFailed + result.error();
         return;
     }
-    change(op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()),
-                                 address});
+    change(
+        op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()), address});
     const Background& b = m_map.background();
     m_status = loadedStatus(b.width(), b.height());
 }

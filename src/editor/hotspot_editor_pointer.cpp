@@ -52,12 +52,13 @@ void HotspotEditor::resizeSelected(int x, int y) {
     }
     const HandleEdge edge = static_cast<HandleEdge>(static_cast<int>(m_pointer.resizeMode) - 1);
     Handle& dragged = m_handles[edge];
-    const ResizeOutcome out = resizeFromHandle(m_pointer.resizeMode, h->rect, dragged.position, x, y);
+    const ResizeOutcome out =
+        resizeFromHandle(m_pointer.resizeMode, h->rect, dragged.position, x, y);
     dragged.position = out.handle;
     // The new tile takes the colours of the current style; the transparency stays.
     const HotspotStyle& style = m_map.style();
-    change(op::ResizeHotspot{h->id, out.object,
-                             {style.fillColor, style.borderColor, h->look.transparency}});
+    change(op::ResizeHotspot{
+        h->id, out.object, {style.fillColor, style.borderColor, h->look.transparency}});
     showStatus(h->id);
 }
 

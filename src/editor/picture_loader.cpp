@@ -21,7 +21,8 @@ Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>*
     // status explains a failure better than "not a picture" does.
     auto picture = decodePicture(response->body);
     if (!picture && (response->status < 200 || response->status >= 300)) {
-        return Status::failure(std::string(editor_messages::kHttpStatus) + formatNumber(response->status));
+        return Status::failure(std::string(editor_messages::kHttpStatus) +
+                               formatNumber(response->status));
     }
     return picture;
 }

@@ -7,11 +7,11 @@
 #include <cerrno>
 
 #include "core/file_io.h"
+#include "core/handover_names.h"
 #include "core/ini_file.h"
 #include "core/program_dir.h"
 #include "core/template_fill.h"
 #include "core/text.h"
-#include "core/handover_names.h"
 #include "updater/messages.h"
 #include "updater/version_file.h"
 

@@ -29,7 +29,8 @@ struct HttpResponse {
 // ignored), asking for HTTP/1.0 with "Accept: */*" and the old browser user agent the maker's
 // servers expect. Only http and https addresses are fetched, redirects included. Nothing is
 // cached. Blanks around `url` are ignored; blanks, control characters and non-ASCII bytes inside
-// it are sent percent-encoded. Setting `*cancel` from another thread ends the fetch within about a second.
+// it are sent percent-encoded. Setting `*cancel` from another thread ends the fetch within about a
+// second.
 Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* cancel = nullptr,
                              const HttpLimits& limits = {});
 
