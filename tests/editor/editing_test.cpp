@@ -90,7 +90,7 @@ TEST(Editing, DraggingTheBackgroundCarriesEveryHotspot) {
     EXPECT_EQ(editor.status(), "背景图已居左对齐");
 }
 
-TEST(Editing, ResizeHandlesFollowThePointerWithoutMinimum) {
+TEST(Editing, ResizeHandlesFollowThePointerDownToOnePixel) {
     Loaded editor;
     editor.addHotspot();
     const int id = editor.map().selection();

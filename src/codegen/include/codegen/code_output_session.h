@@ -36,8 +36,6 @@ public:
     std::string_view outlineCaption() const { return velquist::outlineCaption(m_outlineRemoved); }
     // The name the file dialog offers: the last one chosen, in either mode.
     const std::string& lastChosenFile() const { return m_lastChosenFile; }
-    // The picture size from the last generate-code action (the window's hidden boxes).
-    const PictureSizeText& pictureSize() const { return m_pictureSize; }
 
     // Generate-code action of the main window: fresh code and picture size, no message.
     WindowUpdate generate(const ImageMapInput& input);
@@ -61,7 +59,7 @@ private:
     StatusLine m_status;
     bool m_outlineRemoved = false;
     std::string m_lastChosenFile;
-    PictureSizeText m_pictureSize;
+    PictureSizeText m_pictureSize;  // from the last generate-code action, for the conversion
 };
 
 }  // namespace velquist

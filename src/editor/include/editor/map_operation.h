@@ -94,9 +94,8 @@ struct Select {
 
 }  // namespace op
 
-using MapOperation =
-    std::variant<op::AddHotspot, op::RemoveHotspot, op::MoveHotspot, op::ResizeHotspot,
-                 op::SetContent, op::MoveBackground, op::ReplaceBackground, op::RestoreMap,
-                 op::Select>;
+using MapOperation = std::variant<op::AddHotspot, op::RemoveHotspot, op::MoveHotspot,
+                                  op::ResizeHotspot, op::SetContent, op::MoveBackground,
+                                  op::ReplaceBackground, op::RestoreMap, op::Select>;
 
 }  // namespace velquist
