@@ -27,27 +27,14 @@ bool isDrivePath(std::string_view text) {
     return text.size() >= 3 && isAsciiLetter(text[0]) && text[1] == ':' && isSlash(text[2]);
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 // %XX becomes its byte; a "%" without two hex digits stays, as browsers leave it.
 std::string percentDecoded(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
         const bool escape = text[i] == '%' && i + 2 < text.size();
-        const int high = escape ? hexValue(text[i + 1]) : -1;
-        const int low = high >= 0 ? hexValue(text[i + 2]) : -1;
+        const int high = escape ? hexDigitValue(text[i + 1]) : -1;
+        const int low = high >= 0 ? hexDigitValue(text[i + 2]) : -1;
         if (low >= 0) {
             out += static_cast<char>(high * 16 + low);
             i += 2;

@@ -98,6 +98,19 @@ std::string_view trimmed(std::string_view text, std::string_view blanks) {
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
 std::string asciiLower(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), foldAscii);

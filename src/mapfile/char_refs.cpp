@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/text.h"
+
 namespace velquist {
 namespace {
 
@@ -30,19 +32,6 @@ const NamedReference* findName(std::string_view name) {
 
 bool isAsciiAlnum(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 void appendUtf8(std::string& out, uint32_t cp) {
@@ -90,7 +79,7 @@ size_t numericReference(std::string_view text, size_t i, std::string& out) {
     uint32_t value = 0;
     for (; p < text.size(); ++p) {
         const int d =
-            hex ? hexValue(text[p]) : (text[p] >= '0' && text[p] <= '9' ? text[p] - '0' : -1);
+            hex ? hexDigitValue(text[p]) : (text[p] >= '0' && text[p] <= '9' ? text[p] - '0' : -1);
         if (d < 0) {
             break;
         }

@@ -23,6 +23,9 @@ std::string asciiLower(std::string_view text);
 // ASCII A-Z match a-z; every other byte must be equal (so multi-byte characters pass intact).
 bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b);
 
+// 0..15 for an ASCII hex digit of either case, else -1.
+int hexDigitValue(char c);
+
 // `text` without the leading and trailing characters found in `blanks`.
 std::string_view trimmed(std::string_view text, std::string_view blanks);
 
