@@ -264,7 +264,7 @@ void MainWindow::edit(Operation&& operation) {
 
 void MainWindow::openPictureAddressWindow() {
     showSingle(m_addressWindow, [this] {
-        auto* window = new PictureAddressWindow(m_state.editor.map().background().address,
+        auto* window = new PictureAddressWindow(m_state.editor.addressToShow(),
                                                 m_state.programDir, this);
         connect(window, &PictureAddressWindow::confirmed, this, &MainWindow::startLoad);
         return window;
@@ -300,7 +300,7 @@ void MainWindow::openCodeOutputWindow() {
 }
 
 void MainWindow::startLoad(const std::string& address) {
-    m_state.editor.loadStarted();
+    m_state.editor.loadStarted(address);
     refresh();
     m_loader->load(address);
 }

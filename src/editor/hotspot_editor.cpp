@@ -137,8 +137,13 @@ void HotspotEditor::alignBackground(Alignment where) {
     m_status = alignedMessage(where);
 }
 
-void HotspotEditor::loadStarted() {
+void HotspotEditor::loadStarted(std::string address) {
+    m_loadingAddress = std::move(address);
     m_status = editor_messages::kLoading;
+}
+
+const std::string& HotspotEditor::addressToShow() const {
+    return m_loadingAddress.empty() ? m_map.background().address : m_loadingAddress;
 }
 
 void HotspotEditor::loadProgressed(uint64_t received, std::optional<uint64_t> total) {
@@ -146,6 +151,7 @@ void HotspotEditor::loadProgressed(uint64_t received, std::optional<uint64_t> to
 }
 
 void HotspotEditor::finishLoad(const std::string& address, Result<Picture> result) {
+    m_loadingAddress.clear();
     if (!result) {
         // A mistyped address must not cost the user's hotspots.
         m_status = editor_messages::kLoadFailed + result.error();

@@ -309,9 +309,13 @@ TEST(Background, InstallingReplacesEverythingAndIdsKeepGrowing) {
     EXPECT_EQ(editor.status(), "图片载入完成....宽度为：20；高度为：30 PX");
     EXPECT_TRUE(editor.addHotspotEnabled());
 
-    // A failed load changes nothing but the status line.
+    // A failed load changes nothing but the status line; while it runs, the address window
+    // offers the address being loaded.
     const int background = editor.map().background().id;
+    editor.loadStarted("http://c/typo");
+    EXPECT_EQ(editor.addressToShow(), "http://c/typo");
     editor.finishLoad("http://c/typo", Status::failure("服务器返回 HTTP 404"));
+    EXPECT_EQ(editor.addressToShow(), "http://b");
     EXPECT_EQ(editor.status(), "图片载入失败：服务器返回 HTTP 404");
     EXPECT_EQ(editor.map().background().id, background);
     EXPECT_EQ(editor.map().background().address, "http://b");

@@ -58,9 +58,12 @@ public:
     // "删除": the selected hotspot goes, reported in the status line.
     void deleteSelectedHotspot();
     void alignBackground(Alignment where);
-    // A load is under way; it has fetched `received` bytes of `total` (when the server said).
-    void loadStarted();
+    // A load of `address` is under way; it has fetched `received` bytes of `total` (when the
+    // server said).
+    void loadStarted(std::string address);
     void loadProgressed(uint64_t received, std::optional<uint64_t> total);
+    // What the picture-address window offers: the address being loaded, else the background's.
+    const std::string& addressToShow() const;
     // The end of a load: a picture replaces the map; a failure keeps the map and says why.
     void finishLoad(const std::string& address, Result<Picture> result);
 
@@ -118,6 +121,7 @@ private:
     HandleSet m_handles;
     std::string m_status;
     UndoHistory m_history;
+    std::string m_loadingAddress;  // empty when no load is under way
 };
 
 }  // namespace velquist
