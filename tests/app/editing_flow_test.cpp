@@ -18,6 +18,7 @@
 #include "app/picture_address_window.h"
 #include "app/qt_text.h"
 #include "app/secondary_descriptions.h"
+#include "core/file_io.h"
 #include "core/ini_file.h"
 #include "mapfile/map_file.h"
 #include "pictures/test_pictures.h"
@@ -534,6 +535,30 @@ private slots:
         QVERIFY((h.rect == Rect{10, 20, 100, 50}));
         QCOMPARE(h.link, std::string("http://a/?x=1&y=2"));
         QCOMPARE(h.tip, std::string("甲<"));
+    }
+    // At start the autosave's map comes back as one undo step; a picture that cannot be fetched
+    // leaves the hotspots and says why; a damaged autosave is set aside.
+    void autosaveRestoredAtStart() {
+        MapDocument map;
+        map.pictureAddress = m_server->url("/missing");
+        map.hotspots = {
+            {{0, 0, 100, 50}, "甲", "#"}, {{30, 40, 60, 60}, "", "#"}, {{5, 5, 9, 9}, "", ""}};
+        QVERIFY(saveMapFile(autosavePath(), map));
+        m_window->restoreAutosave();
+        QCOMPARE(status(), QString("已恢复上次的 3 个热区（Ctrl+Z 撤销恢复）"));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->loader()->busy(), 10000);
+        QVERIFY(status().startsWith("图片载入失败："));
+        QCOMPARE(m_state->editor.map().hotspots().size(), 3u);
+        press(Qt::Key_Z);
+        QCOMPARE(status(), QString("已撤销：恢复上次的热区"));
+        QCOMPARE(m_state->editor.map().hotspots().size(), 0u);
+        QCOMPARE(m_state->editor.canvas().objectCount(), 0);
+
+        std::ofstream(autosavePath()) << "{\"format\": ";
+        m_window->restoreAutosave();
+        QVERIFY(status().startsWith("上次自动保存的热区无法读取，已改名为 autosave.vqmap.bad："));
+        QCOMPARE(readWholeFile(autosavePath() + ".bad").value(), std::string("{\"format\": "));
+        QCOMPARE(m_state->editor.map().hotspots().size(), 0u);
     }
 };
 
