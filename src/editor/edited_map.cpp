@@ -140,7 +140,7 @@ std::optional<MapOperation> EditedMap::applyOne(op::ReplaceBackground& o) {
 }
 
 std::optional<MapOperation> EditedMap::applyOne(op::ReplacePicture& o) {
-    op::ReplacePicture back{m_background.picture, m_background.address};
+    op::ReplacePicture back{m_background.picture, m_background.address, m_background.id};
     m_background.picture = o.picture;
     m_background.address = o.address;
     if (!o.picture) {
@@ -149,7 +149,7 @@ std::optional<MapOperation> EditedMap::applyOne(op::ReplacePicture& o) {
         }
         m_background.id = 0;
     } else if (m_background.id == 0) {
-        m_background.id = takeId(0);
+        m_background.id = takeId(o.id);
     }
     return back;
 }

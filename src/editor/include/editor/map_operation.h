@@ -90,6 +90,7 @@ struct ReplaceBackground {
 struct ReplacePicture {
     std::shared_ptr<const Picture> picture;
     std::string address;
+    int32_t id = 0;  // the background's id when it gets a picture; 0 takes the next id
 };
 // The whole map is put back (undo of a load, a restored or opened map).
 struct RestoreMap {
