@@ -236,8 +236,16 @@ void MainWindow::wireKeys() {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &HotspotEditor::redo}};
     for (const auto& [key, action] : keys) {
         auto* shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, action] { edit([action](HotspotEditor& e) { (e.*action)(); }); });
+        connect(shortcut, &QShortcut::activated, this, [this, action] {
+            edit([action](HotspotEditor& e) { (e.*action)(); });
+            // A map redone before its picture came (or after it failed) fetches it again.
+            const Background& b = m_state.editor.map().background();
+            if (action == &HotspotEditor::redo && !b.picture && !b.address.empty() &&
+                !m_loader->busy()) {
+                m_fetchKeepsHotspots = true;
+                m_loader->load(b.address);
+            }
+        });
     }
 }
 
