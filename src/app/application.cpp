@@ -43,6 +43,7 @@ int runApplication(QApplication& app) {
     lifetime.watch(window);
     QObject::connect(window, &MainWindow::windowOpened, &lifetime, &WindowLifetime::watch);
     window->show();
+    window->restoreAutosave();
     // "velquist PICTURE": the first argument is loaded as if it had been typed and confirmed.
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1 && !arguments[1].trimmed().isEmpty()) {

@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSystemTrayIcon>
+#include <QTimer>
+#include <utility>
 
 #include "app/app_state.h"
 #include "app/background_loader.h"
@@ -33,6 +35,10 @@ namespace velquist {
 namespace {
 
 namespace mc = main_controls;
+
+// Started by the first change after a write and not restarted by later ones, so a change is on
+// disk well within a second even while the user keeps dragging.
+constexpr int kAutosaveDelayMs = 500;
 
 constexpr std::string_view kHandleNames[] = {mc::kHandleLeft, mc::kHandleTop, mc::kHandleRight,
                                              mc::kHandleBottom};
@@ -58,9 +64,18 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
         loadFinished(address, std::move(result));
     });
     m_loader->setOnProgress([this](const std::string&, const HttpProgress& progress) {
+        if (m_fetchKeepsHotspots) {
+            return;  // the status line keeps saying what became of the map
+        }
         edit(
             [&progress](HotspotEditor& e) { e.loadProgressed(progress.received, progress.total); });
     });
+    m_autosaveTimer = new QTimer(this);
+    m_autosaveTimer->setSingleShot(true);
+    m_autosaveTimer->setInterval(kAutosaveDelayMs);
+    connect(m_autosaveTimer, &QTimer::timeout, this, &MainWindow::autosaveNow);
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+            &MainWindow::autosaveNow);
     buildMenus();
     wireEvents();
     wireCanvas();
@@ -139,6 +154,7 @@ void MainWindow::trayActivated(TrayClick kind) {
 }
 
 void MainWindow::endProgram() {
+    autosaveNow();
     QCoreApplication::exit(0);
 }
 
@@ -155,6 +171,9 @@ void MainWindow::refresh() {
     m_canvas->refresh();
     if (m_contentWindow) {
         m_contentWindow->followEditor();
+    }
+    if (editor.changeCount() != m_autosavedChange && !m_autosaveTimer->isActive()) {
+        m_autosaveTimer->start();
     }
 }
 
@@ -175,6 +194,9 @@ void MainWindow::buildMenus() {
         {"设置", &MainWindow::openSettingsWindow},
         {"官网", &MainWindow::openHomePage},
         {"更新", &MainWindow::startUpdate},
+        {"保存热区文件…", &MainWindow::saveMapFileAs},
+        {"打开热区文件…", &MainWindow::openMapFile},
+        {"从代码导入热区…", &MainWindow::importCode},
         {"退出", &MainWindow::endProgram}};
     for (const auto& [caption, action] : dropDownItems) {
         QAction* item = m_dropDownMenu->addAction(caption);
@@ -214,8 +236,16 @@ void MainWindow::wireKeys() {
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &HotspotEditor::redo}};
     for (const auto& [key, action] : keys) {
         auto* shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, action] { edit([action](HotspotEditor& e) { (e.*action)(); }); });
+        connect(shortcut, &QShortcut::activated, this, [this, action] {
+            edit([action](HotspotEditor& e) { (e.*action)(); });
+            // A map redone before its picture came (or after it failed) fetches it again.
+            const Background& b = m_state.editor.map().background();
+            if (action == &HotspotEditor::redo && !b.picture && !b.address.empty() &&
+                !m_loader->busy()) {
+                m_fetchKeepsHotspots = true;
+                m_loader->load(b.address);
+            }
+        });
     }
 }
 
@@ -300,6 +330,7 @@ void MainWindow::openCodeOutputWindow() {
 }
 
 void MainWindow::startLoad(const std::string& address) {
+    m_fetchKeepsHotspots = false;
     m_state.editor.loadStarted(address);
     refresh();
     m_loader->load(address);
@@ -307,6 +338,10 @@ void MainWindow::startLoad(const std::string& address) {
 
 void MainWindow::loadFinished(const std::string& address, Result<Picture> result) {
     HotspotEditor& editor = m_state.editor;
+    if (std::exchange(m_fetchKeepsHotspots, false)) {
+        edit([&](HotspotEditor& e) { e.finishPictureFetch(address, std::move(result)); });
+        return;
+    }
     editor.finishLoad(address, std::move(result));
     // The address is remembered whether the picture came or not.
     editor.setStatus(editor.status() +

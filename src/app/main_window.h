@@ -7,12 +7,14 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/described_window.h"
 #include "app/tray_icon.h"
 #include "core/status.h"
+#include "mapfile/map_document.h"
 #include "pictures/picture.h"
 #include "platform/process_launcher.h"
 #include "settings/update_handover.h"
@@ -70,6 +72,23 @@ public:
     // the status line tells how it went, also when the address is refused.
     void startLoad(const std::string& address);
 
+    // --- the map kept: autosave, map files, imported code ---
+    // At start: the map of the last session, when its autosave holds hotspots, as one undo
+    // step; its picture is fetched without touching the hotspots. A damaged autosave is set
+    // aside and said so.
+    void restoreAutosave();
+    // Writes the autosave now when the map changed since the last write.
+    void autosaveNow();
+    // "保存热区文件…" / "打开热区文件…": the map to or from a file the user picks.
+    void saveMapFileAs();
+    void openMapFile();
+    // "从代码导入热区…": image-map code from the clipboard when it holds some, else from a file.
+    void importCode();
+    // Tests put a stand-in here for the file dialogs.
+    enum class MapDialog { SaveMap, OpenMap, OpenCode };
+    using MapFileDialog = std::function<std::optional<std::string>(MapDialog kind)>;
+    void setMapFileDialog(MapFileDialog dialog) { m_mapFileDialog = std::move(dialog); }
+
     // Drop-down menu "设置": the settings window, with no owner (raised when already open).
     void openSettingsWindow();
     // "官网": the maker's home page in the browser; nothing is reported.
@@ -105,6 +124,10 @@ private:
     void wireKeys();
     void onObjectRightPressed(int id);
     void loadFinished(const std::string& address, Result<Picture> result);
+    // The map becomes `document` (one undo step); its picture is reused when it is the one on
+    // screen, else fetched.
+    void replaceMap(const char* label, const MapDocument& document, std::string status);
+    std::optional<std::string> askForMapFile(MapDialog kind);
     // Shows the outcome of each updater that has ended; stops polling when none runs.
     void pollUpdaters();
     // Runs an editor operation, then shows what changed.
@@ -142,6 +165,11 @@ private:
     std::vector<UpdaterWatch> m_updaters;  // updaters started and still running
     QTimer* m_updaterPoll = nullptr;
     std::function<bool()> m_trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
+    MapFileDialog m_mapFileDialog;
+    QTimer* m_autosaveTimer = nullptr;
+    uint64_t m_autosavedChange = 0;  // the editor's change count the autosave holds
+    bool m_autosaveFailureShown = false;
+    bool m_fetchKeepsHotspots = false;  // the running load is the picture of a replaced map
     bool m_maximized = false;
     bool m_dragToMove = true;
     bool m_dragging = false;

@@ -139,6 +139,21 @@ std::optional<MapOperation> EditedMap::applyOne(op::ReplaceBackground& o) {
     return back;
 }
 
+std::optional<MapOperation> EditedMap::applyOne(op::ReplacePicture& o) {
+    op::ReplacePicture back{m_background.picture, m_background.address, m_background.id};
+    m_background.picture = o.picture;
+    m_background.address = o.address;
+    if (!o.picture) {
+        if (m_selection == m_background.id) {
+            m_selection = 0;
+        }
+        m_background.id = 0;
+    } else if (m_background.id == 0) {
+        m_background.id = takeId(o.id);
+    }
+    return back;
+}
+
 std::optional<MapOperation> EditedMap::applyOne(op::RestoreMap& o) {
     op::RestoreMap back{state()};
     MapState& s = o.state;

@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "editor/hotspot_tile.h"
+#include "editor/map_document_conversion.h"
 #include "editor/messages.h"
 #include "editor/status_text.h"
 
@@ -17,7 +18,10 @@ constexpr const char* kDefaultLink = "#";
 
 HotspotEditor::HotspotEditor(int canvasWidth, int canvasHeight)
     : m_canvas(canvasWidth, canvasHeight), m_status(editor_messages::kWelcome) {
-    m_map.setListener([this](const MapOperation& applied) { follow(applied); });
+    m_map.setListener([this](const MapOperation& applied) {
+        ++m_changeCount;
+        follow(applied);
+    });
 }
 
 void HotspotEditor::change(MapOperation operation) {
@@ -88,6 +92,7 @@ void HotspotEditor::follow(const MapOperation& applied) {
                     m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
                 }
             } else if constexpr (std::is_same_v<T, op::ReplaceBackground> ||
+                                 std::is_same_v<T, op::ReplacePicture> ||
                                  std::is_same_v<T, op::RestoreMap>) {
                 m_handles.hideAll();
                 redrawAll();
@@ -162,6 +167,37 @@ void HotspotEditor::finishLoad(const std::string& address, Result<Picture> resul
         op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()), address});
     const Background& b = m_map.background();
     m_status = loadedStatus(b.width(), b.height());
+}
+
+void HotspotEditor::replaceMap(const char* label, const MapDocument& document,
+                               std::shared_ptr<const Picture> picture, std::string status) {
+    m_awaitedWidth = document.pictureWidth;
+    m_awaitedHeight = document.pictureHeight;
+    m_handles.hideAll();
+    changeAsStep(label, op::RestoreMap{mapStateOf(document, std::move(picture), m_map.style())});
+    m_status = std::move(status);
+}
+
+MapDocument HotspotEditor::document() const {
+    return mapDocumentOf(m_map, m_awaitedWidth, m_awaitedHeight);
+}
+
+bool HotspotEditor::awaitsPicture(const std::string& address) const {
+    const Background& b = m_map.background();
+    return !b.picture && !address.empty() && b.address == address;
+}
+
+void HotspotEditor::finishPictureFetch(const std::string& address, Result<Picture> result) {
+    if (!awaitsPicture(address)) {
+        return;
+    }
+    if (!result) {
+        m_status = editor_messages::kLoadFailed + result.error();
+        return;
+    }
+    // Applied outside any step: the step that replaced the map takes the picture back with it.
+    m_map.apply(
+        op::ReplacePicture{std::make_shared<const Picture>(std::move(result).value()), address});
 }
 
 ContentForm HotspotEditor::contentFormFor(int32_t id) const {

@@ -1,11 +1,13 @@
 // The editing flow on the real windows: a picture from a loopback server, hotspots dragged and
-// resized with real mouse events, content edited, failed loads that leave the work alone.
+// resized with real mouse events, content edited, failed loads that leave the work alone, work
+// taken back with the keys, kept in map files and brought back from code.
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fstream>
 
 #include "app/app_state.h"
 #include "app/background_loader.h"
@@ -16,7 +18,9 @@
 #include "app/picture_address_window.h"
 #include "app/qt_text.h"
 #include "app/secondary_descriptions.h"
+#include "core/file_io.h"
 #include "core/ini_file.h"
+#include "mapfile/map_file.h"
 #include "pictures/test_pictures.h"
 #include "support/loopback_server.h"
 
@@ -79,6 +83,18 @@ private:
     static T* part(QWidget* window, std::string_view name) {
         return window->findChild<T*>(toQString(name));
     }
+
+    QColor shownAt(QPoint at) { return control(mc::kCanvas)->grab().toImage().pixelColor(at); }
+    QAction* dropDownItem(const char* caption) {
+        return m_window->dropDownMenu()->findChild<QAction*>(caption);
+    }
+    // A key press as the user makes it: on the main window, which has the keyboard.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, key, modifiers);
+    }
+    std::string autosavePath() const { return m_state->programDir + "/autosave.vqmap"; }
 
     // Two hotspots: A dragged to (400, 100)..(500, 200), then B added at (100, 100)..(200, 200).
     std::pair<int, int> addTwoHotspots() {
@@ -433,6 +449,117 @@ private slots:
         loadAndWait(m_server->url("/small.bmp"));
         QCOMPARE(status(), QString("图片载入完成....宽度为：300；高度为：200 PX"));
         QCOMPARE(m_state->editor.canvas().objectCount(), 1);
+        QCOMPARE(m_state->editor.map().hotspots().size(), 0u);
+    }
+    // Ctrl+Z takes a drag back on screen, and a new picture back to the old picture with its
+    // hotspots; meanwhile the autosave follows the map.
+    void keysTakeWorkBack() {
+        const QColor hotspot(132, 10, 142);
+        const QColor picture(10, 20, 30);
+        loadAndWait(m_server->url("/bg.bmp"));
+        QTest::mouseClick(control<ImageButton>(mc::kAddHotspot), Qt::LeftButton);
+        auto* canvas = control(mc::kCanvas);
+        QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(150, 150));
+        QTest::mouseMove(canvas, QPoint(250, 250));
+        QTest::mouseMove(canvas, QPoint(350, 350));
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(350, 350));
+        QCOMPARE(shownAt({150, 150}), picture);
+        press(Qt::Key_Z);
+        QCOMPARE(status(), QString("已撤销：移动热区"));
+        QCOMPARE(shownAt({150, 150}), hotspot);
+        QCOMPARE(shownAt({350, 350}), picture);
+
+        QTRY_COMPARE_WITH_TIMEOUT(loadMapFile(autosavePath()).map.hotspots.size(), 1u, 5000);
+        const MapDocument saved = loadMapFile(autosavePath()).map;
+        QCOMPARE(saved.pictureAddress, m_server->url("/bg.bmp"));
+        QCOMPARE(saved.pictureWidth, 750);
+        QVERIFY((saved.hotspots[0].rect == Rect{100, 100, 100, 100}));
+
+        loadAndWait(m_server->url("/small.bmp"));
+        QCOMPARE(shownAt({150, 150}), QColor(0, 0, 0));
+        press(Qt::Key_Z);
+        QCOMPARE(status(), QString("已撤销：载入背景图"));
+        QCOMPARE(shownAt({150, 150}), hotspot);
+        QCOMPARE(shownAt({600, 300}), picture);
+        press(Qt::Key_Y);
+        QCOMPARE(status(), QString("已重做：载入背景图"));
+        QCOMPARE(shownAt({150, 150}), QColor(0, 0, 0));
+    }
+
+    // A map saved to a file of the user's choosing comes back over other work as one undo step,
+    // its picture fetched under its hotspots; a damaged file changes nothing and says why.
+    void mapFileSavedAndOpened() {
+        std::string chosen;
+        m_window->setMapFileDialog([&chosen](MainWindow::MapDialog) { return chosen; });
+        loadAndWait(m_server->url("/bg.bmp"));
+        addTwoHotspots();
+        const std::vector<Hotspot> made = m_state->editor.map().hotspots();
+        chosen = m_state->programDir + "/work";
+        dropDownItem("保存热区文件…")->trigger();
+        QCOMPARE(status(), QString::fromStdString("热区文件已保存：" + chosen + ".vqmap"));
+
+        loadAndWait(m_server->url("/small.bmp"));
+        chosen += ".vqmap";
+        dropDownItem("打开热区文件…")->trigger();
+        QCOMPARE(status(), QString("已打开热区文件，共 2 个热区"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_state->editor.map().background().width(), 750, 10000);
+        QCOMPARE(status(), QString("已打开热区文件，共 2 个热区"));
+        const std::vector<Hotspot>& opened = m_state->editor.map().hotspots();
+        QCOMPARE(opened.size(), 2u);
+        for (size_t i = 0; i < 2; ++i) {
+            QVERIFY(opened[i].rect == made[i].rect && opened[i].link == made[i].link);
+        }
+
+        std::ofstream(m_state->programDir + "/cut.vqmap") << "{\"format\": \"velquist-map\", \"ver";
+        chosen = m_state->programDir + "/cut.vqmap";
+        dropDownItem("打开热区文件…")->trigger();
+        QVERIFY(status().startsWith("打开热区文件失败："));
+        QCOMPARE(m_state->editor.map().hotspots().size(), 2u);
+
+        press(Qt::Key_Z);
+        QCOMPARE(status(), QString("已撤销：打开热区文件"));
+        QCOMPARE(m_state->editor.map().hotspots().size(), 0u);
+        QCOMPARE(m_state->editor.map().background().width(), 300);
+    }
+
+    // Code on the clipboard becomes the map: rectangles kept, other shapes counted, the picture
+    // fetched from the code's address.
+    void codeImportedFromTheClipboard() {
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString("<IMG usemap='#m' src=" + m_server->url("/bg.bmp") +
+                                   " width=750 height=400><map name=m><area coords='10,20,110,70' "
+                                   "href='http://a/?x=1&amp;y=2'"
+                                   " alt='甲&lt;'><AREA shape=circle coords=5,5,5></map>"));
+        dropDownItem("从代码导入热区…")->trigger();
+        QCOMPARE(status(), QString("已导入 1 个热区，跳过 1 个非矩形热区（Ctrl+Z 撤销导入）"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_state->editor.map().background().width(), 750, 10000);
+        const Hotspot& h = m_state->editor.map().hotspots().at(0);
+        QVERIFY((h.rect == Rect{10, 20, 100, 50}));
+        QCOMPARE(h.link, std::string("http://a/?x=1&y=2"));
+        QCOMPARE(h.tip, std::string("甲<"));
+    }
+    // At start the autosave's map comes back as one undo step; a picture that cannot be fetched
+    // leaves the hotspots and says why; a damaged autosave is set aside.
+    void autosaveRestoredAtStart() {
+        MapDocument map;
+        map.pictureAddress = m_server->url("/missing");
+        map.hotspots = {
+            {{0, 0, 100, 50}, "甲", "#"}, {{30, 40, 60, 60}, "", "#"}, {{5, 5, 9, 9}, "", ""}};
+        QVERIFY(saveMapFile(autosavePath(), map));
+        m_window->restoreAutosave();
+        QCOMPARE(status(), QString("已恢复上次的 3 个热区（Ctrl+Z 撤销恢复）"));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->loader()->busy(), 10000);
+        QVERIFY(status().startsWith("图片载入失败："));
+        QCOMPARE(m_state->editor.map().hotspots().size(), 3u);
+        press(Qt::Key_Z);
+        QCOMPARE(status(), QString("已撤销：恢复上次的热区"));
+        QCOMPARE(m_state->editor.map().hotspots().size(), 0u);
+        QCOMPARE(m_state->editor.canvas().objectCount(), 0);
+
+        std::ofstream(autosavePath()) << "{\"format\": ";
+        m_window->restoreAutosave();
+        QVERIFY(status().startsWith("上次自动保存的热区无法读取，已改名为 autosave.vqmap.bad："));
+        QCOMPARE(readWholeFile(autosavePath() + ".bad").value(), std::string("{\"format\": "));
         QCOMPARE(m_state->editor.map().hotspots().size(), 0u);
     }
 };

@@ -171,7 +171,8 @@ private slots:
         for (QAction* a : menu->actions()) {
             items << a->text();
         }
-        QCOMPARE(items, QStringList({"设置", "官网", "更新", "退出"}));
+        QCOMPARE(items, QStringList({"设置", "官网", "更新", "保存热区文件…", "打开热区文件…",
+                                     "从代码导入热区…", "退出"}));
         menu->hide();
     }
 };

@@ -1,4 +1,7 @@
 // Start-up: the main window frame, the single-copy rule and how the program ends.
+#include <signal.h>
+
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -7,6 +10,7 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/window_lifetime.h"
+#include "mapfile/map_file.h"
 #include "settings/remembered_address.h"
 
 namespace velquist {
@@ -93,6 +97,41 @@ private slots:
                                   dir.filePath("banner.png"), 20000);
         running.kill();
         running.waitForFinished(5000);
+    }
+    // The map outlives the program: at start the last map comes back, and each change is on
+    // disk within a second, so a killed program keeps it. Here the change is the restored map's
+    // picture arriving (its size joins the autosave); the second start fetches a different
+    // picture from the same address under the same hotspots.
+    void mapSurvivesAKillAndARestart() {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath("banner.png");
+        QVERIFY(QFile::copy(VELQUIST_SAMPLE_PICTURE, picture));
+        const std::string autosave = dir.filePath("autosave.vqmap").toStdString();
+        MapDocument map;
+        map.pictureAddress = picture.toStdString();
+        map.backgroundPosition = {10, 20};
+        map.hotspots = {{{0, 0, 100, 50}, "甲 \"&<", "http://a/?b=1&c=2"},
+                        {{30, 40, 60, 60}, "乙", "#"},
+                        {{500, 300, 20, 20}, "", "http://c"}};
+        QVERIFY(saveMapFile(autosave, map));
+        const auto keptWith = [&](int width) {
+            const MapFileLoad kept = loadMapFile(autosave);
+            return kept.state == MapFileState::Loaded && kept.map.pictureWidth == width &&
+                   kept.map.hotspots == map.hotspots &&
+                   kept.map.backgroundPosition == map.backgroundPosition;
+        };
+        const QString name = QString("vqkept%1").arg(QCoreApplication::applicationPid());
+        for (const int width : {950, 320}) {
+            QProcess running;
+            startCopy(running, dir.path(), name + QString::number(width), dir.filePath("ready"));
+            QTRY_VERIFY_WITH_TIMEOUT(keptWith(width), 20000);
+            ::kill(static_cast<pid_t>(running.processId()), SIGKILL);
+            QVERIFY(running.waitForFinished(5000));
+            QVERIFY(keptWith(width));
+            QVERIFY(QFile::remove(picture));
+            QVERIFY(QImage(320, 240, QImage::Format_RGB32).save(picture, "PNG"));
+            QFile::remove(dir.filePath("ready"));
+        }
     }
 };
 

@@ -4,6 +4,7 @@
 #include "editor/edited_map.h"
 #include "editor/hotspot_editor.h"
 #include "editor/hotspot_tile.h"
+#include "editor/map_document_conversion.h"
 #include "pictures/test_pictures.h"
 
 namespace velquist {
@@ -55,6 +56,8 @@ TEST(EditedMap, EveryOperationIsUndoneByItsInverse) {
         op::MoveBackground{{-30, 40}},
         op::ReplaceBackground{picture(20, 30), "http://c"},
         op::AddHotspot{hotspotAt(1, 1)},
+        op::ReplacePicture{picture(40, 50), "http://d"},
+        op::ReplacePicture{nullptr, "http://e"},
         op::RestoreMap{},
     };
     for (const MapOperation& operation : operations) {
@@ -135,6 +138,33 @@ std::vector<std::string> tileRows(int width, int height) {
         rows.push_back(row);
     }
     return rows;
+}
+
+// A map put back from its saved form is the map that was saved, in picture coordinates wherever
+// the background sits; the picture arriving later leaves every hotspot where it was.
+TEST(EditedMap, SavedFormComesBackAndAPictureArrivesUnderTheHotspots) {
+    MapDocument document;
+    document.pictureAddress = "http://a/b.png";
+    document.pictureWidth = 750;
+    document.pictureHeight = 400;
+    document.backgroundPosition = {-30, 40};
+    document.hotspots = {{{0, 0, 100, 50}, "甲 \"&<", "http://x?a=1&b=2"},
+                         {{700, 350, 60, 60}, "", "#"}};
+    HotspotStyle style;
+    style.transparency = 70;
+    EditedMap map;
+    ASSERT_TRUE(map.apply(op::RestoreMap{mapStateOf(document, nullptr, style)}));
+    EXPECT_FALSE(map.hasBackground());
+    EXPECT_EQ(mapDocumentOf(map, 750, 400), document);
+    EXPECT_EQ(map.hotspots()[1].rect, (Rect{670, 390, 60, 60}));
+    EXPECT_EQ(map.hotspots()[0].look.transparency, 70);
+
+    const std::vector<Hotspot> before = map.hotspots();
+    ASSERT_TRUE(map.apply(op::ReplacePicture{picture(750, 400), "http://a/b.png"}));
+    EXPECT_TRUE(map.hasBackground());
+    EXPECT_EQ(map.background().rect(), (Rect{-30, 40, 750, 400}));
+    EXPECT_EQ(map.hotspots(), before);
+    EXPECT_EQ(mapDocumentOf(map), document);
 }
 
 TEST(HotspotTile, FrameIsTwoPixelsAndNarrowTilesAreAllFrame) {

@@ -15,6 +15,7 @@
 #include "editor/handle_set.h"
 #include "editor/hotspot_canvas.h"
 #include "editor/undo_history.h"
+#include "mapfile/map_document.h"
 #include "pictures/picture.h"
 
 namespace velquist {
@@ -66,6 +67,24 @@ public:
     const std::string& addressToShow() const;
     // The end of a load: a picture replaces the map; a failure keeps the map and says why.
     void finishLoad(const std::string& address, Result<Picture> result);
+
+    // --- whole maps ---
+    // The map becomes `document` as one undo step named `label`, with `picture` (shared) as its
+    // background; without one the picture is still to come (finishPictureFetch). Hotspots take
+    // the current style's look. The status line says `status`.
+    void replaceMap(const char* label, const MapDocument& document,
+                    std::shared_ptr<const Picture> picture, std::string status);
+    // The map as it is saved; a picture still to come counts with the size the document said.
+    MapDocument document() const;
+    // The end of fetching the picture of a replaced map: it becomes the background and every
+    // hotspot stays. A failure keeps the hotspots and says why. Not a step of its own: undoing
+    // the replacement takes the picture with it. A result for a picture no longer awaited (the
+    // map changed picture since) changes nothing.
+    void finishPictureFetch(const std::string& address, Result<Picture> result);
+    // Whether the map waits for its picture from `address`.
+    bool awaitsPicture(const std::string& address) const;
+    // Grows with every change of the map, so that a saved copy can tell it is behind.
+    uint64_t changeCount() const { return m_changeCount; }
 
     // --- the history of map changes ---
     void undo();
@@ -122,6 +141,10 @@ private:
     std::string m_status;
     UndoHistory m_history;
     std::string m_loadingAddress;  // empty when no load is under way
+    uint64_t m_changeCount = 0;
+    // The picture size a replaced map expects while its picture is fetched.
+    int m_awaitedWidth = 0;
+    int m_awaitedHeight = 0;
 };
 
 }  // namespace velquist

@@ -84,6 +84,14 @@ struct ReplaceBackground {
     std::shared_ptr<const Picture> picture;
     std::string address;
 };
+// The picture of the background changes and everything else stays: the background keeps its
+// position, every hotspot its place. A picture arriving for a restored map; undone by the same
+// operation with the old picture. No picture: the map is left without one.
+struct ReplacePicture {
+    std::shared_ptr<const Picture> picture;
+    std::string address;
+    int32_t id = 0;  // the background's id when it gets a picture; 0 takes the next id
+};
 // The whole map is put back (undo of a load, a restored or opened map).
 struct RestoreMap {
     MapState state;
@@ -94,8 +102,9 @@ struct Select {
 
 }  // namespace op
 
-using MapOperation = std::variant<op::AddHotspot, op::RemoveHotspot, op::MoveHotspot,
-                                  op::ResizeHotspot, op::SetContent, op::MoveBackground,
-                                  op::ReplaceBackground, op::RestoreMap, op::Select>;
+using MapOperation =
+    std::variant<op::AddHotspot, op::RemoveHotspot, op::MoveHotspot, op::ResizeHotspot,
+                 op::SetContent, op::MoveBackground, op::ReplaceBackground, op::ReplacePicture,
+                 op::RestoreMap, op::Select>;
 
 }  // namespace velquist

@@ -37,6 +37,9 @@ inline constexpr const char* kStepContent = "修改热区内容";
 inline constexpr const char* kStepLoad = "载入背景图";
 inline constexpr const char* kStepAlign = "对齐背景图";
 inline constexpr const char* kStepDragBackground = "移动背景图";
+inline constexpr const char* kStepRestore = "恢复上次的热区";
+inline constexpr const char* kStepOpenMap = "打开热区文件";
+inline constexpr const char* kStepImport = "导入热区";
 
 // Why a picture file on this computer cannot be read. "{上限}" is the size limit in force.
 inline constexpr const char* kFileMissing = "找不到这个文件";

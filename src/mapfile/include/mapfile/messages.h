@@ -10,6 +10,14 @@ inline constexpr const char* kImportFailed = "导入热区失败：";
 // "{文件名}" is the name the damaged autosave now has.
 inline constexpr const char* kAutosaveSetAside = "上次自动保存的热区无法读取，已改名为 {文件名}：";
 
+// What became of the map: restored at start, opened, saved.
+inline constexpr const char* kRestored = "已恢复上次的 {个数} 个热区（Ctrl+Z 撤销恢复）";
+inline constexpr const char* kOpened = "已打开热区文件，共 {个数} 个热区";
+inline constexpr const char* kSaved = "热区文件已保存：";  // followed by the file's path
+inline constexpr const char* kAutosaveFailed = "自动保存热区失败：";
+inline constexpr const char* kAutosaveUnreadable = "上次自动保存的热区无法读取：";
+inline constexpr const char* kImportedTail = "（Ctrl+Z 撤销导入）";
+
 // Why a map file cannot be read.
 inline constexpr const char* kFileEmpty = "文件是空的";
 inline constexpr const char* kFileTruncated = "文件不完整，可能没有保存完";

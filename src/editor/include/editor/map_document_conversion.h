@@ -1,0 +1,22 @@
+// The edited map as a saved map document and back: canvas coordinates become picture
+// coordinates, and the other way round.
+#pragma once
+
+#include <memory>
+
+#include "core/hotspot_style.h"
+#include "editor/edited_map.h"
+#include "mapfile/map_document.h"
+
+namespace velquist {
+
+// The map as it is saved. Without a picture the size is that of `knownWidth` x `knownHeight`
+// (a picture still being fetched for a restored map).
+MapDocument mapDocumentOf(const EditedMap& map, int knownWidth = 0, int knownHeight = 0);
+
+// The map state a document describes, with `picture` (shared, may be null while it is fetched)
+// as background and every hotspot drawn in `style`'s colours and transparency.
+MapState mapStateOf(const MapDocument& document, std::shared_ptr<const Picture> picture,
+                    const HotspotStyle& style);
+
+}  // namespace velquist

@@ -1,0 +1,44 @@
+// Conversion between the edited map and its saved form.
+#include "editor/map_document_conversion.h"
+
+namespace velquist {
+
+MapDocument mapDocumentOf(const EditedMap& map, int knownWidth, int knownHeight) {
+    const Background& b = map.background();
+    MapDocument document;
+    document.pictureAddress = b.address;
+    const bool awaited = !b.picture && !b.address.empty();
+    document.pictureWidth = b.picture ? b.width() : awaited ? knownWidth : 0;
+    document.pictureHeight = b.picture ? b.height() : awaited ? knownHeight : 0;
+    document.backgroundPosition = b.position;
+    document.hotspots.reserve(map.hotspots().size());
+    for (const Hotspot& h : map.hotspots()) {
+        document.hotspots.push_back(
+            {{h.rect.left - b.position.x, h.rect.top - b.position.y, h.rect.width, h.rect.height},
+             h.tip,
+             h.link});
+    }
+    return document;
+}
+
+MapState mapStateOf(const MapDocument& document, std::shared_ptr<const Picture> picture,
+                    const HotspotStyle& style) {
+    MapState state;
+    state.background.picture = std::move(picture);
+    state.background.address = document.pictureAddress;
+    state.background.position = document.backgroundPosition;
+    const Point at = document.backgroundPosition;
+    const HotspotLook look{style.fillColor, style.borderColor, style.transparency};
+    state.hotspots.reserve(document.hotspots.size());
+    for (const MapHotspot& h : document.hotspots) {
+        state.hotspots.push_back(
+            {0,
+             {h.rect.left + at.x, h.rect.top + at.y, h.rect.width, h.rect.height},
+             h.tip,
+             h.link,
+             look});
+    }
+    return state;
+}
+
+}  // namespace velquist
