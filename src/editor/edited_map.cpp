@@ -139,6 +139,16 @@ std::optional<MapOperation> EditedMap::applyOne(op::ReplaceBackground& o) {
     return back;
 }
 
+std::optional<MapOperation> EditedMap::applyOne(op::ReplacePicture& o) {
+    if (!hasBackground()) {
+        return std::nullopt;
+    }
+    op::ReplacePicture back{m_background.picture, m_background.address};
+    m_background.picture = o.picture;
+    m_background.address = o.address;
+    return back;
+}
+
 std::optional<MapOperation> EditedMap::applyOne(op::RestoreMap& o) {
     op::RestoreMap back{state()};
     MapState& s = o.state;

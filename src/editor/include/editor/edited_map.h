@@ -55,6 +55,7 @@ private:
     std::optional<MapOperation> applyOne(op::SetContent& o);
     std::optional<MapOperation> applyOne(op::MoveBackground& o);
     std::optional<MapOperation> applyOne(op::ReplaceBackground& o);
+    std::optional<MapOperation> applyOne(op::ReplacePicture& o);
     std::optional<MapOperation> applyOne(op::RestoreMap& o);
     std::optional<MapOperation> applyOne(op::Select& o);
     Hotspot* findMutable(int32_t id);

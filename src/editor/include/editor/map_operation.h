@@ -84,6 +84,12 @@ struct ReplaceBackground {
     std::shared_ptr<const Picture> picture;
     std::string address;
 };
+// Only the picture under the map changes: the background keeps its position and the hotspots
+// stay where they are on it. Undone by the same operation with the old picture.
+struct ReplacePicture {
+    std::shared_ptr<const Picture> picture;
+    std::string address;
+};
 // The whole map is put back (undo of a load, a restored or opened map).
 struct RestoreMap {
     MapState state;
@@ -96,7 +102,7 @@ struct Select {
 
 using MapOperation =
     std::variant<op::AddHotspot, op::RemoveHotspot, op::MoveHotspot, op::ResizeHotspot,
-                 op::SetContent, op::MoveBackground, op::ReplaceBackground, op::RestoreMap,
-                 op::Select>;
+                 op::SetContent, op::MoveBackground, op::ReplaceBackground, op::ReplacePicture,
+                 op::RestoreMap, op::Select>;
 
 }  // namespace velquist

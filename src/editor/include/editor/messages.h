@@ -37,6 +37,10 @@ inline constexpr const char* kStepContent = "修改热区内容";
 inline constexpr const char* kStepLoad = "载入背景图";
 inline constexpr const char* kStepAlign = "对齐背景图";
 inline constexpr const char* kStepDragBackground = "移动背景图";
+inline constexpr const char* kStepNudge = "微移热区";
+inline constexpr const char* kStepDuplicate = "复制热区";
+inline constexpr const char* kStepScroll = "滚动背景图";
+inline constexpr const char* kStepSwapPicture = "更换背景图";
 
 // Why a picture file on this computer cannot be read. "{上限}" is the size limit in force.
 inline constexpr const char* kFileMissing = "找不到这个文件";
