@@ -69,7 +69,8 @@ public:
     void openCodeOutputWindow();
     // Loads the picture at `address` (a web address or a file) as a confirmed address does;
     // the status line tells how it went, also when the address is refused.
-    void startLoad(const std::string& address);
+    // With `keepHotspots` the picture goes under the map's hotspots instead of replacing the map.
+    void startLoad(const std::string& address, bool keepHotspots = false);
 
     // Drop-down menu "设置": the settings window, with no owner (raised when already open).
     void openSettingsWindow();
@@ -104,6 +105,7 @@ private:
     void wireCanvas();
     void wireHandles();
     void wireKeys();
+    void wireEditingKeys();
     void onObjectRightPressed(int id);
     void loadFinished(const std::string& address, Result<Picture> result);
     // Shows the outcome of each updater that has ended; stops polling when none runs.
@@ -143,6 +145,7 @@ private:
     std::vector<UpdaterWatch> m_updaters;  // updaters started and still running
     QTimer* m_updaterPoll = nullptr;
     std::function<bool()> m_trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
+    bool m_keepHotspots = false;  // for the load under way
     bool m_maximized = false;
     bool m_dragToMove = true;
     bool m_dragging = false;
