@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "canvas_scene.h"
 #include "editor/hotspot_editor.h"
@@ -99,6 +100,23 @@ void fullRecomposite(benchmark::State& state) {
 }
 BENCHMARK(fullRecomposite)->Unit(benchmark::kMillisecond)->Apply(measured);
 
+// The frame after a notch must equal the frame recomposited whole, or the speed means nothing.
+bool checkNotchFrame() {
+    Fixture& f = fixture();
+    HotspotCanvas& canvas = f.editor.canvas();
+    const size_t pixels = static_cast<size_t>(canvas.width()) * canvas.height();
+    f.editor.wheel(0, -kNotch);
+    canvas.render();
+    const std::vector<uint32_t> scrolled(canvas.frame(), canvas.frame() + pixels);
+    canvas.clearBackdrop();
+    canvas.render();
+    const bool same = std::equal(scrolled.begin(), scrolled.end(), canvas.frame());
+    f.editor.wheel(0, kNotch);
+    canvas.render();
+    std::printf("frame after a notch equals the full recomposite: %s\n", same ? "yes" : "NO");
+    return same;
+}
+
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -130,6 +148,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(count, args.data())) {
         return 1;
     }
+    const bool same = velquist::bench::checkNotchFrame();
     velquist::bench::SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto& s = reporter.seconds;
@@ -141,5 +160,5 @@ int main(int argc, char** argv) {
     std::printf("full recomposite and paint:   %.3f ms; notch / full = %.2f\n", full * 1e3,
                 full > 0 ? notch / full : 0.0);
     benchmark::Shutdown();
-    return 0;
+    return same ? 0 : 1;
 }
