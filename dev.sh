@@ -7,22 +7,27 @@
 #   ./dev.sh sanitize  build the Qt-free code with AddressSanitizer and UndefinedBehaviorSanitizer
 #                      (clang, in build-sanitize/) and run its tests
 #   ./dev.sh fuzz [S]  that build's fuzz targets, each for S seconds (default 60), two at a time
+#   ./dev.sh portable  build the editor with the portable blend kernel only (in build-portable/)
+#                      and run its tests, as on a processor without AVX2
+#   ./dev.sh format [fix]  check the C++ files against .clang-format, or rewrite them
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(
+# What each command needs, one list per need; a command installs only its lists.
+compiler_and_libraries=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
   libpng-dev zlib1g-dev libminizip-dev libgif-dev libjpeg62-turbo-dev libwebp-dev
   libcurl4-openssl-dev libssl-dev libxml2-dev nlohmann-json3-dev
-  libgtest-dev libbenchmark-dev libcpp-httplib-dev
-  fonts-wqy-microhei xvfb xauth
-  clang libclang-rt-14-dev llvm-14
+  libgtest-dev libcpp-httplib-dev
 )
+qt_and_benchmarks=(qt6-base-dev qt6-qpa-plugins libgl-dev fonts-wqy-microhei libbenchmark-dev)
+virtual_screen=(xvfb xauth)  # starting without a display
+sanitizers=(clang libclang-rt-14-dev llvm-14)
+formatter=(clang-format-14)
 
 install_missing() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -35,8 +40,29 @@ install_missing() {
 
 build() {
   local werror=${VELQUIST_WERROR:-OFF}
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELQUIST_WERROR="$werror" >/dev/null
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELQUIST_WERROR="$werror"
   cmake --build build --parallel "$(nproc)"
+}
+
+# Without the AVX2 kernel, as on other processors: the editor and its tests only, to stay quick.
+portable_build() {
+  local werror=${VELQUIST_WERROR:-OFF}
+  cmake -S . -B build-portable -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVELQUIST_WERROR="$werror" -DVELQUIST_PORTABLE_BLEND=ON -DVELQUIST_BUILD_APP=OFF \
+    -DVELQUIST_BUILD_BENCH=OFF
+  cmake --build build-portable --parallel "$(nproc)" --target editor_tests
+}
+
+# Every tracked C++ file against .clang-format.
+check_format() {
+  local files=()
+  mapfile -t files < <(git ls-files '*.h' '*.cpp')
+  if [ "${1:-}" = fix ]; then
+    clang-format-14 -i "${files[@]}"
+  elif ! clang-format-14 --dry-run --Werror "${files[@]}"; then
+    echo "The files above differ from .clang-format; './dev.sh format fix' rewrites them." >&2
+    exit 1
+  fi
 }
 
 # One clang build serves both the sanitized tests and the fuzz targets. Both use the picture
@@ -55,19 +81,26 @@ sanitize_build() {
   cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELQUIST_WERROR="$werror" \
     -DVELQUIST_BUILD_APP=OFF -DVELQUIST_BUILD_BENCH=OFF "${use_libs[@]}" \
-    -DVELQUIST_SANITIZE=address,undefined -DVELQUIST_BUILD_FUZZ=ON >/dev/null
+    -DVELQUIST_SANITIZE=address,undefined -DVELQUIST_BUILD_FUZZ=ON
   cmake --build build-sanitize --parallel "$(nproc)"
 }
 
 cmd=${1:-start}
 case "$cmd" in
-  start|test|bench|build|sanitize|fuzz) ;;
-  *) echo "usage: $0 [start|test|bench|build|sanitize|fuzz [seconds]]" >&2; exit 2 ;;
+  start) install_missing "${compiler_and_libraries[@]}" "${qt_and_benchmarks[@]}" \
+           "${virtual_screen[@]}" ;;
+  test|bench|build) install_missing "${compiler_and_libraries[@]}" "${qt_and_benchmarks[@]}" ;;
+  sanitize|fuzz) install_missing "${compiler_and_libraries[@]}" "${sanitizers[@]}" ;;
+  portable) install_missing "${compiler_and_libraries[@]}" ;;
+  format) install_missing "${formatter[@]}" ;;
+  *) echo "usage: $0 [start|test|bench|build|sanitize|fuzz [seconds]|portable|format [fix]]" >&2
+     exit 2 ;;
 esac
 
-install_missing
 case "$cmd" in
   sanitize|fuzz) sanitize_build ;;
+  portable) portable_build ;;
+  format) check_format "${2:-}" ;;
   *) build ;;
 esac
 
@@ -102,5 +135,8 @@ case "$cmd" in
     ;;
   fuzz)
     fuzz/run.sh build-sanitize "${2:-60}"
+    ;;
+  portable)
+    build-portable/tests/editor/editor_tests
     ;;
 esac

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "core/file_io.h"
-#include "pictures/picture_decoder.h"
 #include "editor/picture_loader.h"
+#include "pictures/picture_decoder.h"
 #include "support/loopback_server.h"
 #include "support/temp_dir.h"
 

@@ -31,9 +31,8 @@ void checkOpened(std::string_view bytes, const std::string& text) {
 // Removing the outlines and restoring them gives the code back, unless it already held the
 // outline-free form in some letter case (which the restore turns into the plain one as well).
 void checkOutlineRoundTrip(const std::string& text) {
-    const OutlineToggle removed =
-        toggleClickOutline(text, codegen_messages::kRemoveOutlineCaption);
-    const OutlineToggle restored = toggleClickOutline(removed.text, removed.caption);
+    const OutlineToggle removed = toggleClickOutline(text, false);
+    const OutlineToggle restored = toggleClickOutline(removed.text, removed.removed);
     if (asciiLower(text).find(kOutlineFreeAreaForm) == std::string::npos) {
         fuzz::require(restored.text == text, "outline removal is undone by the restore");
     }

@@ -1,8 +1,8 @@
 // Fuzz target: any bytes through decodePicture, the one entry point of every picture format.
 #include <algorithm>
 
-#include "pictures/picture_decoder.h"
 #include "fuzz_support.h"
+#include "pictures/picture_decoder.h"
 
 using namespace velquist;
 

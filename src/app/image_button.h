@@ -19,7 +19,6 @@ public:
     explicit ImageButton(const Colors& colors, QWidget* parent = nullptr);
 
     const Colors& colors() const { return m_colors; }
-    bool hovered() const { return m_hovered; }
     QSize sizeHint() const override { return size(); }
 
 protected:

@@ -56,7 +56,6 @@ public:
     QMenu* hotspotMenu() const { return m_hotspotMenu; }
     QMenu* dropDownMenu() const { return m_dropDownMenu; }
     QSystemTrayIcon* trayIcon() const { return m_tray; }
-    CanvasView* canvasView() const { return m_canvas; }
     BackgroundLoader* loader() const { return m_loader; }
 
     // "背景设置": the picture-address window (raised when already open).

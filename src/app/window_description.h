@@ -1,5 +1,4 @@
-// Qt-free descriptions of windows and their controls: the builder turns them into widgets and
-// the tests check the built windows against the same tables.
+// Qt-free descriptions of windows and their controls, which the builder turns into widgets.
 #pragma once
 
 #include <cstdint>
@@ -66,8 +65,5 @@ struct WindowDescription {
     uint32_t background = kNoColor;
     std::span<const ControlDescription> controls;
 };
-
-// The description of the control called `name`, or nullptr.
-const ControlDescription* findControl(const WindowDescription& window, std::string_view name);
 
 }  // namespace velquist

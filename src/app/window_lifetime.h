@@ -15,7 +15,6 @@ public:
     explicit WindowLifetime(QObject* parent = nullptr);
 
     void watch(QWidget* window);
-    int liveWindows() const { return m_live; }
 
 private:
     int m_live = 0;

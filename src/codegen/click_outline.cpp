@@ -55,19 +55,23 @@ std::string restoreOutlines(std::string_view text, int32_t limit) {
 
 }  // namespace
 
-OutlineToggle toggleClickOutline(std::string_view text, std::string_view caption) {
+std::string_view outlineCaption(bool removed) {
+    return removed ? codegen_messages::kRestoreOutlineCaption
+                   : codegen_messages::kRemoveOutlineCaption;
+}
+
+OutlineToggle toggleClickOutline(std::string_view text, bool removed) {
     namespace msg = codegen_messages;
-    const bool removing = caption == msg::kRemoveOutlineCaption;
+    const bool removing = !removed;
     const int32_t n = countOccurrences(text, removing ? kPlainAreaForm : kOutlineFreeAreaForm);
     if (n <= 0) {
         // A failed remove keeps its mode; a failed restore has switched back all the same.
-        return {std::string(text), false, msg::kRemoveOutlineCaption,
+        return {std::string(text), false, false,
                 removing ? msg::kOutlineRemoveFailed : msg::kOutlineRestoreFailed};
     }
     std::string result = removing ? removeOutlines(text, n) : restoreOutlines(text, n);
     const bool changed = result != text;
-    return {std::move(result), changed,
-            removing ? msg::kRestoreOutlineCaption : msg::kRemoveOutlineCaption,
+    return {std::move(result), changed, removing,
             removing ? msg::kOutlineRemoved : msg::kOutlineRestored};
 }
 

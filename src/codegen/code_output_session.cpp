@@ -35,7 +35,7 @@ std::string withCrLf(std::string_view text) {
 }
 
 CodeOutputSession::CodeOutputSession(std::string programDir)
-    : m_programDir(std::move(programDir)), m_outlineCaption(msg::kRemoveOutlineCaption) {}
+    : m_programDir(std::move(programDir)) {}
 
 WindowUpdate CodeOutputSession::report(std::string_view message, bool withTimer) {
     WindowUpdate update;
@@ -103,8 +103,8 @@ WindowUpdate CodeOutputSession::preview(std::string_view code, bool insidePageTe
 }
 
 WindowUpdate CodeOutputSession::toggleClickOutline(std::string_view code) {
-    OutlineToggle toggled = velquist::toggleClickOutline(code, m_outlineCaption);
-    m_outlineCaption = toggled.caption;
+    OutlineToggle toggled = velquist::toggleClickOutline(code, m_outlineRemoved);
+    m_outlineRemoved = toggled.removed;
     WindowUpdate update = report(toggled.message, true);
     if (toggled.textChanged) {
         update.source = std::move(toggled.text);

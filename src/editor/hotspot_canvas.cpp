@@ -165,8 +165,8 @@ bool HotspotCanvas::setPicture(int id, std::string_view bytes) {
     }
     Result<Picture> decoded = decodePicture(bytes);
     const bool ok = decoded.ok();
-    installPicture(*object, ok ? std::make_shared<const Picture>(std::move(decoded).value())
-                               : emptyPicture());
+    installPicture(
+        *object, ok ? std::make_shared<const Picture>(std::move(decoded).value()) : emptyPicture());
     return ok;
 }
 

@@ -15,7 +15,7 @@ void HotspotEditor::leftButtonDown(int x, int y) {
 void HotspotEditor::selectObject(int32_t id) {
     (void)m_map.apply(op::Select{id});  // choosing is not a change of the map
     // A drag from this press is one step, however many movements it takes.
-    if (isBackground(id)) {
+    if (id > 0 && id == m_map.background().id) {
         m_history.begin(editor_messages::kStepDragBackground);
     } else if (m_map.isHotspot(id)) {
         m_history.begin(editor_messages::kStepMove);

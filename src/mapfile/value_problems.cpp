@@ -31,7 +31,8 @@ std::string tooLong(int64_t limitBytes) {
 }
 
 std::string tooManyHotspots() {
-    return fillTemplate(mapfile_messages::kTooManyHotspots, {{"{上限}", formatNumber(kMaxMapHotspots)}});
+    return fillTemplate(mapfile_messages::kTooManyHotspots,
+                        {{"{上限}", formatNumber(kMaxMapHotspots)}});
 }
 
 std::string mebibytes(uint64_t bytes) {

@@ -162,7 +162,8 @@ Result<Picture> readGif(GifSource& source) {
 Result<Picture> decodeGif(std::string_view bytes) {
     GifSource source{bytes};
     Result<Picture> result = readGif(source);
-    return !result && source.ranOut ? Status::failure(pictures_messages::kPictureTruncated) : result;
+    return !result && source.ranOut ? Status::failure(pictures_messages::kPictureTruncated)
+                                    : result;
 }
 
 }  // namespace velquist

@@ -410,7 +410,9 @@ private slots:
         QCOMPARE(edit->text(), QString("www.example.com/a.png"));
         QCOMPARE(edit->selectedText(), edit->text());
         QCOMPARE(window->control<QLabel>(address_controls::kHint)->text(),
-                 QString("图片地址要以 http:// 或 https:// 开头，或者是本机图片文件的完整路径"));
+                 QString("地址须以 http:// 或 https:// 开头，或是本机图片的路径"));
+        const auto* hint = window->control<QLabel>(address_controls::kHint);
+        QVERIFY(hint->fontMetrics().horizontalAdvance(hint->text()) <= hint->width());
         QVERIFY(!m_window->loader()->busy());
         QCOMPARE(status(), QString("欢迎使用Velquist，请添加背景图片"));
 

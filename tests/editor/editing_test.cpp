@@ -90,7 +90,7 @@ TEST(Editing, DraggingTheBackgroundCarriesEveryHotspot) {
     EXPECT_EQ(editor.status(), "背景图已居左对齐");
 }
 
-TEST(Editing, ResizeHandlesFollowThePointerWithoutMinimum) {
+TEST(Editing, ResizeHandlesFollowThePointerDownToOnePixel) {
     Loaded editor;
     editor.addHotspot();
     const int id = editor.map().selection();
@@ -327,7 +327,7 @@ TEST(PictureAddress, WebSchemeInAnyCaseWithBlanksAroundDropped) {
     EXPECT_FALSE(addressAccepted("www.a.com/b.jpg"));
     EXPECT_EQ(acceptAddress(" \r\n\tHTTP://a/b c.png \r\n").value(), "HTTP://a/b c.png");
     EXPECT_EQ(acceptAddress("  www.a.com/b.jpg\n").error(),
-              "图片地址要以 http:// 或 https:// 开头，或者是本机图片文件的完整路径");
+              "地址须以 http:// 或 https:// 开头，或是本机图片的路径");
     EXPECT_FALSE(acceptAddress(" \n ").ok());
 }
 

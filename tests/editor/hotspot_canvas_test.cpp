@@ -64,7 +64,7 @@ TEST(HotspotCanvas, UnknownIdsReadAsZeroAndChangeNothing) {
     EXPECT_TRUE(canvas.render().empty());
 }
 
-TEST(HotspotCanvas, PositionsAreNotClampedAndSurviveExtremeValues) {
+TEST(HotspotCanvas, PositionsMayLieOffTheCanvasAndExtremesSaturate) {
     HotspotCanvas canvas(50, 50);
     const int id = canvas.createObject(-30, 1e12);
     canvas.setPicture(id, solidPicture(10, 10, kMagenta));

@@ -11,12 +11,12 @@
 #include "core/file_io.h"
 #include "core/messages.h"
 #include "editor/messages.h"
+#include "pictures/messages.h"
+#include "pictures/test_pictures.h"
+#include "platform/messages.h"
 #include "support/loopback_server.h"
 #include "support/read_only.h"
 #include "support/temp_dir.h"
-#include "pictures/test_pictures.h"
-#include "pictures/messages.h"
-#include "platform/messages.h"
 
 namespace velquist {
 namespace {
@@ -81,7 +81,8 @@ TEST(LoadPicture, FailuresSayWhy) {
     small.maxBytes = 1000;
     EXPECT_EQ(
         loadPicture(server.url("/big"), nullptr, small).error().rfind("下载的内容超过上限", 0), 0u);
-    EXPECT_EQ(loadPicture("ftp://127.0.0.1/a.png", nullptr).error(), core_messages::kAddressUnsupported);
+    EXPECT_EQ(loadPicture("ftp://127.0.0.1/a.png", nullptr).error(),
+              core_messages::kAddressUnsupported);
 }
 
 TEST(LoadPicture, LocalFilesLoadAsTypedAndFailuresSayWhy) {

@@ -98,8 +98,7 @@ TEST(RoundTrip, GenerateImportGenerate) {
         ASSERT_EQ(back, expected) << code;
         ASSERT_EQ(generateImageMap(inputOf(back), mapNumber), code);
 
-        const std::string noOutline =
-            toggleClickOutline(code, codegen_messages::kRemoveOutlineCaption).text;
+        const std::string noOutline = toggleClickOutline(code, false).text;
         ASSERT_EQ(importedMap(noOutline), expected) << noOutline;
         const std::string wrapped = convertToTabsWidget(
             {i % 3, std::to_string(map.pictureWidth), "1", "0", "-485", noOutline}, 12345);

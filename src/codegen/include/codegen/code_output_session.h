@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "codegen/click_outline.h"
 #include "codegen/image_map.h"
 #include "codegen/status_line.h"
 
@@ -32,11 +33,9 @@ public:
     explicit CodeOutputSession(std::string programDir);
 
     const std::string& statusCaption() const { return m_status.caption(); }
-    const std::string& outlineCaption() const { return m_outlineCaption; }
+    std::string_view outlineCaption() const { return velquist::outlineCaption(m_outlineRemoved); }
     // The name the file dialog offers: the last one chosen, in either mode.
     const std::string& lastChosenFile() const { return m_lastChosenFile; }
-    // The picture size from the last generate-code action (the window's hidden boxes).
-    const PictureSizeText& pictureSize() const { return m_pictureSize; }
 
     // Generate-code action of the main window: fresh code and picture size, no message.
     WindowUpdate generate(const ImageMapInput& input);
@@ -58,9 +57,9 @@ private:
 
     std::string m_programDir;
     StatusLine m_status;
-    std::string m_outlineCaption;
+    bool m_outlineRemoved = false;
     std::string m_lastChosenFile;
-    PictureSizeText m_pictureSize;
+    PictureSizeText m_pictureSize;  // from the last generate-code action, for the conversion
 };
 
 }  // namespace velquist

@@ -16,7 +16,6 @@ public:
     StatusLine();
 
     const std::string& caption() const { return m_caption; }
-    bool timerRunning() const { return m_timerRunning; }
 
     // Replaces the caption. Returns true when the shell must start the timer now.
     bool show(std::string_view message, bool withTimer);

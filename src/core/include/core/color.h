@@ -21,11 +21,7 @@ constexpr uint8_t blueOf(ColorRef c) {
     return static_cast<uint8_t>((c >> 16) & 0xFF);
 }
 
-// From and to the 0xRRGGBB form of "#RRGGBB" colour texts.
-constexpr ColorRef fromHexRgb(uint32_t rrggbb) {
-    return rgb(static_cast<uint8_t>(rrggbb >> 16), static_cast<uint8_t>(rrggbb >> 8),
-               static_cast<uint8_t>(rrggbb));
-}
+// To the 0xRRGGBB form of "#RRGGBB" colour texts.
 constexpr uint32_t toHexRgb(ColorRef c) {
     return (static_cast<uint32_t>(redOf(c)) << 16) | (static_cast<uint32_t>(greenOf(c)) << 8) |
            blueOf(c);

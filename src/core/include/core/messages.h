@@ -20,7 +20,7 @@ inline constexpr const char* kFileTooLarge = "文件太大";
 // Why a picture address is refused.
 inline constexpr const char* kAddressEmpty = "没有输入图片地址";
 inline constexpr const char* kAddressUnsupported =
-    "图片地址要以 http:// 或 https:// 开头，或者是本机图片文件的完整路径";
+    "地址须以 http:// 或 https:// 开头，或是本机图片的路径";
 inline constexpr const char* kFileAddressBad = "file: 地址格式不正确";
 
 }  // namespace velquist::core_messages

@@ -20,6 +20,7 @@ std::string formatByteSize(uint64_t bytes);
 
 // ASCII A-Z folded to a-z; every other byte unchanged (so multi-byte characters pass intact).
 std::string asciiLower(std::string_view text);
+// ASCII A-Z match a-z; every other byte must be equal (so multi-byte characters pass intact).
 bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b);
 
 // `text` without the leading and trailing characters found in `blanks`.

@@ -41,6 +41,7 @@ public:
     const HotspotStyle& style() const { return m_style; }
     // The whole map, e.g. to put it back later (pictures are shared, not copied).
     MapState state() const;
+
     // The id the next new object gets; ids are never reused.
     int32_t nextId() const { return m_nextId; }
 

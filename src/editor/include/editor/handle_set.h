@@ -24,9 +24,6 @@ struct HandleSet {
             h.visible = false;
         }
     }
-    friend bool operator==(const Handle& a, const Handle& b) {
-        return a.position == b.position && a.visible == b.visible;
-    }
 };
 
 }  // namespace velquist

@@ -30,8 +30,8 @@ public:
     // An object with the given id, stacked among the others by id (a model that hands out its
     // own ids, and puts a deleted object back where it was). False when the id is taken or < 1.
     bool placeObject(int id, double left, double top);
-    void deleteObject(int id);                                       // unknown id: nothing
-    void deleteAllObjects();                                         // the id counter goes on
+    void deleteObject(int id);  // unknown id: nothing
+    void deleteAllObjects();    // the id counter goes on
     int objectCount() const;
     bool hasObject(int id) const;
     // Decodes `bytes`; undecodable or empty bytes leave the object without picture (0 x 0).

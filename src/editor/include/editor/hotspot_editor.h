@@ -124,7 +124,6 @@ private:
     void resizeSelected(int x, int y);
     void placeHandles(int32_t id);
     void showStatus(int32_t id);
-    bool isBackground(int32_t id) const { return id > 0 && id == m_map.background().id; }
 
     EditedMap m_map;
     HotspotCanvas m_canvas;
