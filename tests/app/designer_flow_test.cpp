@@ -47,7 +47,7 @@ private:
 
     // Drags `data` over the canvas and drops it; returns whether the canvas took it.
     bool drop(QMimeData* data) {
-        QWidget* canvas = m_window->canvasView();
+        QWidget* canvas = m_window->findChild<QWidget*>(toQString(mc::kCanvas));
         const QPointF at(200, 200);
         QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data, Qt::LeftButton, {});
         QApplication::sendEvent(canvas, &enter);
@@ -57,7 +57,7 @@ private:
     }
 
     void wheel(QPoint angle, Qt::KeyboardModifiers modifiers = {}, QPoint pixels = {}) {
-        QWidget* canvas = m_window->canvasView();
+        QWidget* canvas = m_window->findChild<QWidget*>(toQString(mc::kCanvas));
         const QPointF at(300, 300);
         QWheelEvent event(at, canvas->mapToGlobal(at), pixels, angle, Qt::NoButton, modifiers,
                           Qt::NoScrollPhase, false);
