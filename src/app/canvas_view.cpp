@@ -1,9 +1,13 @@
 // Canvas view painting and mouse events.
 #include "app/canvas_view.h"
 
+#include <QDropEvent>
 #include <QImage>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QUrl>
+#include <QWheelEvent>
 
 #include "editor/hotspot_canvas.h"
 
@@ -12,6 +16,7 @@ namespace velquist {
 CanvasView::CanvasView(HotspotCanvas& canvas, QWidget* parent) : QWidget(parent), m_canvas(canvas) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptDrops(true);
 }
 
 void CanvasView::refresh() {
@@ -57,6 +62,59 @@ void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
         m_canvas.releaseLeft();
         emit leftButtonUp(p.x(), p.y());
     }
+}
+
+}  // namespace velquist
+
+namespace velquist {
+namespace {
+
+// The one local file a drop carries, or an empty text when it carries anything else.
+QString droppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = data->urls().front();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+void CanvasView::wheelEvent(QWheelEvent* event) {
+    // A touchpad reports pixels; a wheel reports eighths of a degree, 120 a notch = 60 px.
+    QPoint delta = event->pixelDelta().isNull() ? event->angleDelta() : event->pixelDelta() * 2;
+    if (event->modifiers() & Qt::ShiftModifier) {
+        // Some platforms already turn a Shift+wheel sideways; others leave that to us.
+        delta = QPoint(delta.y() != 0 ? delta.y() : delta.x(), 0);
+    }
+    emit wheelTurned(delta.x(), delta.y());
+    event->accept();
+}
+
+void CanvasView::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedFile(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void CanvasView::dragMoveEvent(QDragMoveEvent* event) {
+    if (droppedFile(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void CanvasView::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit fileDropped(path);
 }
 
 }  // namespace velquist

@@ -22,6 +22,11 @@ signals:
     void objectRightPressed(int id);
     void mouseMoved(int x, int y, int heldId, bool leftDown);
     void leftButtonUp(int x, int y);
+    // A wheel turn in eighths of a degree (a touchpad's pixels count two each), Shift turning
+    // it sideways.
+    void wheelTurned(int deltaX, int deltaY);
+    // A file dropped on the canvas.
+    void fileDropped(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,6 +34,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     HotspotCanvas& m_canvas;

@@ -81,6 +81,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
     wireCanvas();
     wireHandles();
     wireKeys();
+    wireEditingKeys();
     // Created handler: fresh style of new hotspots, then the layout at the normal size.
     m_state.editor.setStyle(HotspotStyle{});
     layoutMainWindow(kNormalWidth, kNormalHeight);
@@ -249,6 +250,44 @@ void MainWindow::wireKeys() {
     }
 }
 
+void MainWindow::wireEditingKeys() {
+    using Action = std::function<void(HotspotEditor&)>;
+    constexpr int kSmall = 1;
+    constexpr int kLarge = 10;
+    const std::pair<QKeySequence, Action> keys[] = {
+        {QKeySequence(Qt::Key_Delete),
+         [](HotspotEditor& e) {
+             if (e.map().isHotspot(e.map().selection())) {
+                 e.deleteSelectedHotspot();
+             }
+         }},
+        {QKeySequence(Qt::Key_Left), [](HotspotEditor& e) { e.nudgeSelected(-kSmall, 0); }},
+        {QKeySequence(Qt::Key_Right), [](HotspotEditor& e) { e.nudgeSelected(kSmall, 0); }},
+        {QKeySequence(Qt::Key_Up), [](HotspotEditor& e) { e.nudgeSelected(0, -kSmall); }},
+        {QKeySequence(Qt::Key_Down), [](HotspotEditor& e) { e.nudgeSelected(0, kSmall); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Left),
+         [](HotspotEditor& e) { e.nudgeSelected(-kLarge, 0); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Right),
+         [](HotspotEditor& e) { e.nudgeSelected(kLarge, 0); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Up),
+         [](HotspotEditor& e) { e.nudgeSelected(0, -kLarge); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Down),
+         [](HotspotEditor& e) { e.nudgeSelected(0, kLarge); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_D), [](HotspotEditor& e) { e.duplicateSelected(); }},
+        // Shortcuts come before the focus chain, so Tab never moves the keyboard focus here.
+        {QKeySequence(Qt::Key_Tab), [](HotspotEditor& e) { e.selectNextHotspot(); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Tab),
+         [](HotspotEditor& e) { e.selectNextHotspot(true); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Backtab),
+         [](HotspotEditor& e) { e.selectNextHotspot(true); }}};
+    for (const auto& [key, action] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        shortcut->setAutoRepeat(true);
+        connect(shortcut, &QShortcut::activated, this, [this, action] { edit(action); });
+    }
+}
+
 void MainWindow::wireCanvas() {
     connect(m_canvas, &CanvasView::leftButtonDown, this,
             [this](int x, int y) { m_state.editor.leftButtonDown(x, y); });
@@ -261,6 +300,10 @@ void MainWindow::wireCanvas() {
     });
     connect(m_canvas, &CanvasView::leftButtonUp, this,
             [this] { edit([](HotspotEditor& e) { e.endDrag(); }); });
+    connect(m_canvas, &CanvasView::wheelTurned, this,
+            [this](int dx, int dy) { edit([=](HotspotEditor& e) { e.wheel(dx, dy); }); });
+    connect(m_canvas, &CanvasView::fileDropped, this,
+            [this](const QString& path) { startLoad(path.toStdString()); });
 }
 
 void MainWindow::wireHandles() {
@@ -294,9 +337,12 @@ void MainWindow::edit(Operation&& operation) {
 
 void MainWindow::openPictureAddressWindow() {
     showSingle(m_addressWindow, [this] {
-        auto* window = new PictureAddressWindow(m_state.editor.addressToShow(),
-                                                m_state.programDir, this);
-        connect(window, &PictureAddressWindow::confirmed, this, &MainWindow::startLoad);
+        auto* window =
+            new PictureAddressWindow(m_state.editor.addressToShow(), m_state.programDir, this);
+        connect(window, &PictureAddressWindow::confirmed, this,
+                [this, window](const std::string& address) {
+                    startLoad(address, window->keepHotspots());
+                });
         return window;
     });
 }
@@ -329,8 +375,9 @@ void MainWindow::openCodeOutputWindow() {
     }
 }
 
-void MainWindow::startLoad(const std::string& address) {
+void MainWindow::startLoad(const std::string& address, bool keepHotspots) {
     m_fetchKeepsHotspots = false;
+    m_keepHotspots = keepHotspots;
     m_state.editor.loadStarted(address);
     refresh();
     m_loader->load(address);
@@ -342,7 +389,7 @@ void MainWindow::loadFinished(const std::string& address, Result<Picture> result
         edit([&](HotspotEditor& e) { e.finishPictureFetch(address, std::move(result)); });
         return;
     }
-    editor.finishLoad(address, std::move(result));
+    editor.finishLoad(address, std::move(result), m_keepHotspots);
     // The address is remembered whether the picture came or not.
     editor.setStatus(editor.status() +
                      rememberedAddressNote(rememberAddress(m_state.programDir, address)));

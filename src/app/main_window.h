@@ -70,7 +70,8 @@ public:
     void openCodeOutputWindow();
     // Loads the picture at `address` (a web address or a file) as a confirmed address does;
     // the status line tells how it went, also when the address is refused.
-    void startLoad(const std::string& address);
+    // With `keepHotspots` the picture goes under the map's hotspots instead of replacing the map.
+    void startLoad(const std::string& address, bool keepHotspots = false);
 
     // --- the map kept: autosave, map files, imported code ---
     // At start: the map of the last session, when its autosave holds hotspots, as one undo
@@ -122,6 +123,7 @@ private:
     void wireCanvas();
     void wireHandles();
     void wireKeys();
+    void wireEditingKeys();
     void onObjectRightPressed(int id);
     void loadFinished(const std::string& address, Result<Picture> result);
     // The map becomes `document` (one undo step); its picture is reused when it is the one on
@@ -170,6 +172,7 @@ private:
     uint64_t m_autosavedChange = 0;  // the editor's change count the autosave holds
     bool m_autosaveFailureShown = false;
     bool m_fetchKeepsHotspots = false;  // the running load is the picture of a replaced map
+    bool m_keepHotspots = false;        // for the load under way
     bool m_maximized = false;
     bool m_dragToMove = true;
     bool m_dragging = false;

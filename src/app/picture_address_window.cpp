@@ -1,6 +1,7 @@
 // Picture-address window actions.
 #include "app/picture_address_window.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -33,6 +34,10 @@ PictureAddressWindow::PictureAddressWindow(const std::string& currentAddress,
     connect(control<ImageButton>(ac::kConfirm), &QAbstractButton::clicked, this,
             &PictureAddressWindow::confirm);
     connect(edit, &QLineEdit::returnPressed, this, &PictureAddressWindow::confirm);
+}
+
+bool PictureAddressWindow::keepHotspots() const {
+    return control<QCheckBox>(ac::kKeepHotspots)->isChecked();
 }
 
 void PictureAddressWindow::confirm() {

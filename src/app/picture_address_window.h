@@ -13,6 +13,9 @@ public:
     // Opens showing `currentAddress`; "读取备份" reads the address remembered in `programDir`.
     PictureAddressWindow(const std::string& currentAddress, std::string programDir, QWidget* owner);
 
+    // "保留热区": the picture confirmed here goes under the map's hotspots.
+    bool keepHotspots() const;
+
 signals:
     // An accepted address; the window closes right after.
     void confirmed(const std::string& address);

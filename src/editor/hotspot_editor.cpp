@@ -91,6 +91,8 @@ void HotspotEditor::follow(const MapOperation& applied) {
                 for (const Hotspot& h : m_map.hotspots()) {
                     m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
                 }
+            } else if constexpr (std::is_same_v<T, op::ReplacePicture>) {
+                m_canvas.setPicture(m_map.background().id, m_map.background().picture);
             } else if constexpr (std::is_same_v<T, op::ReplaceBackground> ||
                                  std::is_same_v<T, op::ReplacePicture> ||
                                  std::is_same_v<T, op::RestoreMap>) {
@@ -155,11 +157,21 @@ void HotspotEditor::loadProgressed(uint64_t received, std::optional<uint64_t> to
     m_status = loadingStatus(received, total);
 }
 
-void HotspotEditor::finishLoad(const std::string& address, Result<Picture> result) {
+void HotspotEditor::finishLoad(const std::string& address, Result<Picture> result,
+                               bool keepHotspots) {
     m_loadingAddress.clear();
     if (!result) {
         // A mistyped address must not cost the user's hotspots.
         m_status = editor_messages::kLoadFailed + result.error();
+        return;
+    }
+    if (keepHotspots && m_map.hasBackground()) {
+        changeAsStep(editor_messages::kStepSwapPicture,
+                     op::ReplacePicture{std::make_shared<const Picture>(std::move(result).value()),
+                                        address});
+        placeHandles(m_map.selection());
+        const Background& b = m_map.background();
+        m_status = loadedStatus(b.width(), b.height());
         return;
     }
     changeAsStep(

@@ -1,6 +1,7 @@
 // The undo history.
 #include "editor/undo_history.h"
 
+#include <string_view>
 #include <type_traits>
 
 #include "editor/edited_map.h"
@@ -51,6 +52,10 @@ void UndoHistory::end() {
         m_redo.clear();
     }
     m_open.reset();
+}
+
+bool UndoHistory::isOpen(const char* label) const {
+    return m_open && std::string_view(m_open->label) == label;
 }
 
 UndoHistory::Step UndoHistory::replay(EditedMap& map, Step step) {

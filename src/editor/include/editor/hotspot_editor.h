@@ -65,8 +65,21 @@ public:
     void loadProgressed(uint64_t received, std::optional<uint64_t> total);
     // What the picture-address window offers: the address being loaded, else the background's.
     const std::string& addressToShow() const;
-    // The end of a load: a picture replaces the map; a failure keeps the map and says why.
-    void finishLoad(const std::string& address, Result<Picture> result);
+    // The end of a load: a picture replaces the map; a failure keeps the map and says why. With
+    // `keepHotspots` only the picture under the map changes (a first picture is loaded as usual).
+    void finishLoad(const std::string& address, Result<Picture> result, bool keepHotspots = false);
+
+    // --- keys and wheel; with no hotspot selected the hotspot keys do nothing ---
+    // Moves the selected hotspot by (dx, dy). Nudges of the same hotspot in a row are one step.
+    void nudgeSelected(int dx, int dy);
+    // A copy of the selected hotspot (size, tip, link, look) 10 px right and down, selected.
+    void duplicateSelected();
+    // Selects the next (or previous) hotspot in table order, wrapping around.
+    void selectNextHotspot(bool backward = false);
+    // A wheel turn over the canvas, in eighths of a degree (120 = one notch = 60 px): moves the
+    // background with every hotspot as a drag does. Fractions of a pixel add up over calls.
+    // Wheel moves in a row are one step.
+    void wheel(int deltaX, int deltaY);
 
     // --- whole maps ---
     // The map becomes `document` as one undo step named `label`, with `picture` (shared) as its
@@ -145,6 +158,8 @@ private:
     // The picture size a replaced map expects while its picture is fetched.
     int m_awaitedWidth = 0;
     int m_awaitedHeight = 0;
+    int32_t m_nudged = 0;     // the hotspot the open nudge step moves
+    Point m_wheelRest{0, 0};  // wheel eighths of a degree not yet worth a pixel
 };
 
 }  // namespace velquist

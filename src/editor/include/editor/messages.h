@@ -40,6 +40,10 @@ inline constexpr const char* kStepDragBackground = "移动背景图";
 inline constexpr const char* kStepRestore = "恢复上次的热区";
 inline constexpr const char* kStepOpenMap = "打开热区文件";
 inline constexpr const char* kStepImport = "导入热区";
+inline constexpr const char* kStepNudge = "微移热区";
+inline constexpr const char* kStepDuplicate = "复制热区";
+inline constexpr const char* kStepScroll = "滚动背景图";
+inline constexpr const char* kStepSwapPicture = "更换背景图";
 
 // Why a picture file on this computer cannot be read. "{上限}" is the size limit in force.
 inline constexpr const char* kFileMissing = "找不到这个文件";

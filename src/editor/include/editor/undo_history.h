@@ -21,6 +21,9 @@ public:
     void record(MapOperation inverse);
     // Ends the open step; a step that recorded nothing is dropped.
     void end();
+    // Whether a step named `label` is open, so that a run of small changes (key nudges, wheel
+    // notches) can keep joining it until anything else begins a step.
+    bool isOpen(const char* label) const;
 
     // Takes the newest step back (or forward again) on `map` and returns its label; nullopt when
     // there is nothing to undo (redo). An open step is ended first.

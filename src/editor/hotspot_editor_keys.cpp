@@ -1,0 +1,85 @@
+// Keys and the wheel: nudging, duplicating and stepping through hotspots, scrolling the picture.
+#include <cstdlib>
+
+#include "editor/hotspot_editor.h"
+#include "editor/messages.h"
+#include "editor/status_text.h"
+
+namespace velquist {
+namespace {
+
+constexpr int kDuplicateOffset = 10;
+// One notch is 120 eighths of a degree and moves the picture 60 px.
+constexpr int kWheelUnitsPerPixel = 2;
+
+// Whole pixels in `rest` wheel units; what is left stays in `rest`, keeping its sign.
+int takePixels(int& rest) {
+    const int pixels = rest / kWheelUnitsPerPixel;
+    rest -= pixels * kWheelUnitsPerPixel;
+    return pixels;
+}
+
+}  // namespace
+
+void HotspotEditor::nudgeSelected(int dx, int dy) {
+    const Hotspot* h = m_map.findHotspot(m_map.selection());
+    if (h == nullptr || (dx == 0 && dy == 0)) {
+        return;
+    }
+    // Holding an arrow key repeats it: the run is one step for as long as nothing else happens.
+    if (!m_history.isOpen(editor_messages::kStepNudge) || m_nudged != h->id) {
+        m_history.begin(editor_messages::kStepNudge);
+        m_nudged = h->id;
+    }
+    const int32_t id = h->id;
+    change(op::MoveHotspot{id, {h->rect.left + dx, h->rect.top + dy}});
+    placeHandles(id);
+}
+
+void HotspotEditor::duplicateSelected() {
+    const Hotspot* h = m_map.findHotspot(m_map.selection());
+    if (h == nullptr) {
+        return;
+    }
+    Hotspot copy = *h;
+    copy.id = 0;
+    copy.rect.left += kDuplicateOffset;
+    copy.rect.top += kDuplicateOffset;
+    changeAsStep(editor_messages::kStepDuplicate, op::AddHotspot{std::move(copy)});
+    placeHandles(m_map.selection());
+}
+
+void HotspotEditor::selectNextHotspot(bool backward) {
+    const auto index = m_map.indexOf(m_map.selection());
+    if (!index) {
+        return;
+    }
+    const std::vector<Hotspot>& all = m_map.hotspots();
+    const size_t next =
+        backward ? (*index + all.size() - 1) % all.size() : (*index + 1) % all.size();
+    (void)m_map.apply(op::Select{all[next].id});  // choosing is not a change of the map
+    placeHandles(all[next].id);
+}
+
+void HotspotEditor::wheel(int deltaX, int deltaY) {
+    if (!m_map.hasBackground()) {
+        return;
+    }
+    m_wheelRest.x += deltaX;
+    m_wheelRest.y += deltaY;
+    const int dx = takePixels(m_wheelRest.x);
+    const int dy = takePixels(m_wheelRest.y);
+    if (dx == 0 && dy == 0) {
+        return;
+    }
+    if (!m_history.isOpen(editor_messages::kStepScroll)) {
+        m_history.begin(editor_messages::kStepScroll);
+    }
+    const Background& b = m_map.background();
+    change(op::MoveBackground{{b.position.x + dx, b.position.y + dy}});
+    // The handles stay on the selected hotspot; the status line tells where the picture is.
+    placeHandles(m_map.selection());
+    showStatus(m_map.background().id);
+}
+
+}  // namespace velquist

@@ -1,0 +1,153 @@
+// Keys, the wheel and a picture swapped under the map, one rule per test.
+#include <gtest/gtest.h>
+
+#include "editor/hotspot_editor.h"
+#include "editor/status_text.h"
+#include "pictures/test_pictures.h"
+
+namespace velquist {
+namespace {
+
+struct Loaded : HotspotEditor {
+    Loaded() : HotspotEditor(996, 624) {
+        finishLoad("http://img.example/a.png", test::solidPicture(750, 400, 0x00336699));
+    }
+    // Adds a hotspot and drags it to `at`, returning its id.
+    int32_t addAt(Point at) {
+        addHotspot();
+        const int32_t id = map().selection();
+        leftButtonDown(100, 100);
+        selectObject(id);
+        dragOrResize(at.x, at.y, id);
+        endDrag();
+        return id;
+    }
+    Rect rectOf(int32_t id) const { return map().findHotspot(id)->rect; }
+};
+
+TEST(EditingKeys, NudgesMoveTheSelectedHotspotAndARunIsOneStep) {
+    Loaded e;
+    const int32_t a = e.addAt({200, 150});
+    const int32_t b = e.addAt({400, 300});
+    e.selectObject(a);
+    e.endDrag();
+    e.nudgeSelected(1, 0);
+    e.nudgeSelected(0, -10);
+    e.nudgeSelected(-10, 0);
+    EXPECT_EQ(e.rectOf(a), (Rect{191, 140, 100, 100}));
+    EXPECT_EQ(e.canvas().objectLeft(a), 191);
+    EXPECT_EQ(e.status(), hotspotStatus(e.rectOf(a), {0, 0}, "#"));
+    EXPECT_EQ(e.handles().handles[0].position.x, 186);  // the handles follow
+    // Another hotspot's nudges are a step of their own.
+    e.selectNextHotspot();
+    ASSERT_EQ(e.map().selection(), b);
+    e.nudgeSelected(0, 1);
+    e.undo();
+    EXPECT_EQ(e.rectOf(b), (Rect{400, 300, 100, 100}));
+    EXPECT_EQ(e.rectOf(a), (Rect{191, 140, 100, 100}));
+    e.undo();
+    EXPECT_EQ(e.rectOf(a), (Rect{200, 150, 100, 100}));
+    // With the background (no hotspot) selected nothing moves.
+    e.leftButtonDown(700, 600);
+    e.selectObject(e.map().background().id);
+    e.endDrag();
+    e.nudgeSelected(10, 10);
+    EXPECT_EQ(e.rectOf(a), (Rect{200, 150, 100, 100}));
+    EXPECT_EQ(e.map().background().position, (Point{0, 0}));
+}
+
+TEST(EditingKeys, DuplicateCopiesSizeTipAndLinkOffsetAndSelectsTheCopy) {
+    Loaded e;
+    const int32_t a = e.addAt({200, 150});
+    ASSERT_TRUE(e.applyContent(e.contentFormFor(a), "tip", "https://shop.example/x"));
+    const Rect before = e.rectOf(a);
+    e.duplicateSelected();
+    ASSERT_EQ(e.map().hotspots().size(), 2u);
+    const Hotspot& copy = e.map().hotspots().back();  // last in table order
+    EXPECT_NE(copy.id, a);
+    EXPECT_EQ(e.map().selection(), copy.id);
+    EXPECT_EQ(copy.rect, (Rect{before.left + 10, before.top + 10, before.width, before.height}));
+    EXPECT_EQ(copy.tip, "tip");
+    EXPECT_EQ(copy.link, "https://shop.example/x");
+    EXPECT_EQ(e.canvas().objectTop(copy.id), before.top + 10);
+    EXPECT_TRUE(e.handles().handles[0].visible);
+    e.undo();
+    EXPECT_EQ(e.map().hotspots().size(), 1u);
+    EXPECT_EQ(e.canvas().objectWidth(copy.id), 0);  // gone from the canvas too
+}
+
+TEST(EditingKeys, TabStepsThroughTableOrderWrappingBothWays) {
+    Loaded e;
+    const int32_t a = e.addAt({100, 100});
+    const int32_t b = e.addAt({200, 100});
+    const int32_t c = e.addAt({300, 100});
+    const size_t steps = e.history().undoCount();
+    std::vector<int32_t> seen;
+    for (int i = 0; i < 4; ++i) {
+        e.selectNextHotspot();
+        seen.push_back(e.map().selection());
+    }
+    EXPECT_EQ(seen, (std::vector<int32_t>{a, b, c, a}));
+    e.selectNextHotspot(true);
+    EXPECT_EQ(e.map().selection(), c);
+    EXPECT_EQ(e.status(), hotspotStatus(e.rectOf(c), {0, 0}, "#"));
+    EXPECT_EQ(e.handles().handles[0].position.x, 295);
+    EXPECT_EQ(e.history().undoCount(), steps);  // choosing is no step
+    e.selectObject(0);
+    e.selectNextHotspot();
+    EXPECT_EQ(e.map().selection(), 0);
+}
+
+TEST(EditingWheel, NotchMoves60PxFractionsAddUpAndARunIsOneStep) {
+    Loaded e;
+    const int32_t a = e.addAt({200, 150});
+    e.wheel(0, -120);  // one notch down: the picture goes up
+    EXPECT_EQ(e.map().background().position, (Point{0, -60}));
+    EXPECT_EQ(e.rectOf(a).top, 90);
+    EXPECT_EQ(e.canvas().objectTop(a), 90);
+    EXPECT_EQ(e.status(), backgroundStatus(e.map().background().rect(), 1));
+    for (int i = 0; i < 7; ++i) {
+        e.wheel(3, 0);  // a touchpad's small steps: 21 units, 10 px, one unit left over
+    }
+    EXPECT_EQ(e.map().background().position, (Point{10, -60}));
+    e.wheel(1, 0);
+    EXPECT_EQ(e.map().background().position.x, 11);
+    e.wheel(-5, 0);  // back across zero: -4 units, -2 px
+    EXPECT_EQ(e.map().background().position.x, 9);
+    e.undo();
+    EXPECT_EQ(e.map().background().position, (Point{0, 0}));
+    EXPECT_EQ(e.rectOf(a).top, 150);
+}
+
+TEST(PictureSwap, KeepsHotspotsOnThePictureAndUndoesAsOneStep) {
+    Loaded e;
+    const int32_t a = e.addAt({200, 150});
+    ASSERT_TRUE(e.applyContent(e.contentFormFor(a), "tip", "https://shop.example/x"));
+    e.wheel(0, -40);  // background at (0, -20)
+    const MapState before = e.map().state();
+    e.finishLoad("/home/d/banner-v2.png", test::solidPicture(790, 1500, 0x00FF0000), true);
+    const Background& b = e.map().background();
+    EXPECT_EQ(b.width(), 790);
+    EXPECT_EQ(b.height(), 1500);
+    EXPECT_EQ(b.address, "/home/d/banner-v2.png");
+    EXPECT_EQ(b.position, before.background.position);
+    EXPECT_EQ(e.map().hotspots(), before.hotspots);
+    EXPECT_EQ(e.canvas().objectHeight(b.id), 1500);
+    // A failed load swaps nothing.
+    e.finishLoad("/nope.png", Status::failure("gone"), true);
+    EXPECT_EQ(e.map().background().height(), 1500);
+    e.undo();
+    EXPECT_EQ(e.map().background().picture, before.background.picture);
+    EXPECT_EQ(e.map().background().address, "http://img.example/a.png");
+    EXPECT_EQ(e.canvas().objectHeight(b.id), 400);
+    EXPECT_EQ(e.map().hotspots(), before.hotspots);
+    // Without the box a load replaces the map; the first picture always does.
+    e.finishLoad("http://img.example/b.png", test::solidPicture(10, 10, 0), false);
+    EXPECT_TRUE(e.map().hotspots().empty());
+    HotspotEditor fresh(996, 624);
+    fresh.finishLoad("/a.png", test::solidPicture(10, 10, 0), true);
+    EXPECT_TRUE(fresh.map().hasBackground());
+}
+
+}  // namespace
+}  // namespace velquist
