@@ -17,6 +17,12 @@ Status writeFileAtomically(const std::string& path, const std::string& bytes);
 
 bool pathExists(const std::string& path);
 
+// Removes a file; a file that is not there is no failure.
+void removeFile(const std::string& path);
+
+// Lets a written program file be started (on Windows the name alone does that).
+Status makeExecutable(const std::string& path);
+
 // A short cause for an errno value, in the user's language.
 std::string describeErrno(int err);
 

@@ -1,10 +1,7 @@
 // Version check and download of a newer program.
 #include "updater/update_check.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
 
 #include "core/file_io.h"
 #include "core/ini_file.h"
@@ -42,10 +39,7 @@ Status saveProgram(const std::string& path, const std::string& bytes) {
     if (Status written = writeFileAtomically(path, bytes); !written) {
         return written;
     }
-    if (::chmod(path.c_str(), 0755) != 0) {
-        return Status::failure(describeErrno(errno));
-    }
-    return Status();
+    return makeExecutable(path);
 }
 
 struct Handover {

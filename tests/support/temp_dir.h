@@ -1,9 +1,8 @@
 // A temporary directory for a test, removed with everything in it when the test ends.
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace velquist::test {
@@ -11,8 +10,17 @@ namespace velquist::test {
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velquist-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+            const std::filesystem::path candidate =
+                base / ("velquist-" + std::to_string(random() % 1000000000u));
+            std::error_code ec;
+            if (std::filesystem::create_directory(candidate, ec)) {
+                m_path = candidate.string();
+            }
+        }
     }
     ~TempDir() {
         std::error_code ec;

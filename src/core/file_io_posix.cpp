@@ -92,6 +92,15 @@ bool pathExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
+void removeFile(const std::string& path) { ::unlink(path.c_str()); }
+
+Status makeExecutable(const std::string& path) {
+    if (::chmod(path.c_str(), 0755) != 0) {
+        return Status::failure(describeErrno(errno));
+    }
+    return {};
+}
+
 Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
