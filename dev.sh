@@ -7,6 +7,10 @@
 #   ./dev.sh sanitize  build the Qt-free code with AddressSanitizer and UndefinedBehaviorSanitizer
 #                      (clang, in build-sanitize/) and run its tests
 #   ./dev.sh fuzz [S]  that build's fuzz targets, each for S seconds (default 60), two at a time
+#   ./dev.sh windows   cross-build the Windows version (in build-windows/) and package it in dist/:
+#                      the libraries are built once from Debian's sources into
+#                      ${VELQUIST_WINDOWS_CACHE:-~/.cache/velquist-windows}
+#   ./dev.sh windows-test  that build's tests under Wine, and the packaged program's smoke test
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -19,9 +23,17 @@ packages=(
   clang libclang-rt-14-dev llvm-14
 )
 
+# What the Windows cross-build needs (the host's Qt provides moc, rcc and uic for it).
+windows_packages=(
+  cmake ninja-build pkg-config dpkg-dev zip nsis
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev
+  wine64 libwine qt6-base-dev googletest
+  xvfb xauth xdotool xclip fonts-wqy-microhei python3
+)
+
 install_missing() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -61,10 +73,14 @@ sanitize_build() {
 cmd=${1:-start}
 case "$cmd" in
   start|test|bench|build|sanitize|fuzz) ;;
-  *) echo "usage: $0 [start|test|bench|build|sanitize|fuzz [seconds]]" >&2; exit 2 ;;
+  windows|windows-test)
+    install_missing "${windows_packages[@]}"
+    exec tools/windows/"$cmd".sh
+    ;;
+  *) echo "usage: $0 [start|test|bench|build|sanitize|fuzz [seconds]|windows|windows-test]" >&2; exit 2 ;;
 esac
 
-install_missing
+install_missing "${packages[@]}"
 case "$cmd" in
   sanitize|fuzz) sanitize_build ;;
   *) build ;;
