@@ -2,8 +2,10 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "app/app_state.h"
@@ -11,6 +13,7 @@
 #include "app/tray_icon.h"
 #include "app/window_builder.h"
 #include "app/window_lifetime.h"
+#include "core/file_io.h"
 #include "core/program_dir.h"
 
 namespace velquist {
@@ -29,13 +32,29 @@ void announceReady() {
     }
 }
 
+// Where pz.ini, the preview page and the updater's files go: beside the program for a portable
+// copy; in the user's own folder (~/.config/Velquist, %LOCALAPPDATA%\Velquist) for an installed
+// copy whose folder the user cannot write, which would otherwise silently never save anything.
+std::string settingsFolder() {
+    const std::string programDir = programDirectory();
+    if (canCreateFilesIn(programDir)) {
+        return programDir;
+    }
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString user = base + "/Velquist";
+    if (base.isEmpty() || !QDir().mkpath(user)) {
+        return programDir;
+    }
+    return QDir::toNativeSeparators(user).toStdString();
+}
+
 }  // namespace
 
 int runApplication(QApplication& app) {
     QApplication::setWindowIcon(programIcon());
     QApplication::setFont(interfaceFont(12));
     AppState state;
-    state.programDir = programDirectory();
+    state.programDir = settingsFolder();
     WindowLifetime lifetime;
     QPointer<MainWindow> window = new MainWindow(state);
     lifetime.watch(window);

@@ -17,6 +17,10 @@ Status writeFileAtomically(const std::string& path, const std::string& bytes);
 
 bool pathExists(const std::string& path);
 
+// Whether a new file can be made in `dir`, found out by making (and removing) one: permission
+// bits, access lists and read-only disks all count.
+bool canCreateFilesIn(const std::string& dir);
+
 // Removes a file; a file that is not there is no failure.
 void removeFile(const std::string& path);
 

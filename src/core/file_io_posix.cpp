@@ -92,6 +92,16 @@ bool pathExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
+bool canCreateFilesIn(const std::string& dir) {
+    const std::string probe = temporaryNameFor(dir + "/.velquist-probe");
+    FileDescriptor fd(::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (fd.get() < 0) {
+        return false;
+    }
+    ::unlink(probe.c_str());
+    return true;
+}
+
 void removeFile(const std::string& path) { ::unlink(path.c_str()); }
 
 Status makeExecutable(const std::string& path) {

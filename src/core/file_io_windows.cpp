@@ -6,6 +6,7 @@
 
 #include "core/file_io.h"
 #include "core/messages.h"
+#include "core/program_dir.h"
 #include "core/random.h"
 #include "core/win32.h"
 
@@ -89,6 +90,17 @@ std::string describeErrno(int err) {
 
 bool pathExists(const std::string& path) {
     return ::GetFileAttributesW(toUtf16(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool canCreateFilesIn(const std::string& dir) {
+    const std::wstring probe = temporaryNameFor(toUtf16(joinPath(dir, ".velquist-probe")));
+    const HANDLE file = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    ::CloseHandle(file);
+    return true;
 }
 
 void removeFile(const std::string& path) { ::DeleteFileW(toUtf16(path).c_str()); }

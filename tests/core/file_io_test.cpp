@@ -55,6 +55,18 @@ TEST(AtomicWrite, FailuresLeaveNothingBehind) {
     EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
 
+TEST(CanCreateFilesIn, TellsWritableFoldersFromOthersAndLeavesNothing) {
+    test::TempDir dir;
+    EXPECT_TRUE(canCreateFilesIn(dir.path()));
+    EXPECT_EQ(entriesIn(dir.path()), 0u);
+    EXPECT_FALSE(canCreateFilesIn(dir.file("missing")));
+    test::ReadOnlyFolder readOnly(dir.path());
+    if (!readOnly.holds()) {
+        GTEST_SKIP() << test::ReadOnlyFolder::kWhyNot;
+    }
+    EXPECT_FALSE(canCreateFilesIn(dir.path()));
+}
+
 TEST(ReadWholeFile, RefusesFoldersMissingFilesAndOversizedFiles) {
     test::TempDir dir;
     EXPECT_EQ(readWholeFile(dir.path()).error(), "这是一个文件夹，不是文件");
