@@ -37,13 +37,18 @@ apt=(apt-get -qq -o "Dir::State::Lists=$cache/apt/lists" -o "Dir::Etc::SourceLis
 source_version() {
   "${apt[0]/apt-get/apt-cache}" "${apt[@]:2}" showsrc "$1" 2>/dev/null | awk '/^Version:/ {print $2; exit}'
 }
-fetch_source() {  # fetch_source <package> -> prints the unpacked folder
-  local pkg=$1 dir
+fetch_source() {  # fetch_source <package> <key> -> prints the unpacked folder
+  local pkg=$1 key=$2 dir
+  # An interrupted build of the same version and flags goes on where it stopped.
+  if [ "$(cat "$work/$pkg/.key" 2>/dev/null)" = "$key" ]; then
+    for dir in "$work/$pkg"/*/; do echo "${dir%/}"; return 0; done
+  fi
   rm -rf "$work/$pkg" && mkdir -p "$work/$pkg"
   if ! (cd "$work/$pkg" && "${apt[@]}" source "$pkg") >"$work/$pkg.log" 2>&1; then
     cat "$work/$pkg.log" >&2
     return 1
   fi
+  echo "$key" >"$work/$pkg/.key"
   for dir in "$work/$pkg"/*/; do echo "${dir%/}"; return 0; done
 }
 
@@ -58,9 +63,13 @@ cmake_lib() {  # cmake_lib <source> <cmake args...>
 cmake_build() {  # cmake_build <source> <cmake args...>: configure, build, install
   local src=$1
   shift
-  cmake -S "$src" -B "$src/build-win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" "$@" >"$src.configure.log" 2>&1 ||
-    { cat "$src.configure.log" >&2; return 1; }
+  # Configured once: configuring Qt's tree again would rebuild most of it.
+  if [ ! -f "$src/build-win64/.configured" ]; then
+    cmake -S "$src" -B "$src/build-win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$toolchain" "$@" >"$src.configure.log" 2>&1 ||
+      { cat "$src.configure.log" >&2; return 1; }
+    touch "$src/build-win64/.configured"
+  fi
   cmake --build "$src/build-win64" --parallel "$jobs" >"$src.build.log" 2>&1 ||
     { tail -50 "$src.build.log" >&2; return 1; }
   cmake --install "$src/build-win64" >/dev/null
@@ -77,7 +86,7 @@ build_one() {
   if is_built "$name" "$key"; then return 0; fi
   log "building $name ($pkg $version)"
   local start=$SECONDS src=
-  [ "$pkg" = "-" ] || src=$(fetch_source "$pkg")
+  [ "$pkg" = "-" ] || src=$(fetch_source "$pkg" "$key")
   "$fn" "$src" "$@"
   mark_built "$name" "$key"
   [ "$pkg" = "-" ] || rm -rf "$work/$pkg" "$work/$pkg".*
