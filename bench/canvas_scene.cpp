@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "editor/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 
 namespace velquist::bench {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/geometry.h"
-#include "editor/picture.h"
+#include "pictures/picture.h"
 
 namespace velquist::bench {
 

@@ -27,7 +27,7 @@ void checkOpened(std::string_view bytes, const std::string& text) {
 // outline-free form (which the restore turns into the plain one as well).
 void checkOutlineRoundTrip(const std::string& text) {
     const OutlineToggle removed =
-        toggleClickOutline(text, codegen::messages::kRemoveOutlineCaption);
+        toggleClickOutline(text, codegen_messages::kRemoveOutlineCaption);
     const OutlineToggle restored = toggleClickOutline(removed.text, removed.caption);
     if (text.find(kOutlineFreeAreaForm) == std::string::npos) {
         fuzz::require(restored.text == text, "outline removal is undone by the restore");

@@ -1,7 +1,7 @@
 // Fuzz target: any bytes through decodePicture, the one entry point of every picture format.
 #include <algorithm>
 
-#include "editor/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 #include "fuzz_support.h"
 
 using namespace velquist;

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "editor/test_pictures.h"
+#include "pictures/test_pictures.h"
 #include "updater/zip_pack.h"
 
 using namespace velquist;

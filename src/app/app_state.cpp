@@ -7,12 +7,4 @@ namespace velquist {
 
 AppState::AppState() : editor(kNormalWidth - 4, kNormalHeight - 56) {}
 
-void AppState::exitCleanup() {
-    if (cleanupRuns > 0) {
-        return;
-    }
-    ++cleanupRuns;
-    editor.exitCleanup();
-}
-
 }  // namespace velquist

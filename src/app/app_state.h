@@ -11,11 +11,7 @@ struct AppState {
     AppState();
 
     std::string programDir;  // where pz.ini, gx.ini, xz.exe and yl.htm live
-    HotspotEditor editor;    // canvas, table, editor scalars, style of new hotspots
-    int cleanupRuns = 0;     // how often exitCleanup has run (once at most)
-
-    // Releases the process-wide texts and bytes; the end-the-program action runs it once.
-    void exitCleanup();
+    HotspotEditor editor;    // the edited map, its canvas, the pointer and the status line
 };
 
 }  // namespace velquist

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "core/status.h"
-#include "editor/picture.h"
+#include "pictures/picture.h"
 #include "editor/picture_loader.h"
 
 namespace velquist {

@@ -13,7 +13,7 @@ namespace cc = content_controls;
 ContentWindow::ContentWindow(HotspotEditor& editor)
     : DescribedWindow(contentWindowDescription(), cc::kTitle),
       m_editor(editor),
-      m_opened(fillContentWindow(editor)) {
+      m_opened(editor.contentForm()) {
     auto* tip = control<QLineEdit>(cc::kTip);
     auto* link = control<QLineEdit>(cc::kLink);
     if (m_opened.found) {
@@ -21,13 +21,12 @@ ContentWindow::ContentWindow(HotspotEditor& editor)
         link->setText(QString::fromStdString(m_opened.link));
     }
     connect(control<ImageButton>(cc::kConfirm), &QAbstractButton::clicked, this, [=, this] {
-        applyHotspotContent(m_editor, m_opened, tip->text().toStdString(),
-                            link->text().toStdString());
+        m_editor.applyContent(m_opened, tip->text().toStdString(), link->text().toStdString());
         emit editorChanged();
         close();
     });
     connect(control<ImageButton>(cc::kClose), &QAbstractButton::clicked, this, [this] {
-        cancelHotspotContent(m_editor);
+        m_editor.cancelContent();
         emit editorChanged();
         close();
     });

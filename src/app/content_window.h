@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/described_window.h"
-#include "editor/editing.h"
+#include "editor/hotspot_editor.h"
 
 namespace velquist {
 

@@ -24,9 +24,8 @@
 #include "app/picture_address_window.h"
 #include "app/tray_icon.h"
 #include "app/window_builder.h"
-#include "editor/background.h"
-#include "editor/editing.h"
-#include "editor/messages.h"
+#include "core/version.h"
+#include "settings/remembered_address.h"
 
 namespace velquist {
 namespace {
@@ -41,7 +40,7 @@ constexpr std::string_view kHandleNames[] = {mc::kHandleLeft, mc::kHandleTop, mc
 MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
     const WindowDescription& description = mainWindowDescription();
     applyWindowFrame(this, description);
-    setWindowTitle("v1.0.1");
+    setWindowTitle(toQString(kProgramTitle));
     setMouseTracking(true);
     buildControls(this, description, [this](const ControlDescription& c, QWidget* parent) {
         if (c.kind != ControlKind::Canvas) {
@@ -61,8 +60,8 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
     wireCanvas();
     wireHandles();
     // Created handler: fresh style of new hotspots, then the layout at the normal size.
-    m_state.editor.style() = HotspotStyle{};
-    layoutMainWindow(kNormalHeight, kNormalWidth);
+    m_state.editor.setStyle(HotspotStyle{});
+    layoutMainWindow(kNormalWidth, kNormalHeight);
     centreOnScreen(this);
 }
 
@@ -74,8 +73,8 @@ QLabel* MainWindow::handle(int edge) const {
     return findChild<QLabel*>(toQString(kHandleNames[edge]));
 }
 
-void MainWindow::layoutMainWindow(int height, int width) {
-    const MainWindowLayout l = velquist::layoutMainWindow(height, width);
+void MainWindow::layoutMainWindow(int width, int height) {
+    const MainWindowLayout l = velquist::layoutMainWindow(width, height);
     resize(l.width, l.height);
     auto* pages = findChild<QWidget*>(toQString(mc::kPages));
     pages->setGeometry(l.pages.left, l.pages.top, l.pages.width, l.pages.height);
@@ -89,13 +88,12 @@ void MainWindow::layoutMainWindow(int height, int width) {
 }
 
 void MainWindow::toggleMaximize() {
-    ImageButton* maximize = button(mc::kMaximize);
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    const MaximizeStep step =
-        velquist::toggleMaximize(maximize->text().toStdString(), screen.width(), screen.height());
-    maximize->setText(toQString(step.caption));
+    const MaximizeStep step = velquist::toggleMaximize(m_maximized, screen.width(), screen.height());
+    m_maximized = step.maximized;
+    button(mc::kMaximize)->setText(toQString(maximizeCaption(m_maximized)));
     m_dragToMove = step.dragToMove;
-    layoutMainWindow(step.height, step.width);
+    layoutMainWindow(step.width, step.height);
     if (step.centre) {
         centreOnScreen(this);
     } else {
@@ -112,19 +110,19 @@ void MainWindow::hideToTray() {
     if (m_tray == nullptr) {
         m_tray = makeTrayIcon(this);
         connect(m_tray, &QSystemTrayIcon::activated, this,
-                [this](auto reason) { trayActivated(trayKind(reason)); });
+                [this](auto reason) { trayActivated(trayClickOf(reason)); });
     }
     hide();
     m_tray->show();
 }
 
-void MainWindow::trayActivated(int kind) {
-    if (kind == 1) {
+void MainWindow::trayActivated(TrayClick kind) {
+    if (kind == TrayClick::Single) {
         show();
         if (m_tray != nullptr) {
             m_tray->hide();
         }
-    } else if (kind == 3) {
+    } else if (kind == TrayClick::Context) {
         // Loading the already loaded main window again just brings it forward.
         show();
         raise();
@@ -133,7 +131,6 @@ void MainWindow::trayActivated(int kind) {
 }
 
 void MainWindow::endProgram() {
-    m_state.exitCleanup();
     QCoreApplication::exit(0);
 }
 
@@ -162,7 +159,7 @@ void MainWindow::buildMenus() {
     remove = m_hotspotMenu->addAction("删除");
     remove->setObjectName("删除");
     connect(remove, &QAction::triggered, this,
-            [this] { edit([](HotspotEditor& e) { e.deleteCurrentHotspot(); }); });
+            [this] { edit([](HotspotEditor& e) { e.deleteSelectedHotspot(); }); });
     const std::pair<const char*, void (MainWindow::*)()> dropDownItems[] = {
         {"设置", &MainWindow::openSettingsWindow},
         {"官网", &MainWindow::openHomePage},
@@ -186,7 +183,7 @@ void MainWindow::wireEvents() {
         {mc::kAlignBottom, Alignment::Bottom}};
     for (const auto& [name, where] : alignments) {
         connect(button(name), &QAbstractButton::clicked, this,
-                [this, where] { edit([where](HotspotEditor& e) { alignBackground(e, where); }); });
+                [this, where] { edit([where](HotspotEditor& e) { e.alignBackground(where); }); });
     }
     connect(button(mc::kAddHotspot), &QAbstractButton::clicked, this,
             [this] { edit([](HotspotEditor& e) { e.addHotspot(); }); });
@@ -201,16 +198,16 @@ void MainWindow::wireEvents() {
 
 void MainWindow::wireCanvas() {
     connect(m_canvas, &CanvasView::leftButtonDown, this,
-            [this](int x, int y) { leftButtonDown(m_state.editor, x, y); });
+            [this](int x, int y) { m_state.editor.leftButtonDown(x, y); });
     connect(m_canvas, &CanvasView::objectLeftPressed, this,
-            [this](int id) { edit([id](HotspotEditor& e) { selectObject(e, id); }); });
+            [this](int id) { edit([id](HotspotEditor& e) { e.selectObject(id); }); });
     connect(m_canvas, &CanvasView::objectRightPressed, this, &MainWindow::onObjectRightPressed);
     connect(m_canvas, &CanvasView::mouseMoved, this, [this](int x, int y, int held) {
         m_dragToMove = false;  // dragging on the canvas moves pictures, not the window
-        edit([=](HotspotEditor& e) { dragOrResize(e, x, y, held); });
+        edit([=](HotspotEditor& e) { e.dragOrResize(x, y, held); });
     });
     connect(m_canvas, &CanvasView::leftButtonUp, this,
-            [this] { edit([](HotspotEditor& e) { endDrag(e); }); });
+            [this] { edit([](HotspotEditor& e) { e.endDrag(); }); });
 }
 
 void MainWindow::wireHandles() {
@@ -220,13 +217,13 @@ void MainWindow::wireHandles() {
         auto* label = static_cast<ControlLabel*>(handle(edge));
         const ResizeMode mode = kModes[edge];
         connect(label, &ControlLabel::leftPressed, this,
-                [this, mode] { beginResize(m_state.editor, mode); });
+                [this, mode] { m_state.editor.beginResize(mode); });
         // The handle holds the mouse while it is dragged. What happens over the canvas counts
         // as happening on the canvas: its movements resize and its release ends the resize. A
         // release elsewhere leaves the resize going, as a release outside the canvas does.
         connect(label, &ControlLabel::leftReleased, this, [this](QPoint global) {
             if (m_canvas->rect().contains(m_canvas->mapFromGlobal(global))) {
-                edit([](HotspotEditor& e) { endDrag(e); });
+                edit([](HotspotEditor& e) { e.endDrag(); });
             }
         });
         connect(label, &ControlLabel::mouseMovedTo, this, [this](QPoint global, bool) {
@@ -235,7 +232,7 @@ void MainWindow::wireHandles() {
                 return;
             }
             const int held = m_state.editor.canvas().heldId(true);
-            edit([=](HotspotEditor& e) { dragOrResize(e, p.x(), p.y(), held); });
+            edit([=](HotspotEditor& e) { e.dragOrResize(p.x(), p.y(), held); });
         });
     }
 }
@@ -249,7 +246,8 @@ void MainWindow::edit(Operation&& operation) {
 void MainWindow::openPictureAddressWindow() {
     showSingle(m_addressWindow, [this] {
         auto* window =
-            new PictureAddressWindow(m_state.editor.backgroundAddress(), m_state.programDir, this);
+            new PictureAddressWindow(m_state.editor.map().background().address,
+                                     m_state.programDir, this);
         connect(window, &PictureAddressWindow::confirmed, this, &MainWindow::startLoad);
         return window;
     });
@@ -272,18 +270,22 @@ void MainWindow::openCodeOutputWindow() {
 }
 
 void MainWindow::startLoad(const std::string& address) {
-    m_state.editor.setStatus(messages::kLoading);
+    m_state.editor.loadStarted();
     refresh();
     m_loader->load(address);
 }
 
 void MainWindow::loadFinished(const std::string& address, Result<Picture> result) {
-    finishLoad(m_state.editor, m_state.programDir, address, std::move(result));
+    HotspotEditor& editor = m_state.editor;
+    editor.finishLoad(address, std::move(result));
+    // The address is remembered whether the picture came or not.
+    editor.setStatus(editor.status() +
+                     rememberedAddressNote(rememberAddress(m_state.programDir, address)));
     refresh();
 }
 
 void MainWindow::onObjectRightPressed(int id) {
-    if (id > 0 && id != m_state.editor.state().backgroundId) {
+    if (m_state.editor.map().isHotspot(id)) {
         m_hotspotMenu->popup(QCursor::pos());
     }
 }

@@ -10,8 +10,9 @@
 #include <string>
 
 #include "app/described_window.h"
+#include "app/tray_icon.h"
 #include "core/status.h"
-#include "editor/picture.h"
+#include "pictures/picture.h"
 #include "platform/process_launcher.h"
 
 class QLabel;
@@ -37,13 +38,13 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(AppState& state, QWidget* parent = nullptr);
 
-    void layoutMainWindow(int height, int width);
+    void layoutMainWindow(int width, int height);
     void toggleMaximize();
     // Hides the window behind a notification-area icon; minimizes where there is no such area.
     void hideToTray();
-    // Notification-area icon: 1 left click, 2 double click, 3 context click.
-    void trayActivated(int kind);
-    // "退出": releases the process-wide state and ends the program with exit code 0.
+    // A click on the notification-area icon.
+    void trayActivated(TrayClick kind);
+    // "退出": ends the program with exit code 0.
     void endProgram();
     // Shows what the editor now holds: status line, handles, enabled buttons, changed pixels.
     void refresh();
@@ -129,6 +130,7 @@ private:
     UrlOpener m_openUrl = openUrlInBrowser;
     std::unique_ptr<ProcessLauncher> m_launcher = std::make_unique<SystemProcessLauncher>();
     std::function<bool()> m_trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
+    bool m_maximized = false;
     bool m_dragToMove = true;
     bool m_dragging = false;
     QPoint m_dragOffset;

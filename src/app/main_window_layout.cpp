@@ -10,7 +10,7 @@ constexpr int kTaskbarAllowance = 40;  // the maximized window leaves room for a
 
 }  // namespace
 
-MainWindowLayout layoutMainWindow(int height, int width) {
+MainWindowLayout layoutMainWindow(int width, int height) {
     MainWindowLayout l;
     l.width = width;
     l.height = height;
@@ -26,11 +26,15 @@ MainWindowLayout layoutMainWindow(int height, int width) {
     return l;
 }
 
-MaximizeStep toggleMaximize(std::string_view caption, int screenWidth, int screenHeight) {
-    if (caption != kCaptionNormal) {
-        return {kCaptionNormal, true, kNormalHeight, kNormalWidth, true};
+MaximizeStep toggleMaximize(bool maximized, int screenWidth, int screenHeight) {
+    if (maximized) {
+        return {false, true, kNormalHeight, kNormalWidth, true};
     }
-    return {kCaptionMaximized, false, screenHeight - kTaskbarAllowance, screenWidth, false};
+    return {true, false, screenHeight - kTaskbarAllowance, screenWidth, false};
+}
+
+std::string_view maximizeCaption(bool maximized) {
+    return maximized ? kCaptionMaximized : kCaptionNormal;
 }
 
 bool dragToMoveAfterMouseMove(bool dragToMove, bool maximized, int windowWidth) {

@@ -27,18 +27,21 @@ struct MainWindowLayout {
     int statusWidth = 0;
 };
 
-MainWindowLayout layoutMainWindow(int height, int width);
+MainWindowLayout layoutMainWindow(int width, int height);
 
-// What the maximize button does, given its caption and the primary screen's full size.
+// What the maximize button does, given whether the window is maximized and the primary screen's
+// full size.
 struct MaximizeStep {
-    std::string_view caption;  // the button's new caption
+    bool maximized = false;  // after the step
     bool dragToMove = false;
     int height = 0;
     int width = 0;
     bool centre = false;  // true: centre on the screen; false: move to (0, 0)
 };
 
-MaximizeStep toggleMaximize(std::string_view caption, int screenWidth, int screenHeight);
+MaximizeStep toggleMaximize(bool maximized, int screenWidth, int screenHeight);
+// The maximize button's caption: "□" for a normal window, "◇" for a maximized one.
+std::string_view maximizeCaption(bool maximized);
 
 // Moving the mouse over the window's own area switches dragging on, except for a maximized or
 // wider-than-normal window.

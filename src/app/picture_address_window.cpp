@@ -7,7 +7,8 @@
 
 #include "app/image_button.h"
 #include "app/secondary_descriptions.h"
-#include "editor/background.h"
+#include "editor/picture_loader.h"
+#include "settings/remembered_address.h"
 
 namespace velquist {
 

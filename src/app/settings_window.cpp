@@ -37,7 +37,7 @@ SettingsWindow::SettingsWindow(HotspotEditor& editor)
 }
 
 void SettingsWindow::fill() {
-    const SettingsForm values = settingsFormFrom(m_editor.style());
+    const SettingsForm values = settingsFormFrom(m_editor.map().style());
     control<QSlider>(sc::kTransparency)->setValue(values.transparency);
     control<ColorPicker>(sc::kFillColor)->setColor(toQColor(values.fillColor));
     control<ColorPicker>(sc::kBorderColor)->setColor(toQColor(values.borderColor));
@@ -61,7 +61,9 @@ SettingsForm SettingsWindow::form() const {
 }
 
 void SettingsWindow::confirm() {
-    m_editor.setStatus(applySettings(form(), m_editor.style()));
+    HotspotStyle style = m_editor.map().style();
+    m_editor.setStatus(applySettings(form(), style));
+    m_editor.setStyle(style);
     emit editorChanged();
     close();
 }

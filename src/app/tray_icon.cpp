@@ -23,16 +23,16 @@ QSystemTrayIcon* makeTrayIcon(QObject* parent) {
     return tray;
 }
 
-int trayKind(QSystemTrayIcon::ActivationReason reason) {
+TrayClick trayClickOf(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
         case QSystemTrayIcon::Trigger:
-            return 1;
+            return TrayClick::Single;
         case QSystemTrayIcon::DoubleClick:
-            return 2;
+            return TrayClick::Double;
         case QSystemTrayIcon::Context:
-            return 3;
+            return TrayClick::Context;
         default:
-            return 0;
+            return TrayClick::Other;
     }
 }
 

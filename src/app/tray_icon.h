@@ -11,7 +11,7 @@ QSystemTrayIcon* makeTrayIcon(QObject* parent);
 // The program's window icon (the same picture).
 QIcon programIcon();
 
-// 1 left click, 2 double click, 3 context click, 0 anything else.
-int trayKind(QSystemTrayIcon::ActivationReason reason);
+enum class TrayClick { Other, Single, Double, Context };
+TrayClick trayClickOf(QSystemTrayIcon::ActivationReason reason);
 
 }  // namespace velquist

@@ -7,7 +7,7 @@
 namespace velquist {
 
 OutlineToggle toggleClickOutline(std::string_view text, std::string_view caption) {
-    namespace msg = codegen::messages;
+    namespace msg = codegen_messages;
     const bool removing = caption == msg::kRemoveOutlineCaption;
     const std::string_view from = removing ? kPlainAreaForm : kOutlineFreeAreaForm;
     const std::string_view to = removing ? kOutlineFreeAreaForm : kPlainAreaForm;

@@ -10,7 +10,7 @@
 
 namespace velquist {
 
-namespace msg = codegen::messages;
+namespace msg = codegen_messages;
 
 std::string withCrLf(std::string_view text) {
     std::string out;

@@ -5,7 +5,7 @@
 
 namespace velquist {
 
-StatusLine::StatusLine() : m_caption(codegen::messages::kStatusIdle) {}
+StatusLine::StatusLine() : m_caption(codegen_messages::kStatusIdle) {}
 
 bool StatusLine::show(std::string_view message, bool withTimer) {
     m_caption = message;
@@ -21,7 +21,7 @@ void StatusLine::timerFired() {
         return;  // a late tick after the rule already stopped
     }
     m_timerRunning = false;
-    m_caption = codegen::messages::kStatusIdle;
+    m_caption = codegen_messages::kStatusIdle;
 }
 
 }  // namespace velquist

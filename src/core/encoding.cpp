@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "core/encoding_system.h"
 #include "core/messages.h"
+#include "encoding_system.h"
 
 namespace velquist {
 namespace {
@@ -68,7 +68,7 @@ std::string decodeTextFile(std::string_view bytes) {
 
 Result<std::string> encodeTextFile(std::string_view utf8) {
     if (!isValidUtf8(utf8)) {
-        return Status::failure(messages::kInvalidUtf8);
+        return Status::failure(core_messages::kInvalidUtf8);
     }
     Result<std::string> gb = utf8ToGb18030(utf8);
     if (gb && decodeTextFile(*gb) == utf8) {

@@ -4,8 +4,8 @@
 #include <cerrno>
 
 #include "core/encoding.h"
-#include "core/encoding_system.h"
 #include "core/messages.h"
+#include "encoding_system.h"
 
 namespace velquist {
 namespace {
@@ -54,7 +54,7 @@ Result<std::string> convertStrict(const char* to, const char* from, std::string_
                                   const char* invalidMessage) {
     Converter conv(to, from);
     if (!conv.valid()) {
-        return Status::failure(messages::kNoConverter);
+        return Status::failure(core_messages::kNoConverter);
     }
     std::string out;
     out.reserve(in.size() + in.size() / 2);
@@ -66,14 +66,16 @@ Result<std::string> convertStrict(const char* to, const char* from, std::string_
 
 }  // namespace
 
-bool systemHasGb18030() { return true; }
+bool systemHasGb18030() {
+    return true;
+}
 
 Result<std::string> utf8ToGb18030(std::string_view utf8) {
-    return convertStrict("GB18030", "UTF-8", utf8, messages::kInvalidUtf8);
+    return convertStrict("GB18030", "UTF-8", utf8, core_messages::kInvalidUtf8);
 }
 
 Result<std::string> gb18030ToUtf8(std::string_view gb) {
-    return convertStrict("UTF-8", "GB18030", gb, messages::kInvalidGb18030);
+    return convertStrict("UTF-8", "GB18030", gb, core_messages::kInvalidGb18030);
 }
 
 std::string gb18030ToUtf8Replacing(std::string_view bytes) {

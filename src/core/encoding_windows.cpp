@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "core/encoding.h"
-#include "core/encoding_system.h"
 #include "core/messages.h"
 #include "core/win32.h"
+#include "encoding_system.h"
 
 namespace velquist {
 namespace {
@@ -47,8 +47,8 @@ size_t characterLength(std::string_view bytes) {
         return 0;
     }
     if (at(1) >= 0x30 && at(1) <= 0x39) {
-        const bool four = bytes.size() >= 4 && at(2) >= 0x81 && at(2) <= 0xFE && at(3) >= 0x30 &&
-                          at(3) <= 0x39;
+        const bool four =
+            bytes.size() >= 4 && at(2) >= 0x81 && at(2) <= 0xFE && at(3) >= 0x30 && at(3) <= 0x39;
         return four ? 4 : 0;
     }
     return (at(1) >= 0x40 && at(1) != 0x7F && at(1) != 0xFF) ? 2 : 0;
@@ -56,11 +56,13 @@ size_t characterLength(std::string_view bytes) {
 
 }  // namespace
 
-bool systemHasGb18030() { return chineseCodePage() == kGb18030; }
+bool systemHasGb18030() {
+    return chineseCodePage() == kGb18030;
+}
 
 Result<std::string> utf8ToGb18030(std::string_view utf8) {
     if (!isValidUtf8(utf8)) {
-        return Status::failure(messages::kInvalidUtf8);
+        return Status::failure(core_messages::kInvalidUtf8);
     }
     if (utf8.empty()) {
         return std::string();
@@ -73,15 +75,16 @@ Result<std::string> utf8ToGb18030(std::string_view utf8) {
     BOOL usedDefault = FALSE;
     BOOL* usedDefaultOut = page == kGb18030 ? nullptr : &usedDefault;
     const int size = static_cast<int>(wide.size());
-    const int n = ::WideCharToMultiByte(page, flags, wide.data(), size, nullptr, 0, nullptr,
-                                        usedDefaultOut);
+    const int n =
+        ::WideCharToMultiByte(page, flags, wide.data(), size, nullptr, 0, nullptr, usedDefaultOut);
     if (n <= 0 || usedDefault) {
-        return Status::failure(page == kGb18030 ? messages::kInvalidUtf8 : messages::kOutsideGbk);
+        return Status::failure(page == kGb18030 ? core_messages::kInvalidUtf8
+                                                : core_messages::kOutsideGbk);
     }
     std::string out(static_cast<size_t>(n), '\0');
     ::WideCharToMultiByte(page, flags, wide.data(), size, out.data(), n, nullptr, usedDefaultOut);
     if (usedDefault) {
-        return Status::failure(messages::kOutsideGbk);
+        return Status::failure(core_messages::kOutsideGbk);
     }
     return out;
 }
@@ -89,7 +92,7 @@ Result<std::string> utf8ToGb18030(std::string_view utf8) {
 Result<std::string> gb18030ToUtf8(std::string_view gb) {
     std::wstring wide;
     if (!decodeStrict(gb, wide)) {
-        return Status::failure(messages::kInvalidGb18030);
+        return Status::failure(core_messages::kInvalidGb18030);
     }
     return toUtf8(wide);
 }

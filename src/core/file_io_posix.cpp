@@ -67,21 +67,21 @@ std::string describeErrno(int err) {
     switch (err) {
         case EACCES:
         case EPERM:
-            return messages::kNoPermission;
+            return core_messages::kNoPermission;
         case EROFS:
-            return messages::kReadOnlyFileSystem;
+            return core_messages::kReadOnlyFileSystem;
         case ENOSPC:
         case EDQUOT:
-            return messages::kDiskFull;
+            return core_messages::kDiskFull;
         case ENOENT:
         case ENOTDIR:
-            return messages::kNotFound;
+            return core_messages::kNotFound;
         case EISDIR:
-            return messages::kIsDirectory;
+            return core_messages::kIsDirectory;
         case ENAMETOOLONG:
-            return messages::kNameTooLong;
+            return core_messages::kNameTooLong;
         case EFBIG:
-            return messages::kFileTooLarge;
+            return core_messages::kFileTooLarge;
         default:
             return std::strerror(err);
     }
@@ -102,7 +102,9 @@ bool canCreateFilesIn(const std::string& dir) {
     return true;
 }
 
-void removeFile(const std::string& path) { ::unlink(path.c_str()); }
+void removeFile(const std::string& path) {
+    ::unlink(path.c_str());
+}
 
 Status makeExecutable(const std::string& path) {
     if (::chmod(path.c_str(), 0755) != 0) {
@@ -121,7 +123,7 @@ Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes) {
         return Status::failure(describeErrno(errno));
     }
     if (S_ISDIR(st.st_mode)) {
-        return Status::failure(messages::kIsDirectory);
+        return Status::failure(core_messages::kIsDirectory);
     }
     std::string out;
     char buffer[65536];
@@ -137,7 +139,7 @@ Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes) {
             return out;
         }
         if (out.size() + static_cast<size_t>(n) > maxBytes) {
-            return Status::failure(messages::kFileTooLarge);
+            return Status::failure(core_messages::kFileTooLarge);
         }
         out.append(buffer, static_cast<size_t>(n));
     }
@@ -147,7 +149,7 @@ Status writeFileAtomically(const std::string& path, const std::string& bytes) {
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
-        return Status::failure(messages::kIsDirectory);
+        return Status::failure(core_messages::kIsDirectory);
     }
     const std::string temp = temporaryNameFor(path);
     FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));

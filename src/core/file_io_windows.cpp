@@ -69,20 +69,20 @@ std::string describeErrno(int err) {
     switch (err) {
         case EACCES:
         case EPERM:
-            return messages::kNoPermission;
+            return core_messages::kNoPermission;
         case EROFS:
-            return messages::kReadOnlyFileSystem;
+            return core_messages::kReadOnlyFileSystem;
         case ENOSPC:
-            return messages::kDiskFull;
+            return core_messages::kDiskFull;
         case ENOENT:
         case ENOTDIR:
-            return messages::kNotFound;
+            return core_messages::kNotFound;
         case EISDIR:
-            return messages::kIsDirectory;
+            return core_messages::kIsDirectory;
         case ENAMETOOLONG:
-            return messages::kNameTooLong;
+            return core_messages::kNameTooLong;
         case EFBIG:
-            return messages::kFileTooLarge;
+            return core_messages::kFileTooLarge;
         default:
             return std::strerror(err);
     }
@@ -94,8 +94,9 @@ bool pathExists(const std::string& path) {
 
 bool canCreateFilesIn(const std::string& dir) {
     const std::wstring probe = temporaryNameFor(toUtf16(joinPath(dir, ".velquist-probe")));
-    const HANDLE file = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    const HANDLE file =
+        ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -103,14 +104,18 @@ bool canCreateFilesIn(const std::string& dir) {
     return true;
 }
 
-void removeFile(const std::string& path) { ::DeleteFileW(toUtf16(path).c_str()); }
+void removeFile(const std::string& path) {
+    ::DeleteFileW(toUtf16(path).c_str());
+}
 
-Status makeExecutable(const std::string&) { return {}; }
+Status makeExecutable(const std::string&) {
+    return {};
+}
 
 Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes) {
     const std::wstring name = toUtf16(path);
     if (isDirectory(name)) {
-        return Status::failure(messages::kIsDirectory);
+        return Status::failure(core_messages::kIsDirectory);
     }
     FileHandle file(::CreateFileW(name.c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -129,7 +134,7 @@ Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes) {
             return out;
         }
         if (out.size() + n > maxBytes) {
-            return Status::failure(messages::kFileTooLarge);
+            return Status::failure(core_messages::kFileTooLarge);
         }
         out.append(buffer, n);
     }
@@ -138,7 +143,7 @@ Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes) {
 Status writeFileAtomically(const std::string& path, const std::string& bytes) {
     const std::wstring target = toUtf16(path);
     if (isDirectory(target)) {
-        return Status::failure(messages::kIsDirectory);
+        return Status::failure(core_messages::kIsDirectory);
     }
     const std::wstring temp = temporaryNameFor(target);
     FileHandle file(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,

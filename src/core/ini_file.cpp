@@ -152,7 +152,7 @@ Status writeIniValue(const std::string& path, std::string_view section, std::str
     for (std::string_view part : {section, key, value}) {
         if (part.find_first_of("\r\n", 0) != std::string_view::npos ||
             part.find('\0') != std::string_view::npos) {
-            return Status::failure(messages::kIniLineBreak);
+            return Status::failure(core_messages::kIniLineBreak);
         }
     }
     std::string text;

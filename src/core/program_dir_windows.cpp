@@ -10,7 +10,8 @@ namespace {
 std::string executablePath() {
     std::wstring buffer(MAX_PATH, L'\0');
     while (true) {
-        const DWORD n = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD n =
+            ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (n == 0) {
             return {};
         }
@@ -22,7 +23,9 @@ std::string executablePath() {
     }
 }
 
-size_t lastSeparator(const std::string& path) { return path.find_last_of("\\/"); }
+size_t lastSeparator(const std::string& path) {
+    return path.find_last_of("\\/");
+}
 
 }  // namespace
 

@@ -23,7 +23,8 @@ std::string toUtf8(std::wstring_view utf16) {
         return {};
     }
     const int size = static_cast<int>(utf16.size());
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
+    const int n =
+        ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
     ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, out.data(), n, nullptr, nullptr);
     return out;
@@ -34,22 +35,22 @@ std::string describeWindowsError(unsigned long error) {
         case ERROR_ACCESS_DENIED:
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
-            return messages::kNoPermission;
+            return core_messages::kNoPermission;
         case ERROR_WRITE_PROTECT:
-            return messages::kReadOnlyFileSystem;
+            return core_messages::kReadOnlyFileSystem;
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
-            return messages::kDiskFull;
+            return core_messages::kDiskFull;
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
         case ERROR_INVALID_NAME:
-            return messages::kNotFound;
+            return core_messages::kNotFound;
         case ERROR_DIRECTORY:
-            return messages::kIsDirectory;
+            return core_messages::kIsDirectory;
         case ERROR_FILENAME_EXCED_RANGE:
-            return messages::kNameTooLong;
+            return core_messages::kNameTooLong;
         case ERROR_FILE_TOO_LARGE:
-            return messages::kFileTooLarge;
+            return core_messages::kFileTooLarge;
         default:
             break;
     }

@@ -5,6 +5,8 @@
 
 namespace velquist {
 
+// Defined by the file CMake picks: the AVX2 kernel on x86-64, an absent one elsewhere.
+bool avx2KernelUsable();
 void blendRowAvx2(uint32_t* frame, const uint32_t* picture, int count, int weight, bool opaque);
 
 namespace {
@@ -62,22 +64,14 @@ void blendRowPortable(uint32_t* frame, const uint32_t* picture, int count, int w
     }
 }
 
-bool cpuHasAvx2() {
-#if defined(__x86_64__) || defined(__i386__)
-    return __builtin_cpu_supports("avx2");
-#else
-    return false;
-#endif
-}
-
 }  // namespace
 
 bool blendKernelAvailable(BlendKernel kernel) {
-    return kernel == BlendKernel::portable || cpuHasAvx2();
+    return kernel == BlendKernel::portable || avx2KernelUsable();
 }
 
 BlendKernel bestBlendKernel() {
-    static const BlendKernel best = cpuHasAvx2() ? BlendKernel::avx2 : BlendKernel::portable;
+    static const BlendKernel best = avx2KernelUsable() ? BlendKernel::avx2 : BlendKernel::portable;
     return best;
 }
 

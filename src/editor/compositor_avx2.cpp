@@ -134,6 +134,10 @@ template <typename Blend>
 
 }  // namespace
 
+bool avx2KernelUsable() {
+    return __builtin_cpu_supports("avx2");
+}
+
 [[gnu::target("avx2")]] void blendRowAvx2(uint32_t* frame, const uint32_t* picture, int count,
                                           int weight, bool opaque) {
     const Constants k;

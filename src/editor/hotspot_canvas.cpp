@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "editor/compositor.h"
-#include "editor/picture_buffer.h"
-#include "editor/picture_decoder.h"
+#include "pictures/picture_buffer.h"
+#include "pictures/picture_decoder.h"
 
 namespace velquist {
 namespace {
@@ -51,6 +51,11 @@ void prefetchForWriting(const uint32_t* row, int count) {
     for (int offset = 0; offset < count * 4; offset += kCacheLine) {
         __builtin_prefetch(bytes + offset, 1);
     }
+}
+
+const std::shared_ptr<const Picture>& emptyPicture() {
+    static const auto kEmpty = std::make_shared<const Picture>();
+    return kEmpty;
 }
 
 bool isConsistent(const Picture& picture) {
@@ -102,8 +107,25 @@ int HotspotCanvas::createObject(double left, double top, bool visible) {
     object.left = left;
     object.top = top;
     object.visible = visible;
+    object.picture = emptyPicture();
     m_objects.push_back(std::move(object));  // no picture yet, so nothing to redraw
     return m_objects.back().id;
+}
+
+bool HotspotCanvas::placeObject(int id, double left, double top) {
+    auto it = std::lower_bound(m_objects.begin(), m_objects.end(), id,
+                               [](const CanvasObject& o, int key) { return o.id < key; });
+    if (id < 1 || (it != m_objects.end() && it->id == id)) {
+        return false;
+    }
+    CanvasObject object;
+    object.id = id;
+    object.left = left;
+    object.top = top;
+    object.picture = emptyPicture();
+    m_objects.insert(it, std::move(object));
+    m_nextId = std::max(m_nextId, id + 1);
+    return true;
 }
 
 void HotspotCanvas::deleteObject(int id) {
@@ -143,24 +165,29 @@ bool HotspotCanvas::setPicture(int id, std::string_view bytes) {
     }
     Result<Picture> decoded = decodePicture(bytes);
     const bool ok = decoded.ok();
-    installPicture(*object, ok ? std::move(decoded).value() : Picture{});
+    installPicture(*object, ok ? std::make_shared<const Picture>(std::move(decoded).value())
+                               : emptyPicture());
     return ok;
 }
 
 void HotspotCanvas::setPicture(int id, Picture picture) {
+    setPicture(id, std::make_shared<const Picture>(std::move(picture)));
+}
+
+void HotspotCanvas::setPicture(int id, std::shared_ptr<const Picture> picture) {
     if (CanvasObject* object = find(id)) {
         installPicture(*object, std::move(picture));
     }
 }
 
-void HotspotCanvas::installPicture(CanvasObject& object, Picture picture) {
-    if (!isConsistent(picture)) {
-        picture = Picture{};
+void HotspotCanvas::installPicture(CanvasObject& object, std::shared_ptr<const Picture> picture) {
+    if (picture == nullptr || !isConsistent(*picture)) {
+        picture = emptyPicture();
     }
-    // Recomputed rather than trusted: a wrong flag would draw transparent pixels opaque.
-    picture.opaque = !picture.empty() && isWhollyOpaque(picture);
     markDirty(object);
     object.picture = std::move(picture);
+    // Recomputed rather than trusted: a wrong flag would draw transparent pixels opaque.
+    object.opaque = !object.picture->empty() && isWhollyOpaque(*object.picture);
     markDirty(object);
 }
 
@@ -199,17 +226,17 @@ int HotspotCanvas::objectTop(int id) const {
 
 int HotspotCanvas::objectWidth(int id) const {
     const CanvasObject* object = find(id);
-    return object ? object->picture.width : 0;
+    return object ? object->picture->width : 0;
 }
 
 int HotspotCanvas::objectHeight(int id) const {
     const CanvasObject* object = find(id);
-    return object ? object->picture.height : 0;
+    return object ? object->picture->height : 0;
 }
 
 int HotspotCanvas::hitTest(int x, int y) const {
     for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
-        const Picture& picture = it->picture;
+        const Picture& picture = *it->picture;
         if (!it->visible || picture.empty()) {
             continue;
         }
@@ -268,8 +295,8 @@ const HotspotCanvas::CanvasObject* HotspotCanvas::find(int id) const {
 }
 
 Rect HotspotCanvas::visibleArea(const CanvasObject& object) const {
-    return clippedArea(truncateToInt(object.left), truncateToInt(object.top), object.picture.width,
-                       object.picture.height, bounds());
+    return clippedArea(truncateToInt(object.left), truncateToInt(object.top), object.picture->width,
+                       object.picture->height, bounds());
 }
 
 void HotspotCanvas::markDirty(const CanvasObject& object) {
@@ -286,7 +313,7 @@ void HotspotCanvas::compositeRegion(const Rect& region) {
     size_t first = m_objects.size();
     for (size_t i = m_objects.size(); i-- > 0;) {
         const CanvasObject& object = m_objects[i];
-        if (object.visible && object.picture.opaque && object.transparency == 0 &&
+        if (object.visible && object.opaque && object.transparency == 0 &&
             visibleArea(object).intersected(region) == region) {
             first = i;
             break;
@@ -306,7 +333,7 @@ void HotspotCanvas::compositeRegion(const Rect& region) {
 }
 
 void HotspotCanvas::drawObject(const CanvasObject& object, const Rect& region) {
-    const Picture& picture = object.picture;
+    const Picture& picture = *object.picture;
     const int weight = transparencyWeight(object.transparency);
     // At weight 255 every pixel keeps the frame, whatever its own transparency.
     if (!object.visible || picture.empty() || weight >= 255) {
@@ -325,7 +352,7 @@ void HotspotCanvas::drawObject(const CanvasObject& object, const Rect& region) {
             prefetchForWriting(out + static_cast<size_t>(kPrefetchRows) * m_width, area.width);
         }
         const uint32_t* in = picture.pixels.data() + (offsetY + y) * picture.width + offsetX;
-        blendRow(out, in, area.width, weight, picture.opaque);
+        blendRow(out, in, area.width, weight, object.opaque);
     }
 }
 

@@ -1,83 +1,160 @@
-// The hotspot editor's model operations.
+// The editor's map actions, and the canvas following the map.
 #include "editor/hotspot_editor.h"
+
+#include <type_traits>
 
 #include "editor/hotspot_tile.h"
 #include "editor/messages.h"
+#include "editor/status_text.h"
 
 namespace velquist {
 namespace {
 
-constexpr double kNewHotspotLeft = 100;
-constexpr double kNewHotspotTop = 100;
+constexpr Point kNewHotspotAt{100, 100};
 constexpr const char* kDefaultLink = "#";
 
 }  // namespace
 
 HotspotEditor::HotspotEditor(int canvasWidth, int canvasHeight)
-    : m_canvas(canvasWidth, canvasHeight), m_status(messages::kWelcome) {}
+    : m_canvas(canvasWidth, canvasHeight), m_status(editor_messages::kWelcome) {
+    m_map.setListener([this](const MapOperation& applied) { follow(applied); });
+}
 
-const std::string& HotspotEditor::buildTile(int width, int height) {
-    m_lastTile = makeHotspotTile(width, height, m_style.fillColor, m_style.borderColor);
-    return m_lastTile;
+void HotspotEditor::change(MapOperation operation) {
+    (void)m_map.apply(std::move(operation));  // an undo history will keep the inverse
+}
+
+void HotspotEditor::drawHotspot(const Hotspot& h) {
+    m_canvas.placeObject(h.id, h.rect.left, h.rect.top);
+    m_canvas.setPicture(h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill,
+                                              h.look.border));
+    m_canvas.setTransparency(h.id, h.look.transparency);
+}
+
+void HotspotEditor::redrawAll() {
+    m_canvas.deleteAllObjects();
+    m_canvas.clearBackdrop();
+    const Background& b = m_map.background();
+    if (b.id > 0) {
+        m_canvas.placeObject(b.id, b.position.x, b.position.y);
+        m_canvas.setPicture(b.id, b.picture);
+    }
+    for (const Hotspot& h : m_map.hotspots()) {
+        drawHotspot(h);
+    }
+}
+
+void HotspotEditor::follow(const MapOperation& applied) {
+    std::visit(
+        [this](const auto& o) {
+            using T = std::decay_t<decltype(o)>;
+            if constexpr (std::is_same_v<T, op::AddHotspot>) {
+                drawHotspot(*m_map.findHotspot(o.hotspot.id));
+            } else if constexpr (std::is_same_v<T, op::RemoveHotspot>) {
+                m_canvas.deleteObject(o.id);
+            } else if constexpr (std::is_same_v<T, op::MoveHotspot>) {
+                m_canvas.moveObject(o.id, o.to.x, o.to.y);
+            } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
+                const Hotspot& h = *m_map.findHotspot(o.id);
+                m_canvas.setPicture(h.id, makeHotspotTile(h.rect.width, h.rect.height,
+                                                          h.look.fill, h.look.border));
+                m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
+            } else if constexpr (std::is_same_v<T, op::MoveBackground>) {
+                const Background& b = m_map.background();
+                m_canvas.moveObject(b.id, b.position.x, b.position.y);
+                for (const Hotspot& h : m_map.hotspots()) {
+                    m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
+                }
+            } else if constexpr (std::is_same_v<T, op::ReplaceBackground> ||
+                                 std::is_same_v<T, op::RestoreMap>) {
+                m_handles.hideAll();
+                redrawAll();
+            }
+            // Content and selection do not show on the canvas.
+        },
+        applied);
 }
 
 void HotspotEditor::addHotspot() {
-    const int id = m_canvas.createObject(kNewHotspotLeft, kNewHotspotTop, true);
-    m_state.currentObjectId = id;
-    m_canvas.setPicture(id, buildTile(m_style.width, m_style.height));
-    m_canvas.setTransparency(id, m_style.transparency);
-    appendTableRow("", kDefaultLink);
+    const HotspotStyle& s = m_map.style();
+    Hotspot h;
+    h.rect = {kNewHotspotAt.x, kNewHotspotAt.y, s.width, s.height};
+    h.link = kDefaultLink;
+    h.look = {s.fillColor, s.borderColor, s.transparency};
+    change(op::AddHotspot{std::move(h)});
 }
 
-void HotspotEditor::appendTableRow(std::string tip, std::string link) {
-    m_table.appendRow({m_state.currentObjectId, std::move(tip), std::move(link)});
-}
-
-void HotspotEditor::shiftHotspots(int dx, int dy) {
-    hideHandles();
-    for (size_t i = 1; i < m_table.rowCount(); ++i) {
-        const int id = m_table.row(i).id;
-        // Positions are read back truncated; hotspots only ever sit at whole pixels.
-        m_canvas.moveObject(id, m_canvas.objectLeft(id) + dx, m_canvas.objectTop(id) + dy);
-    }
-}
-
-void HotspotEditor::deleteCurrentHotspot() {
-    if (m_state.currentObjectId == m_state.backgroundId) {
-        m_status = messages::kDeleteWithoutHotspot;
+void HotspotEditor::deleteSelectedHotspot() {
+    const int32_t id = m_map.selection();
+    if (id == m_map.background().id) {
+        m_status = editor_messages::kDeleteWithoutHotspot;
         return;
     }
-    hideHandles();
-    const auto row = m_table.findRow(m_state.currentObjectId);
-    if (!row) {
+    m_handles.hideAll();
+    if (!m_map.isHotspot(id)) {
         return;
     }
-    m_table.removeRow(*row);
-    m_canvas.deleteObject(m_state.currentObjectId);
-    m_status = messages::kHotspotDeleted;
+    change(op::RemoveHotspot{id});
+    m_status = editor_messages::kHotspotDeleted;
 }
 
-void HotspotEditor::resetEditor() {
-    m_canvas.deleteAllObjects();
-    m_table.clear();
-    m_canvas.clearBackdrop();
-    hideHandles();
-    m_state.currentObjectId = 0;
-    m_state.pressPoint = {};
-    m_state.backgroundOrigin = {};
-}
-
-bool HotspotEditor::setRowContent(size_t row, std::string tip, std::string link) {
-    if (row == 0 || row >= m_table.rowCount()) {
-        return false;
+void HotspotEditor::alignBackground(Alignment where) {
+    if (!m_map.hasBackground()) {
+        m_status = editor_messages::kNoBackgroundLoaded;
+        return;
     }
-    m_table.setContent(row, std::move(tip), std::move(link));
-    return true;
+    m_handles.hideAll();
+    const Rect background = m_map.background().rect();
+    change(op::MoveBackground{
+        alignedPosition(where, background, m_canvas.width(), m_canvas.height())});
+    m_status = alignedMessage(where);
 }
 
-void HotspotEditor::exitCleanup() {
-    m_lastTile.clear();
-    m_lastTile.shrink_to_fit();
+void HotspotEditor::loadStarted() {
+    m_status = editor_messages::kLoading;
+}
+
+void HotspotEditor::finishLoad(const std::string& address, Result<Picture> result) {
+    if (!result) {
+        // A mistyped address must not cost the user's hotspots.
+        m_status = editor_messages::kLoadFailed + result.error();
+        return;
+    }
+    change(op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()),
+                                 address});
+    const Background& b = m_map.background();
+    m_status = loadedStatus(b.width(), b.height());
+}
+
+ContentForm HotspotEditor::contentForm() const {
+    ContentForm form;
+    const Hotspot* h = m_map.findHotspot(m_map.selection());
+    if (h == nullptr) {
+        return form;
+    }
+    form.found = true;
+    form.tip = h->tip.empty() ? editor_messages::kDefaultTip : h->tip;
+    form.link = h->link;
+    form.id = h->id;
+    return form;
+}
+
+void HotspotEditor::applyContent(const ContentForm& opened, std::string tip, std::string link) {
+    if (!opened.found) {
+        m_status = editor_messages::kContentApplied;
+        return;
+    }
+    // The window edits the hotspot it opened for, wherever its row is now.
+    if (!m_map.isHotspot(opened.id)) {
+        m_status = editor_messages::kContentTargetGone;
+        return;
+    }
+    change(op::SetContent{opened.id, std::move(tip), std::move(link)});
+    m_status = editor_messages::kContentApplied;
+}
+
+void HotspotEditor::cancelContent() {
+    m_status = editor_messages::kContentCancelled;
 }
 
 }  // namespace velquist

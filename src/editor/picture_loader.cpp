@@ -3,9 +3,13 @@
 
 #include "core/text.h"
 #include "editor/messages.h"
-#include "editor/picture_decoder.h"
+#include "pictures/picture_decoder.h"
 
 namespace velquist {
+
+bool addressAccepted(std::string_view address) {
+    return address.find("http") != std::string_view::npos;
+}
 
 Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>* cancel,
                             const HttpLimits& limits) {
@@ -17,7 +21,7 @@ Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>*
     // status explains a failure better than "not a picture" does.
     auto picture = decodePicture(response->body);
     if (!picture && (response->status < 200 || response->status >= 300)) {
-        return Status::failure(std::string(messages::kHttpStatus) + formatNumber(response->status));
+        return Status::failure(std::string(editor_messages::kHttpStatus) + formatNumber(response->status));
     }
     return picture;
 }

@@ -7,7 +7,7 @@
 namespace velquist {
 
 std::string noBackgroundStatus() {
-    return messages::kNoBackgroundPrompt;
+    return editor_messages::kNoBackgroundPrompt;
 }
 
 std::string backgroundStatus(const Rect& b, int hotspotCount) {
@@ -24,9 +24,9 @@ std::string hotspotStatus(const Rect& h, Point origin, std::string_view link) {
            " px；链接地址：" + std::string(link);
 }
 
-std::string loadedStatus(std::string_view widthText, std::string_view heightText) {
-    return "图片载入完成....宽度为：" + std::string(widthText) + "；高度为：" +
-           std::string(heightText) + " PX";
+std::string loadedStatus(int width, int height) {
+    return "图片载入完成....宽度为：" + formatNumber(width) + "；高度为：" + formatNumber(height) +
+           " PX";
 }
 
 }  // namespace velquist

@@ -72,8 +72,8 @@ Status SystemProcessLauncher::start(const std::string& program,
         startup.wShowWindow = SW_SHOWNORMAL;
         // The path is given as the program to run, so Windows searches nothing; no handles
         // are inherited.
-        if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                              nullptr, nullptr, &startup, &process)) {
+        if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &startup, &process)) {
             error = ::GetLastError();
         }
     }

@@ -8,7 +8,7 @@
 #include "core/file_io.h"
 #include "core/template_fill.h"
 #include "settings/messages.h"
-#include "settings/zip_open.h"
+#include "zip_open.h"
 
 namespace velquist {
 namespace {

@@ -2,7 +2,7 @@
 #include <iowin32.h>
 
 #include "core/win32.h"
-#include "settings/zip_open.h"
+#include "zip_open.h"
 
 namespace velquist {
 

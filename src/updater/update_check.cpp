@@ -8,7 +8,7 @@
 #include "core/program_dir.h"
 #include "core/template_fill.h"
 #include "core/text.h"
-#include "updater/handover_file.h"
+#include "core/handover_names.h"
 #include "updater/messages.h"
 #include "updater/version_file.h"
 

@@ -16,7 +16,7 @@
 #include "app/secondary_descriptions.h"
 #include "core/file_io.h"
 #include "core/program_dir.h"
-#include "editor/hotspot_tile.h"
+#include "pictures/test_pictures.h"
 #include "support/loopback_server.h"
 #include "support/temp_dir.h"
 
@@ -50,7 +50,7 @@ class CodeOutputFlowTest : public QObject {
 private slots:
     void addressToClipboard() {
         test::LoopbackServer server;
-        const std::string picture = makeHotspotTile(300, 200, 0x00FF8000, 0x00000000);
+        const std::string picture = test::makeBmp(300, 200, 24, false, [](int, int) { return 0u; });
         server.http().Get("/bg.bmp", [&](const httplib::Request&, httplib::Response& res) {
             res.set_content(picture, "image/bmp");
         });

@@ -17,7 +17,7 @@
 #include "app/qt_text.h"
 #include "app/secondary_descriptions.h"
 #include "core/ini_file.h"
-#include "editor/hotspot_tile.h"
+#include "pictures/test_pictures.h"
 #include "support/loopback_server.h"
 
 namespace velquist {
@@ -61,12 +61,14 @@ private:
 private slots:
     void init() {
         m_server = new test::LoopbackServer;
-        const std::string tile = makeHotspotTile(750, 400, rgb(10, 20, 30), rgb(10, 20, 30));
+        const std::string tile =
+            test::makeBmp(750, 400, 24, false, [](int, int) { return 0x000A141Eu; });
         m_server->http().Get("/bg.bmp", [tile](const httplib::Request&, httplib::Response& res) {
             res.set_content(tile, "image/bmp");
         });
         m_server->http().Get("/small.bmp", [](const httplib::Request&, httplib::Response& res) {
-            res.set_content(makeHotspotTile(300, 200, 0, 0), "image/bmp");
+            res.set_content(test::makeBmp(300, 200, 24, false, [](int, int) { return 0u; }),
+                            "image/bmp");
         });
         m_server->http().Get("/missing", [](const httplib::Request&, httplib::Response& res) {
             res.status = 404;
@@ -84,7 +86,8 @@ private slots:
         });
         m_server->http().Get("/slow.bmp", [this](const httplib::Request&, httplib::Response& res) {
             m_server->holdUntilShutdown(std::chrono::seconds(5));
-            res.set_content(makeHotspotTile(10, 10, 0, 0), "image/bmp");
+            res.set_content(test::makeBmp(10, 10, 24, false, [](int, int) { return 0u; }),
+                            "image/bmp");
         });
         m_server->start();
         m_dir = new QTemporaryDir;
@@ -141,7 +144,7 @@ private slots:
     void resizeOutlivesAReleaseOutsideTheCanvas() {
         loadAndWait(m_server->url("/bg.bmp"));
         QTest::mouseClick(control<ImageButton>(mc::kAddHotspot), Qt::LeftButton);
-        const int id = m_state->editor.state().currentObjectId;
+        const int id = m_state->editor.map().selection();
         const HotspotCanvas& objects = m_state->editor.canvas();
         auto* canvas = control(mc::kCanvas);
         auto* bottom = control<QLabel>(mc::kHandleBottom);
@@ -189,8 +192,8 @@ private slots:
         QTest::mouseClick(content->findChild<ImageButton*>(toQString(content_controls::kConfirm)),
                           Qt::LeftButton);
         QCOMPARE(status(), QString("选中热区内容修改完成"));
-        QCOMPARE(m_state->editor.table().row(1).link, "https://shop.example/item?id=1&x=2");
-        QCOMPARE(m_state->editor.table().row(1).tip, "Miva，我想你了");
+        QCOMPARE(m_state->editor.map().hotspots()[0].link, "https://shop.example/item?id=1&x=2");
+        QCOMPARE(m_state->editor.map().hotspots()[0].tip, "Miva，我想你了");
     }
 
     void failedLoadKeepsTheWork() {
@@ -205,7 +208,7 @@ private slots:
             {"/missing", "图片载入失败：服务器返回 HTTP 404"},
         };
         const auto keptTheWork = [this] {
-            QCOMPARE(m_state->editor.table().rowCount(), 2u);
+            QCOMPARE(m_state->editor.map().hotspots().size(), 1u);
             QCOMPARE(m_state->editor.canvas().objectCount(), 2);
         };
         for (const auto& [path, message] : failures) {
@@ -225,7 +228,7 @@ private slots:
         loadAndWait(m_server->url("/bg.bmp?again"));
         QCOMPARE(status(), QString("图片载入失败：下载的内容超过上限（100000 字节）"));
         keptTheWork();
-        QCOMPARE(m_state->editor.backgroundAddress(), m_server->url("/bg.bmp"));
+        QCOMPARE(m_state->editor.map().background().address, m_server->url("/bg.bmp"));
         // The address is still remembered as entered, for "读取备份".
         QCOMPARE(readIniValue(m_state->programDir + "/pz.ini", "配置", "背景图"),
                  m_server->url("/bg.bmp?again"));
@@ -241,7 +244,8 @@ private slots:
         QTest::mouseClick(window->control<ImageButton>(address_controls::kReadBackup),
                           Qt::LeftButton);
         QCOMPARE(edit->text(), QString());  // nothing remembered yet
-        writeIniValue(m_state->programDir + "/pz.ini", "配置", "背景图", "http://remembered/a.png");
+        QVERIFY(writeIniValue(m_state->programDir + "/pz.ini", "配置", "背景图",
+                              "http://remembered/a.png"));
         QTest::mouseClick(window->control<ImageButton>(address_controls::kReadBackup),
                           Qt::LeftButton);
         QCOMPARE(edit->text(), QString("http://remembered/a.png"));
@@ -265,7 +269,7 @@ private slots:
         loadAndWait(m_server->url("/small.bmp"));
         QCOMPARE(status(), QString("图片载入完成....宽度为：300；高度为：200 PX"));
         QCOMPARE(m_state->editor.canvas().objectCount(), 1);
-        QCOMPARE(m_state->editor.table().rowCount(), 1u);
+        QCOMPARE(m_state->editor.map().hotspots().size(), 0u);
     }
 };
 

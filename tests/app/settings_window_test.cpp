@@ -16,7 +16,6 @@
 #include "app/qt_text.h"
 #include "app/settings_window.h"
 #include "app/settings_window_description.h"
-#include "editor/background.h"
 #include "settings/site.h"
 
 namespace velquist {
@@ -186,9 +185,9 @@ private slots:
 
         QFETCH(int, width);
         QFETCH(int, height);
-        QCOMPARE(m_state->editor.style().width, width);
-        QCOMPARE(m_state->editor.style().height, height);
-        QCOMPARE(m_state->editor.style().transparency, 55);
+        QCOMPARE(m_state->editor.map().style().width, width);
+        QCOMPARE(m_state->editor.map().style().height, height);
+        QCOMPARE(m_state->editor.map().style().transparency, 55);
         QCOMPARE(status(), QString("设置参数完成..."));
         QVERIFY(openSettingsWindows().isEmpty());
 
@@ -236,7 +235,7 @@ private slots:
         QTest::mouseClick(window->control<ImageButton>(sc::kClose), Qt::LeftButton);
         QVERIFY(openSettingsWindows().isEmpty());
 
-        const HotspotStyle& style = m_state->editor.style();
+        const HotspotStyle& style = m_state->editor.map().style();
         QCOMPARE(style.width, 100);
         QCOMPARE(style.transparency, 50);
         QCOMPARE(style.fillColor, rgb(0xFF, 0x00, 0xFF));
@@ -253,9 +252,9 @@ private slots:
     void newFillReachesOnlyNewAndResizedHotspots() {
         const int w = 750;
         const int h = 400;
-        installBackground(m_state->editor,
-                          Picture{w, h, std::vector<uint32_t>(size_t{w} * h, kDark), true},
-                          "https://img.example/bg.png");
+        m_state->editor.finishLoad(
+            "https://img.example/bg.png",
+            Picture{w, h, std::vector<uint32_t>(size_t{w} * h, kDark), true});
         m_window->refresh();
         QTest::mouseClick(control<ImageButton>(mc::kAddHotspot), Qt::LeftButton);
         auto* canvas = control(mc::kCanvas);

@@ -36,14 +36,6 @@ private slots:
         QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
     }
 
-    void exitCleanupRunsOnce() {
-        AppState state;
-        MainWindow window(state);
-        window.endProgram();
-        window.endProgram();
-        QCOMPARE(state.cleanupRuns, 1);
-    }
-
     void loopEndsWithTheLastWindowEvenWhenOneIsHidden() {
         WindowLifetime lifetime;
         auto* hidden = new QWidget;

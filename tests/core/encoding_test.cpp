@@ -21,7 +21,7 @@ TEST(Gb18030, CharactersOutsideGbkRoundTrip) {
     const std::string text = "emoji 😀, €, 𠀀, ñ, 한국어, \x01";
     if (!systemHasGb18030()) {
         // Wine has no GB18030 code page: the GBK fallback must refuse, never write '?'.
-        EXPECT_EQ(utf8ToGb18030(text).error(), messages::kOutsideGbk);
+        EXPECT_EQ(utf8ToGb18030(text).error(), core_messages::kOutsideGbk);
         EXPECT_EQ(utf8ToGb18030("?").value(), "?");
         return;
     }
@@ -63,9 +63,8 @@ TEST(DecodeTextFile, PrefersUtf8ThenGb18030) {
 
 TEST(EncodeTextFile, IsGb18030UnlessThoseBytesWouldReadBackAsOtherText) {
     // Without GB18030 (Wine) the emoji has no GBK bytes and the text is kept as UTF-8.
-    EXPECT_EQ(*encodeTextFile("中文 😀\r\n"), systemHasGb18030()
-                                                  ? *utf8ToGb18030("中文 😀\r\n")
-                                                  : "\xEF\xBB\xBF中文 😀\r\n");
+    EXPECT_EQ(*encodeTextFile("中文 😀\r\n"),
+              systemHasGb18030() ? *utf8ToGb18030("中文 😀\r\n") : "\xEF\xBB\xBF中文 😀\r\n");
     EXPECT_EQ(*encodeTextFile("ascii"), "ascii");
     // "女装" is C5 AE D7 B0 in GB18030, which is also UTF-8 for "Ůװ"; "锘开" starts with the
     // bytes of a UTF-8 BOM.

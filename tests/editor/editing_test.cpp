@@ -1,34 +1,36 @@
 // Selecting, dragging, resizing, handles, alignment and the status line.
 #include <gtest/gtest.h>
 
-#include "editor/background.h"
-#include "editor/editing.h"
 #include "editor/handle_geometry.h"
-#include "editor/hotspot_tile.h"
+#include "editor/hotspot_editor.h"
+#include "editor/picture_loader.h"
 #include "editor/status_text.h"
-#include "support/temp_dir.h"
-#include "test_pictures.h"
+#include "pictures/test_pictures.h"
 
 namespace velquist {
 namespace {
 
 // An editor on a 996 x 624 canvas holding a loaded background of the given size.
-HotspotEditor loaded(int width = 750, int height = 400) {
-    HotspotEditor editor(996, 624);
-    installBackground(editor, test::solidPicture(width, height, 0x00336699),
-                      "http://img.example/a.png");
-    return editor;
-}
+struct Loaded : HotspotEditor {
+    explicit Loaded(int width = 750, int height = 400) : HotspotEditor(996, 624) {
+        finishLoad("http://img.example/a.png", test::solidPicture(width, height, 0x00336699));
+    }
+};
 
 // A left press at (x, y) as the canvas delivers it.
 void press(HotspotEditor& editor, int x, int y) {
-    leftButtonDown(editor, x, y);
-    selectObject(editor, editor.canvas().pressLeft(x, y));
+    editor.leftButtonDown(x, y);
+    editor.selectObject(editor.canvas().pressLeft(x, y));
 }
 
+// Where the canvas draws an object: the map and its drawing must agree.
 Rect rectOf(const HotspotEditor& e, int id) {
     const HotspotCanvas& c = e.canvas();
     return {c.objectLeft(id), c.objectTop(id), c.objectWidth(id), c.objectHeight(id)};
+}
+
+int32_t hotspotId(const HotspotEditor& e, size_t index) {
+    return e.map().hotspots().at(index).id;
 }
 
 TEST(HandleGeometry, SitsAroundTheHotspotAndHidesOffCanvas) {
@@ -49,12 +51,12 @@ TEST(HandleGeometry, SitsAroundTheHotspotAndHidesOffCanvas) {
 }
 
 TEST(Editing, DraggingKeepsTheGrabOffset) {
-    HotspotEditor editor = loaded();
+    Loaded editor;
     editor.addHotspot();
-    const int id = editor.state().currentObjectId;
+    const int id = editor.map().selection();
     press(editor, 110, 107);
-    EXPECT_EQ(editor.state().pressPoint, (Point{10, 7}));
-    dragOrResize(editor, 300, 250, editor.canvas().heldId(true));
+    EXPECT_EQ(editor.pointer().pressPoint, (Point{10, 7}));
+    editor.dragOrResize(300, 250, editor.canvas().heldId(true));
     EXPECT_EQ(rectOf(editor, id), (Rect{290, 243, 100, 100}));
     EXPECT_EQ(editor.status(),
               "当前热区坐标：左= 290 px；顶= 243 px；右= 390 px；底= 343 px；链接地址：#");
@@ -63,69 +65,72 @@ TEST(Editing, DraggingKeepsTheGrabOffset) {
 }
 
 TEST(Editing, DraggingTheBackgroundCarriesEveryHotspot) {
-    HotspotEditor editor = loaded();
+    Loaded editor;
     editor.addHotspot();
     editor.addHotspot();
-    const int bg = editor.state().backgroundId;
+    const int bg = editor.map().background().id;
     press(editor, 50, 50);  // on the background, outside the hotspots
-    ASSERT_EQ(editor.state().currentObjectId, bg);
-    dragOrResize(editor, 80, 30, editor.canvas().heldId(true));
-    dragOrResize(editor, 80, 30, editor.canvas().heldId(true));  // no movement: no drift
+    ASSERT_EQ(editor.map().selection(), bg);
+    editor.dragOrResize(80, 30, editor.canvas().heldId(true));
+    editor.dragOrResize(80, 30, editor.canvas().heldId(true));  // no movement: no drift
     EXPECT_EQ(rectOf(editor, bg), (Rect{30, -20, 750, 400}));
-    for (size_t row = 1; row < editor.table().rowCount(); ++row) {
-        EXPECT_EQ(rectOf(editor, editor.table().row(row).id), (Rect{130, 80, 100, 100}));
+    for (const Hotspot& h : editor.map().hotspots()) {
+        EXPECT_EQ(rectOf(editor, h.id), (Rect{130, 80, 100, 100}));
+        EXPECT_EQ(h.rect, (Rect{130, 80, 100, 100}));
     }
     EXPECT_FALSE(editor.handles()[HandleEdge::Top].visible);
     EXPECT_EQ(editor.status(),
               "背景图尺寸：750×400 PX； 距左：30 PX； 距顶：-20 PX；共绘制了：2 个热点区");
     // Back to the left edge: everything returns by the same distance.
-    alignBackground(editor, Alignment::Left);
+    editor.alignBackground(Alignment::Left);
     EXPECT_EQ(rectOf(editor, bg), (Rect{0, 0, 750, 400}));
-    EXPECT_EQ(rectOf(editor, editor.table().row(1).id), (Rect{100, 100, 100, 100}));
+    EXPECT_EQ(rectOf(editor, hotspotId(editor, 0)), (Rect{100, 100, 100, 100}));
     EXPECT_EQ(editor.status(), "背景图已居左对齐");
 }
 
 TEST(Editing, ResizeHandlesFollowThePointerWithoutMinimum) {
-    HotspotEditor editor = loaded();
+    Loaded editor;
     editor.addHotspot();
-    const int id = editor.state().currentObjectId;
+    const int id = editor.map().selection();
     press(editor, 150, 150);
     editor.canvas().releaseLeft();
-    endDrag(editor);
-    beginResize(editor, ResizeMode::Right);
-    dragOrResize(editor, 250, 400, 0);
+    editor.endDrag();
+    editor.beginResize(ResizeMode::Right);
+    editor.dragOrResize(250, 400, 0);
     EXPECT_EQ(rectOf(editor, id), (Rect{100, 100, 150, 100}));
     EXPECT_EQ(editor.handles()[HandleEdge::Right].position, (Point{250, 152}));  // x only
     EXPECT_EQ(editor.handles()[HandleEdge::Left].position, (Point{95, 150}));    // others wait
-    endDrag(editor);
+    editor.endDrag();
     EXPECT_EQ(editor.handles()[HandleEdge::Right].position, (Point{252, 152}));
 
     // The left handle dragged past the right edge (a width of -50 asked for) leaves one pixel
     // at the right edge; dragged back, the hotspot grows again from that edge.
-    beginResize(editor, ResizeMode::Left);
-    dragOrResize(editor, 300, 0, 0);
+    editor.beginResize(ResizeMode::Left);
+    editor.dragOrResize(300, 0, 0);
     EXPECT_EQ(rectOf(editor, id), (Rect{249, 100, 1, 100}));
     EXPECT_EQ(editor.handles()[HandleEdge::Left].position, (Point{249, 150}));
-    dragOrResize(editor, 200, 0, 0);
+    editor.dragOrResize(200, 0, 0);
     EXPECT_EQ(rectOf(editor, id), (Rect{200, 100, 50, 100}));
-    beginResize(editor, ResizeMode::Bottom);
-    dragOrResize(editor, 0, 120, 0);
+    editor.beginResize(ResizeMode::Bottom);
+    editor.dragOrResize(0, 120, 0);
     EXPECT_EQ(rectOf(editor, id), (Rect{200, 100, 50, 20}));
-    beginResize(editor, ResizeMode::Top);
-    dragOrResize(editor, 0, 90, 0);
+    editor.beginResize(ResizeMode::Top);
+    editor.dragOrResize(0, 90, 0);
     EXPECT_EQ(rectOf(editor, id), (Rect{200, 90, 50, 30}));
-    beginResize(editor, ResizeMode::Bottom);
-    dragOrResize(editor, 0, -500, 0);
+    editor.beginResize(ResizeMode::Bottom);
+    editor.dragOrResize(0, -500, 0);
     EXPECT_EQ(rectOf(editor, id), (Rect{200, 90, 50, 1}));
 }
 
 TEST(Editing, ResizeUsesTheCurrentColoursAndKeepsTransparency) {
-    HotspotEditor editor = loaded();
+    Loaded editor;
     editor.addHotspot();
-    editor.style().fillColor = rgb(0, 0, 255);
-    editor.style().transparency = 0;
-    beginResize(editor, ResizeMode::Right);
-    dragOrResize(editor, 210, 0, 0);
+    HotspotStyle style;
+    style.fillColor = rgb(0, 0, 255);
+    style.transparency = 0;
+    editor.setStyle(style);
+    editor.beginResize(ResizeMode::Right);
+    editor.dragOrResize(210, 0, 0);
     const int x = 150;  // a fill pixel of the rebuilt tile, seen through 50 % transparency
     editor.canvas().render();
     const uint32_t seen = editor.canvas().frame()[150 * 996 + x];
@@ -133,29 +138,28 @@ TEST(Editing, ResizeUsesTheCurrentColoursAndKeepsTransparency) {
 }
 
 TEST(Editing, AHandleLeftHeldNeverTurnsTheBackgroundIntoATile) {
-    HotspotEditor editor = loaded();
+    Loaded editor;
     editor.addHotspot();
-    beginResize(editor, ResizeMode::Right);  // pressed, released somewhere else
-    press(editor, 500, 300);                 // the background becomes current
+    editor.beginResize(ResizeMode::Right);  // pressed, released somewhere else
+    press(editor, 500, 300);                // the background becomes current
     editor.canvas().releaseLeft();
-    dragOrResize(editor, 600, 300, editor.canvas().heldId(false));
-    EXPECT_EQ(rectOf(editor, editor.state().backgroundId), (Rect{0, 0, 750, 400}));
+    editor.dragOrResize(600, 300, editor.canvas().heldId(false));
+    EXPECT_EQ(rectOf(editor, editor.map().background().id), (Rect{0, 0, 750, 400}));
 }
 
 TEST(Editing, NothingMovesWithoutBackgroundOrFromEmptyCanvas) {
     HotspotEditor empty(996, 624);
-    const int id = empty.canvas().createObject(10, 10, true);
-    dragOrResize(empty, 50, 50, id);
-    EXPECT_EQ(empty.canvas().objectLeft(id), 10);
-    showStatus(empty, id);
+    empty.selectObject(0);
     EXPECT_EQ(empty.status(), "点击左上角 背景设置 添加背景图片");
+    empty.dragOrResize(50, 50, 0);
+    EXPECT_EQ(empty.canvas().objectCount(), 0);
 
-    HotspotEditor editor = loaded(100, 100);
+    Loaded editor(100, 100);
     press(editor, 900, 600);  // empty canvas
-    EXPECT_EQ(editor.state().currentObjectId, 0);
+    EXPECT_EQ(editor.map().selection(), 0);
     EXPECT_EQ(editor.canvas().heldId(true), -1);
-    dragOrResize(editor, 10, 10, -1);
-    EXPECT_EQ(editor.canvas().objectLeft(editor.state().backgroundId), 0);
+    editor.dragOrResize(10, 10, -1);
+    EXPECT_EQ(editor.canvas().objectLeft(editor.map().background().id), 0);
 }
 
 TEST(StatusText, IsExactIncludingNegativeNumbers) {
@@ -165,12 +169,12 @@ TEST(StatusText, IsExactIncludingNegativeNumbers) {
         hotspotStatus({10, 5, 100, 50}, {20, 10}, "http://a?b=1&c"),
         "当前热区坐标：左= -10 px；顶= -5 px；右= 90 px；底= 45 px；链接地址：http://a?b=1&c");
     // An id naming no object shows the background's position negated.
-    HotspotEditor editor = loaded();
-    alignBackground(editor, Alignment::Centre);
-    showStatus(editor, 0);
+    Loaded editor;
+    editor.alignBackground(Alignment::Centre);
+    editor.selectObject(0);
     EXPECT_EQ(editor.status(),
               "当前热区坐标：左= -123 px；顶= 0 px；右= -123 px；底= 0 px；链接地址：");
-    EXPECT_EQ(loadedStatus("750", "400"), "图片载入完成....宽度为：750；高度为：400 PX");
+    EXPECT_EQ(loadedStatus(750, 400), "图片载入完成....宽度为：750；高度为：400 PX");
 }
 
 TEST(Alignment, FivePlacesTruncatedTowardZero) {
@@ -184,69 +188,62 @@ TEST(Alignment, FivePlacesTruncatedTowardZero) {
     EXPECT_EQ(alignedPosition(Alignment::Centre, {0, 0, 1201, 1}, 996, 624), (Point{-102, 0}));
 
     HotspotEditor none(996, 624);
-    alignBackground(none, Alignment::Right);
+    none.alignBackground(Alignment::Right);
     EXPECT_EQ(none.status(), "没有加载背景图片");
 }
 
 TEST(ContentWindow, EditsTheHotspotItOpenedFor) {
-    HotspotEditor editor = loaded();
+    Loaded editor;
     editor.addHotspot();
     editor.addHotspot();
-    const int first = editor.table().row(1).id;
-    editor.state().currentObjectId = editor.table().row(2).id;
-    const ContentForm form = fillContentWindow(editor);
+    const int first = hotspotId(editor, 0);
+    editor.selectObject(hotspotId(editor, 1));
+    const ContentForm form = editor.contentForm();
     ASSERT_TRUE(form.found);
     EXPECT_EQ(form.tip, "Miva，我想你了");  // an empty tip is offered this default
     EXPECT_EQ(form.link, "#");
-    EXPECT_EQ(form.rowText, "2");
+    EXPECT_EQ(form.id, hotspotId(editor, 1));
 
     // The first hotspot is deleted meanwhile: the rows move up, the edit follows its hotspot.
-    editor.state().currentObjectId = first;
-    editor.deleteCurrentHotspot();
-    applyHotspotContent(editor, form, " tip ", "");
-    EXPECT_EQ(editor.table().row(1).tip, " tip ");
-    EXPECT_EQ(editor.table().row(1).link, "");
+    editor.selectObject(first);
+    editor.deleteSelectedHotspot();
+    editor.applyContent(form, " tip ", "");
+    EXPECT_EQ(editor.map().hotspots()[0].tip, " tip ");
+    EXPECT_EQ(editor.map().hotspots()[0].link, "");
     EXPECT_EQ(editor.status(), "选中热区内容修改完成");
 
     // Its own hotspot deleted: nothing is stored and the user is told.
-    editor.state().currentObjectId = editor.table().row(1).id;
-    const ContentForm gone = fillContentWindow(editor);
-    editor.deleteCurrentHotspot();
-    applyHotspotContent(editor, gone, "x", "y");
+    editor.selectObject(hotspotId(editor, 0));
+    const ContentForm gone = editor.contentForm();
+    editor.deleteSelectedHotspot();
+    editor.applyContent(gone, "x", "y");
     EXPECT_EQ(editor.status(), "修改失败，这个热区已被删除");
 
-    editor.state().currentObjectId = editor.state().backgroundId;
-    EXPECT_FALSE(fillContentWindow(editor).found);
-    cancelHotspotContent(editor);
+    editor.selectObject(editor.map().background().id);
+    EXPECT_FALSE(editor.contentForm().found);
+    editor.cancelContent();
     EXPECT_EQ(editor.status(), "已取消选中热区的内容修改");
 }
 
 TEST(Background, InstallingReplacesEverythingAndIdsKeepGrowing) {
-    HotspotEditor editor = loaded();
+    Loaded editor;
     editor.addHotspot();
-    const int oldHotspot = editor.state().currentObjectId;
-    installBackground(editor, test::solidPicture(20, 30, 0), "http://b");
-    EXPECT_EQ(editor.table().rowCount(), 1u);
+    const int oldHotspot = editor.map().selection();
+    editor.finishLoad("http://b", test::solidPicture(20, 30, 0));
+    EXPECT_TRUE(editor.map().hotspots().empty());
     EXPECT_EQ(editor.canvas().objectCount(), 1);
-    EXPECT_GT(editor.state().backgroundId, oldHotspot);
-    EXPECT_EQ(editor.table().row(0).id, editor.state().backgroundId);
-    EXPECT_EQ(editor.backgroundAddress(), "http://b");
+    EXPECT_GT(editor.map().background().id, oldHotspot);
+    EXPECT_EQ(rectOf(editor, editor.map().background().id), (Rect{0, 0, 20, 30}));
+    EXPECT_EQ(editor.map().background().address, "http://b");
     EXPECT_EQ(editor.status(), "图片载入完成....宽度为：20；高度为：30 PX");
     EXPECT_TRUE(editor.addHotspotEnabled());
 
-    // A failed load changes nothing but the status line; the address is remembered either way.
-    test::TempDir dir;
-    const int background = editor.state().backgroundId;
-    finishLoad(editor, dir.path(), "http://c/typo", Status::failure("服务器返回 HTTP 404"));
+    // A failed load changes nothing but the status line.
+    const int background = editor.map().background().id;
+    editor.finishLoad("http://c/typo", Status::failure("服务器返回 HTTP 404"));
     EXPECT_EQ(editor.status(), "图片载入失败：服务器返回 HTTP 404");
-    EXPECT_EQ(editor.state().backgroundId, background);
-    EXPECT_EQ(editor.table().rowCount(), 1u);
-    EXPECT_EQ(editor.backgroundAddress(), "http://b");
-    EXPECT_EQ(readRememberedAddress(dir.path()), "http://c/typo");
-    finishLoad(editor, dir.path(), "http://d", test::solidPicture(5, 6, 0));
-    EXPECT_EQ(editor.status(), "图片载入完成....宽度为：5；高度为：6 PX");
-    EXPECT_EQ(editor.backgroundAddress(), "http://d");
-    EXPECT_EQ(readRememberedAddress(dir.path()), "http://d");
+    EXPECT_EQ(editor.map().background().id, background);
+    EXPECT_EQ(editor.map().background().address, "http://b");
 
     EXPECT_TRUE(addressAccepted("https://a/b.jpg"));
     EXPECT_TRUE(addressAccepted("see http here"));

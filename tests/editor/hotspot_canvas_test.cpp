@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "test_pictures.h"
+#include "pictures/test_pictures.h"
 
 namespace velquist {
 namespace {

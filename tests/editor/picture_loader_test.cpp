@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "pictures/test_pictures.h"
 #include "platform/messages.h"
 #include "support/loopback_server.h"
-#include "test_pictures.h"
 
 namespace velquist {
 namespace {

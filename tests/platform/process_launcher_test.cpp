@@ -68,7 +68,7 @@ TEST(SystemProcessLauncher, SaysWhyAProgramCannotStart) {
         return status.message();
     };
     const std::string missing = temp.file("xz.exe");
-    EXPECT_EQ(failure(missing), "无法启动程序 " + missing + "：" + messages::kNotFound);
+    EXPECT_EQ(failure(missing), "无法启动程序 " + missing + "：" + core_messages::kNotFound);
 
     std::filesystem::create_directory(temp.file("folder"));
     EXPECT_EQ(failure(temp.file("folder")),
@@ -77,7 +77,7 @@ TEST(SystemProcessLauncher, SaysWhyAProgramCannotStart) {
     test::writeScript(temp.file("not-executable"), "exit 0\n");
     ::chmod(temp.file("not-executable").c_str(), 0644);
     EXPECT_EQ(failure(temp.file("not-executable")),
-              "无法启动程序 " + temp.file("not-executable") + "：" + messages::kNoPermission);
+              "无法启动程序 " + temp.file("not-executable") + "：" + core_messages::kNoPermission);
 
     const std::string text = temp.file("notes.txt");
     std::ofstream(text) << "just some text\n";

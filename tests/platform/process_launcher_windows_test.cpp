@@ -18,7 +18,9 @@
 namespace velquist {
 namespace {
 
-void placeHelper(const std::string& path) { test::placeRecordingProgram(path); }
+void placeHelper(const std::string& path) {
+    test::placeRecordingProgram(path);
+}
 
 TEST(SystemProcessLauncher, ArgumentsArriveAsGivenThroughTheWindowsQuotingRules) {
     test::TempDir temp;
@@ -51,7 +53,7 @@ TEST(SystemProcessLauncher, SaysWhyAProgramCannotStart) {
         return status.message();
     };
     const std::string missing = temp.file("xz.exe");
-    EXPECT_EQ(failure(missing), "无法启动程序 " + missing + "：" + messages::kNotFound);
+    EXPECT_EQ(failure(missing), "无法启动程序 " + missing + "：" + core_messages::kNotFound);
     std::filesystem::create_directory(temp.file("folder"));
     EXPECT_EQ(failure(temp.file("folder")),
               "无法启动程序 " + temp.file("folder") + "：" + platform_messages::kFolderNotProgram);
@@ -89,7 +91,9 @@ TEST(RunningCopies, CountsSameFileNameInAnyFolderAndAnyAsciiCase) {
     EXPECT_EQ(countRunningCopies(name), 0);
 }
 
-TEST(RunningCopies, FindsThisProcess) { EXPECT_GE(countRunningCopies("platform_tests.exe"), 1); }
+TEST(RunningCopies, FindsThisProcess) {
+    EXPECT_GE(countRunningCopies("platform_tests.exe"), 1);
+}
 
 }  // namespace
 }  // namespace velquist

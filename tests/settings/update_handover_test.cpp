@@ -10,6 +10,7 @@
 #include "core/encoding.h"
 #include "core/ini_file.h"
 #include "core/program_dir.h"
+#include "core/version.h"
 #include "settings/messages.h"
 #include "support/loopback_server.h"
 #include "support/programs.h"
@@ -74,8 +75,9 @@ std::string handoverText(const std::string& dir) {
 }
 
 const std::string kVersionFile = "http://127.0.0.1:1/Software/download/vlqst.txt";
-const std::string kExpectedHandover =
-    "[配置]\r\n版本=v1.0.0\r\n文件名=Velquist\r\nid=1\r\ndownload=" + kVersionFile + "\r\n";
+const std::string kExpectedHandover = "[配置]\r\n版本=" + std::string(kProgramTitle) +
+                                      "\r\n文件名=Velquist\r\nid=1\r\ndownload=" + kVersionFile +
+                                      "\r\n";
 
 TEST(StartOnlineUpdate, FirstUsePutsTheUpdaterInPlaceWritesTheHandoverAndStartsIt) {
     test::TempDir dir;
@@ -83,7 +85,7 @@ TEST(StartOnlineUpdate, FirstUsePutsTheUpdaterInPlaceWritesTheHandoverAndStartsI
     EXPECT_EQ(startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher),
               text::kUpdaterStarted);
     EXPECT_EQ(launcher.program, dir.file("xz.exe"));
-    EXPECT_EQ(launcher.arguments, std::vector<std::string>{std::string(kUpdaterToken)});
+    EXPECT_TRUE(launcher.arguments.empty());
     EXPECT_EQ(launcher.filesAtStart, (std::vector<std::string>{"gx.ini", "xz.exe"}));
     EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{"gx.ini", "xz.exe"}));
     EXPECT_EQ(test::readFile(dir.file("xz.exe")), recordingUpdater());
@@ -96,17 +98,17 @@ TEST(StartOnlineUpdate, LaterUseKeepsTheUpdaterAndRewritesOnlyItsKeys) {
     test::TempDir dir;
     std::ofstream(dir.file("xz.exe"), std::ios::binary) << "an older updater";
     const std::string older = test::readFile(dir.file("xz.exe"));
-    writeIniValue(dir.file("gx.ini"), "配置", "版本", "v0.9");
-    writeIniValue(dir.file("gx.ini"), "配置", "上次检查", "昨天");
-    writeIniValue(dir.file("gx.ini"), "其他", "颜色", "红");
+    ASSERT_TRUE(writeIniValue(dir.file("gx.ini"), "配置", "版本", "v0.9"));
+    ASSERT_TRUE(writeIniValue(dir.file("gx.ini"), "配置", "上次检查", "昨天"));
+    ASSERT_TRUE(writeIniValue(dir.file("gx.ini"), "其他", "颜色", "红"));
     RecordingLauncher launcher;
     EXPECT_EQ(startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher),
               text::kUpdaterStarted);
     EXPECT_EQ(test::readFile(dir.file("xz.exe")), older);
-    EXPECT_EQ(handoverText(dir.path()),
-              "[配置]\r\n版本=v1.0.0\r\n上次检查=昨天\r\n文件名=Velquist\r\nid=1\r\n"
-              "download=" +
-                  kVersionFile + "\r\n[其他]\r\n颜色=红\r\n");
+    EXPECT_EQ(handoverText(dir.path()), "[配置]\r\n版本=" + std::string(kProgramTitle) +
+                                            "\r\n上次检查=昨天\r\n文件名=Velquist\r\nid=1\r\n"
+                                            "download=" +
+                                            kVersionFile + "\r\n[其他]\r\n颜色=红\r\n");
     EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{"gx.ini", "xz.exe"}));
 }
 
@@ -171,8 +173,7 @@ TEST(StartOnlineUpdate, BlanksInTheProgramFolderStillStartTheUpdater) {
     EXPECT_EQ(startOnlineUpdate(dir, recordingArchive(), kVersionFile, launcher),
               text::kUpdaterStarted);
     ASSERT_TRUE(test::waitForFile(dir + "/started.txt"));
-    EXPECT_EQ(test::readFile(dir + "/started.txt"),
-              joinPath(dir, "xz.exe") + "\n" + std::string(kUpdaterToken) + "\n");
+    EXPECT_EQ(test::readFile(dir + "/started.txt"), joinPath(dir, "xz.exe") + "\n");
     EXPECT_FALSE(std::filesystem::exists(parent.file("started.txt")));
 }
 
@@ -194,7 +195,10 @@ TEST(UpdaterArchive, HoldsOneDeflatedUpdaterThatUnderstandsTheHandover) {
     test::LoopbackServer server;
     server.http().Get(
         "/Software/download/vlqst.txt", [](const httplib::Request&, httplib::Response& res) {
-            res.set_content("主程序版本=v1.0.0\r\n主程序下载地址=http://x/\r\n", "text/plain");
+            // The version of the program that runs is published: nothing to update.
+            res.set_content(
+                "主程序版本=" + std::string(kProgramTitle) + "\r\n主程序下载地址=http://x/\r\n",
+                "text/plain");
         });
     server.start();
     test::TempDir dir;
@@ -204,7 +208,7 @@ TEST(UpdaterArchive, HoldsOneDeflatedUpdaterThatUnderstandsTheHandover) {
               text::kUpdaterStarted);
     const test::ProgramRun run = test::runProgram(launcher.program, launcher.arguments);
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.output, "Velquist 已是最新版本（v1.0.0）\n");
+    EXPECT_EQ(run.output, "Velquist 已是最新版本（" + std::string(kProgramTitle) + "）\n");
 }
 
 }  // namespace

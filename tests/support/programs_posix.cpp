@@ -23,7 +23,9 @@ void placeRecordingProgram(const std::string& path) {
                 "mv started.tmp started.txt\n");
 }
 
-std::string programSuffix() { return ""; }
+std::string programSuffix() {
+    return "";
+}
 
 void setEnvironment(const char* name, const char* value) {
     value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);

@@ -11,7 +11,9 @@ void placeRecordingProgram(const std::string& path) {
     ::CopyFileW(toUtf16(VELQUIST_TEST_HELPER).c_str(), toUtf16(path).c_str(), FALSE);
 }
 
-std::string programSuffix() { return ".exe"; }
+std::string programSuffix() {
+    return ".exe";
+}
 
 void setEnvironment(const char* name, const char* value) {
     // The C runtime's copy is what getenv() reads; an empty value removes the variable.
@@ -39,9 +41,9 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
     startup.hStdOutput = writeEnd;
     startup.hStdError = writeEnd;
     PROCESS_INFORMATION process{};
-    const bool started = ::CreateProcessW(toUtf16(program).c_str(), commandLine.data(), nullptr,
-                                          nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
-                                          &startup, &process);
+    const bool started =
+        ::CreateProcessW(toUtf16(program).c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                         CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
     ::CloseHandle(writeEnd);
     char buffer[4096];
     DWORD n = 0;

@@ -84,7 +84,9 @@ RefusingPort::RefusingPort() {
     m_port = ntohs(addr.sin_port);
 }
 
-RefusingPort::~RefusingPort() { ::close(m_socket); }
+RefusingPort::~RefusingPort() {
+    ::close(m_socket);
+}
 
 void lingerZero(int fd) {
     const linger option{1, 0};

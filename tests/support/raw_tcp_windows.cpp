@@ -10,7 +10,9 @@
 namespace velquist::test {
 namespace {
 
-SOCKET asSocket(int fd) { return static_cast<SOCKET>(fd); }
+SOCKET asSocket(int fd) {
+    return static_cast<SOCKET>(fd);
+}
 
 // Winsock must be started once per process before any socket call.
 void startWinsock() {
@@ -100,8 +102,12 @@ void lingerZero(int fd) {
                  sizeof option);
 }
 
-RefusingPort::RefusingPort() { m_socket = boundLoopbackSocket(m_port); }
+RefusingPort::RefusingPort() {
+    m_socket = boundLoopbackSocket(m_port);
+}
 
-RefusingPort::~RefusingPort() { ::closesocket(asSocket(m_socket)); }
+RefusingPort::~RefusingPort() {
+    ::closesocket(asSocket(m_socket));
+}
 
 }  // namespace velquist::test

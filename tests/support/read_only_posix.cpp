@@ -19,8 +19,7 @@ ReadOnlyFolder::ReadOnlyFolder(std::string dir) : m_dir(std::move(dir)), m_saved
         return;
     }
     m_holds = true;
-    if (::geteuid() != 0 ||
-        ::syscall(SYS_capget, &m_saved->header, m_saved->capabilities) != 0) {
+    if (::geteuid() != 0 || ::syscall(SYS_capget, &m_saved->header, m_saved->capabilities) != 0) {
         return;
     }
     // Capabilities stay permitted and come back in the destructor.

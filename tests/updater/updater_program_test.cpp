@@ -42,10 +42,11 @@ protected:
 
     void writeHandover(const std::string& id) {
         const std::string ini = m_dir.file("gx.ini");
-        writeIniValue(ini, "配置", "版本", "v1.0.0");
-        writeIniValue(ini, "配置", "文件名", "Velquist");
-        writeIniValue(ini, "配置", "id", id);
-        writeIniValue(ini, "配置", "download", m_server.url("/Software/download/vlqst.txt"));
+        ASSERT_TRUE(writeIniValue(ini, "配置", "版本", "v1.0.0"));
+        ASSERT_TRUE(writeIniValue(ini, "配置", "文件名", "Velquist"));
+        ASSERT_TRUE(writeIniValue(ini, "配置", "id", id));
+        ASSERT_TRUE(
+            writeIniValue(ini, "配置", "download", m_server.url("/Software/download/vlqst.txt")));
     }
 
     void publish(const std::string& version, const std::string& path) {

@@ -1,0 +1,102 @@
+// The parts of the edited map and the operations that change it, as plain values: what an undo
+// history records and inverts.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/color.h"
+#include "core/geometry.h"
+#include "pictures/picture.h"
+
+namespace velquist {
+
+// How a hotspot is drawn: the colours of its tile and its transparency (percent).
+struct HotspotLook {
+    ColorRef fill = 0;
+    ColorRef border = 0;
+    int32_t transparency = 0;
+    bool operator==(const HotspotLook&) const = default;
+};
+
+struct Hotspot {
+    int32_t id = 0;  // canvas object id, never reused
+    Rect rect;       // canvas position and tile size (0 x 0 when no tile could be made)
+    std::string tip;
+    std::string link;
+    HotspotLook look;
+    bool operator==(const Hotspot&) const = default;
+};
+
+struct Background {
+    int32_t id = 0;  // 0: none loaded
+    std::shared_ptr<const Picture> picture;
+    std::string address;  // as entered
+    Point position;       // canvas position of the picture's top-left corner
+    int width() const { return picture ? picture->width : 0; }
+    int height() const { return picture ? picture->height : 0; }
+    Rect rect() const { return {position.x, position.y, width(), height()}; }
+};
+
+// Everything a map holds, for putting it back whole.
+struct MapState {
+    Background background;
+    std::vector<Hotspot> hotspots;
+    int32_t selection = 0;
+};
+
+namespace op {
+
+// A hotspot joins the table at `index` (past the end: appended) and is selected. Id 0 takes the
+// next id; a given id puts a removed hotspot back as it was.
+struct AddHotspot {
+    Hotspot hotspot;
+    size_t index = SIZE_MAX;
+};
+struct RemoveHotspot {
+    int32_t id = 0;
+};
+struct MoveHotspot {
+    int32_t id = 0;
+    Point to;
+};
+// New position and size; the tile is redrawn in `look`.
+struct ResizeHotspot {
+    int32_t id = 0;
+    Rect rect;
+    HotspotLook look;
+};
+struct SetContent {
+    int32_t id = 0;
+    std::string tip;
+    std::string link;
+};
+// The background moves to `to` and every hotspot moves by the same distance.
+struct MoveBackground {
+    Point to;
+};
+// A loaded picture becomes the background at (0, 0); every hotspot goes.
+struct ReplaceBackground {
+    std::shared_ptr<const Picture> picture;
+    std::string address;
+};
+// The whole map is put back (undo of a load, a restored or opened map).
+struct RestoreMap {
+    MapState state;
+};
+struct Select {
+    int32_t id = 0;
+};
+
+}  // namespace op
+
+using MapOperation =
+    std::variant<op::AddHotspot, op::RemoveHotspot, op::MoveHotspot, op::ResizeHotspot,
+                 op::SetContent, op::MoveBackground, op::ReplaceBackground, op::RestoreMap,
+                 op::Select>;
+
+}  // namespace velquist
