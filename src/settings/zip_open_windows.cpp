@@ -1,8 +1,9 @@
 // minizip's own file functions take the system's ANSI code page; its UTF-16 ones reach any name.
+#include "zip_open.h"
+// iowin32.h needs ioapi.h, which unzip.h brings, first.
 #include <iowin32.h>
 
 #include "core/win32.h"
-#include "zip_open.h"
 
 namespace velquist {
 

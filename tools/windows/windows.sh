@@ -14,6 +14,7 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_PREFIX_PATH="$VELQUIST_WINDOWS_DEPS/qt6" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_C_FLAGS_RELEASE="-O2 -DNDEBUG" \
   -DVELQUIST_BUILD_BENCH=OFF -DVELQUIST_WERROR="${VELQUIST_WERROR:-OFF}" >/dev/null
 cmake --build build-windows --parallel "$(nproc)"
 tools/windows/package.sh build-windows dist
