@@ -102,6 +102,13 @@ bool canCreateFilesIn(const std::string& dir) {
     return true;
 }
 
+Status replaceFile(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        return Status::failure(describeErrno(errno));
+    }
+    return {};
+}
+
 void removeFile(const std::string& path) {
     ::unlink(path.c_str());
 }

@@ -104,6 +104,14 @@ bool canCreateFilesIn(const std::string& dir) {
     return true;
 }
 
+Status replaceFile(const std::string& from, const std::string& to) {
+    if (!::MoveFileExW(toUtf16(from).c_str(), toUtf16(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return Status::failure(describeWindowsError(::GetLastError()));
+    }
+    return {};
+}
+
 void removeFile(const std::string& path) {
     ::DeleteFileW(toUtf16(path).c_str());
 }

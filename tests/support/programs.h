@@ -52,6 +52,9 @@ void placeRecordingProgram(const std::string& path);
 // What the system adds to a program's name to make it startable by that name ("" or ".exe").
 std::string programSuffix();
 
+// Whether the tests run under Wine rather than on the system they were built for.
+bool underWine();
+
 // Sets an environment variable of this process, or removes it when `value` is null.
 void setEnvironment(const char* name, const char* value);
 

@@ -27,6 +27,10 @@ std::string programSuffix() {
     return "";
 }
 
+bool underWine() {
+    return false;
+}
+
 void setEnvironment(const char* name, const char* value) {
     value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
 }

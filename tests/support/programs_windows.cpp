@@ -15,6 +15,11 @@ std::string programSuffix() {
     return ".exe";
 }
 
+bool underWine() {
+    const HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+    return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 void setEnvironment(const char* name, const char* value) {
     // The C runtime's copy is what getenv() reads; an empty value removes the variable.
     ::_putenv_s(name, value != nullptr ? value : "");

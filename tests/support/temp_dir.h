@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include "core/program_dir.h"
+
 namespace velquist::test {
 
 class TempDir {
@@ -37,7 +39,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& path() const { return m_path; }
-    std::string file(const std::string& name) const { return m_path + "/" + name; }
+    std::string file(const std::string& name) const { return joinPath(m_path, name); }
 
 private:
     std::string m_path;

@@ -198,5 +198,9 @@ for lib in "${wanted[@]}"; do
     *) echo "unknown library: $lib" >&2; exit 2 ;;
   esac
 done
+# curl's pkg-config file names zlib's import library by its full path, which CMake's
+# pkg-config import drops; the plain flag links the same library.
+[ ! -f "$prefix/lib/pkgconfig/libcurl.pc" ] ||
+  sed -i 's|/usr/x86_64-w64-mingw32/lib/libz.dll.a|-lz|g' "$prefix/lib/pkgconfig/libcurl.pc"
 rmdir "$work" 2>/dev/null || true
 log "Windows libraries ready in $prefix"

@@ -21,6 +21,9 @@ bool pathExists(const std::string& path);
 // bits, access lists and read-only disks all count.
 bool canCreateFilesIn(const std::string& dir);
 
+// Puts the file `from` in the place of `to` in one step, replacing what is there.
+Status replaceFile(const std::string& from, const std::string& to);
+
 // Removes a file; a file that is not there is no failure.
 void removeFile(const std::string& path);
 
