@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine:
-#   ./dev.sh start   install what is missing, build, start Velquist
+#   ./dev.sh start   install what is missing, build, start Velquist on the sample banner
 #   ./dev.sh test    install what is missing, build, run every test
 #   ./dev.sh bench   install what is missing, build, run the benchmarks
 #   ./dev.sh build   install what is missing, build
@@ -18,7 +18,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libpng-dev zlib1g-dev libminizip-dev libgif-dev libjpeg62-turbo-dev libwebp-dev
-  libcurl4-openssl-dev libgtest-dev libbenchmark-dev libcpp-httplib-dev
+  libcurl4-openssl-dev libssl-dev libxml2-dev nlohmann-json3-dev
+  libgtest-dev libbenchmark-dev libcpp-httplib-dev
   fonts-wqy-microhei xvfb xauth
   clang libclang-rt-14-dev llvm-14
 )
@@ -88,11 +89,13 @@ esac
 
 case "$cmd" in
   start)
+    # Opens the sample shop banner, so there is a picture to put hotspots on without a network.
+    sample=$PWD/resources/sample-banner.png
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
       echo "No display found: starting Velquist on a virtual screen (xvfb-run)." >&2
-      exec xvfb-run -a -s "-screen 0 1920x1080x24" ./build/src/app/velquist
+      exec xvfb-run -a -s "-screen 0 1920x1080x24" ./build/src/app/velquist "$sample"
     fi
-    exec ./build/src/app/velquist
+    exec ./build/src/app/velquist "$sample"
     ;;
   test)
     cd build && ctest --output-on-failure --parallel "$(nproc)"

@@ -10,13 +10,13 @@ build=${1:?usage: fuzz/run.sh <build-dir> [seconds] [target...]}
 seconds=${2:-60}
 shift $(( $# < 2 ? $# : 2 ))
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(picture text ini version_file code_file zip_entry)
+[ ${#targets[@]} -eq 0 ] && targets=(picture text ini version_file code_file zip_entry map_file image_map)
 
 # Longest input per target, and the largest single allocation it may make: for the decoders a
 # picture at the size limit (256 MiB) and 32 rows of the widest one, which libwebp's lossless
 # decoder adds; far less for the text readers.
 declare -A max_len=([picture]=32768 [text]=4096 [ini]=16384 [version_file]=4096 [code_file]=8192
-                    [zip_entry]=16384)
+                    [zip_entry]=16384 [map_file]=16384 [image_map]=16384)
 declare -A malloc_mb=([picture]=260)
 declare -A timeout_s=([picture]=30)
 

@@ -1,15 +1,12 @@
-// Draws the README's pictures from the real program: a shop banner served on 127.0.0.1 is
+// Draws the README's pictures from the real program: the sample banner served on 127.0.0.1 is
 // loaded through "背景设置", hotspots are added, dragged, resized and given links with real
 // mouse and key events, then the main window and the code window are grabbed.
 //   velquist_screenshots <output folder>
 #include <QApplication>
-#include <QBuffer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
 #include <QMenu>
-#include <QPainter>
-#include <QPainterPath>
 #include <QtTest>
 #include <cstdio>
 #include <string>
@@ -30,71 +27,27 @@ namespace {
 
 namespace mc = main_controls;
 
+// The three product cards of the sample banner, where the hotspots go.
 struct Card {
     QRect rect;
-    QColor colour;
     QString name;
-    QString price;
     std::string link;
 };
 
 const Card kCards[] = {
-    {{40, 150, 260, 320},
-     QColor(0xC0, 0x39, 0x2B),
-     "羊毛围巾",
-     "¥129",
-     "https://shop.example/item?id=101"},
-    {{345, 150, 260, 320},
-     QColor(0x2E, 0x86, 0xC1),
-     "加厚毛衣",
-     "¥259",
-     "https://shop.example/item?id=102"},
-    {{650, 150, 260, 320},
-     QColor(0x27, 0xAE, 0x60),
-     "保暖手套",
-     "¥69",
-     "https://shop.example/item?id=103"},
+    {{40, 150, 260, 320}, "羊毛围巾", "https://shop.example/item?id=101"},
+    {{345, 150, 260, 320}, "加厚毛衣", "https://shop.example/item?id=102"},
+    {{650, 150, 260, 320}, "保暖手套", "https://shop.example/item?id=103"},
 };
 
-// A made-up winter banner, 950 x 500, as PNG bytes.
+// The sample shop banner shipped in resources/, which `./dev.sh start` opens too.
 std::string shopBanner() {
-    QImage image(950, 500, QImage::Format_RGB32);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, 500);
-    sky.setColorAt(0, QColor(0xFD, 0xF2, 0xE3));
-    sky.setColorAt(1, QColor(0xF5, 0xC2, 0x9A));
-    p.fillRect(image.rect(), sky);
-    QFont title = interfaceFont(40);
-    title.setBold(true);
-    p.setFont(title);
-    p.setPen(QColor(0xB0, 0x2A, 0x1E));
-    p.drawText(QRect(0, 30, 950, 70), Qt::AlignCenter, "冬日暖装 · 新品上市");
-    p.setFont(interfaceFont(18));
-    p.setPen(QColor(0x6E, 0x4B, 0x3A));
-    p.drawText(QRect(0, 95, 950, 36), Qt::AlignCenter, "全场包邮  满 299 减 50");
-    for (const Card& card : kCards) {
-        QPainterPath frame;
-        frame.addRoundedRect(card.rect, 14, 14);
-        p.fillPath(frame, Qt::white);
-        p.setBrush(card.colour);
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(card.rect.center() + QPoint(0, -50), 70, 70);
-        p.setPen(QColor(0x33, 0x33, 0x33));
-        p.setFont(interfaceFont(20));
-        p.drawText(QRect(card.rect.left(), card.rect.top() + 205, card.rect.width(), 34),
-                   Qt::AlignCenter, card.name);
-        p.setPen(QColor(0xE0, 0x3C, 0x1F));
-        p.setFont(interfaceFont(24));
-        p.drawText(QRect(card.rect.left(), card.rect.top() + 245, card.rect.width(), 40),
-                   Qt::AlignCenter, card.price);
+    QFile file(VELQUIST_SAMPLE_PICTURE);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", VELQUIST_SAMPLE_PICTURE);
+        std::exit(1);
     }
-    p.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
+    return file.readAll().toStdString();
 }
 
 template <typename T = QWidget>

@@ -13,6 +13,7 @@
 #include "app/tray_icon.h"
 #include "app/window_builder.h"
 #include "app/window_lifetime.h"
+#include "core/address.h"
 #include "core/file_io.h"
 #include "core/program_dir.h"
 
@@ -60,6 +61,12 @@ int runApplication(QApplication& app) {
     lifetime.watch(window);
     QObject::connect(window, &MainWindow::windowOpened, &lifetime, &WindowLifetime::watch);
     window->show();
+    // "velquist PICTURE": the first argument is loaded as if it had been typed and confirmed.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1 && !arguments[1].trimmed().isEmpty()) {
+        window->startLoad(
+            commandLineAddress(arguments[1].toStdString(), QDir::currentPath().toStdString()));
+    }
     QTimer::singleShot(0, &announceReady);
     const int code = app.exec();
     delete window.data();  // null when the window manager already destroyed it

@@ -2,6 +2,7 @@
 #include "app/background_loader.h"
 
 #include <QMetaObject>
+#include <chrono>
 
 namespace velquist {
 
@@ -24,7 +25,13 @@ void BackgroundLoader::load(const std::string& address) {
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     // The worker never outlives this object (the destructor joins it), so it may post to it.
     std::thread thread([this, load, address, cancel, limits = m_limits] {
-        Result<Picture> result = loadPicture(address, cancel.get(), limits);
+        ProgressPace pace(std::chrono::milliseconds(100));
+        const auto onProgress = [&](const HttpProgress& progress) {
+            if (pace.due(ProgressPace::Clock::now())) {
+                post(load, address, progress);
+            }
+        };
+        Result<Picture> result = loadPicture(address, cancel.get(), limits, onProgress);
         QMetaObject::invokeMethod(
             this,
             [this, load, address, result = std::move(result)]() mutable {
@@ -33,6 +40,19 @@ void BackgroundLoader::load(const std::string& address) {
             Qt::QueuedConnection);
     });
     m_workers.emplace(load, Worker{std::move(thread), std::move(cancel)});
+}
+
+// Runs on the worker: hands one progress report to the UI thread.
+void BackgroundLoader::post(uint64_t load, const std::string& address,
+                            const HttpProgress& progress) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, load, address, progress] {
+            if (m_sequence.isLatest(load) && m_onProgress) {
+                m_onProgress(address, progress);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void BackgroundLoader::deliver(uint64_t load, const std::string& address, Result<Picture> result) {

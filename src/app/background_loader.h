@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "core/status.h"
-#include "pictures/picture.h"
 #include "editor/picture_loader.h"
+#include "pictures/picture.h"
 
 namespace velquist {
 
@@ -31,6 +31,10 @@ public:
     // Receives the newest load's result on the UI thread (the picture is moved, never copied).
     using Finished = std::function<void(const std::string& address, Result<Picture> result)>;
     void setOnFinished(Finished onFinished) { m_onFinished = std::move(onFinished); }
+    // Receives the newest load's download progress on the UI thread, at most ten times a second
+    // (`loadingStatus` makes the status text of it).
+    using Progress = std::function<void(const std::string& address, const HttpProgress& progress)>;
+    void setOnProgress(Progress onProgress) { m_onProgress = std::move(onProgress); }
 
 private:
     struct Worker {
@@ -39,11 +43,13 @@ private:
     };
 
     void deliver(uint64_t load, const std::string& address, Result<Picture> result);
+    void post(uint64_t load, const std::string& address, const HttpProgress& progress);
 
     LoadSequence m_sequence;
     std::map<uint64_t, Worker> m_workers;
     HttpLimits m_limits;
     Finished m_onFinished;
+    Progress m_onProgress;
 };
 
 }  // namespace velquist

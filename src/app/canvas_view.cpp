@@ -47,8 +47,8 @@ void CanvasView::mousePressEvent(QMouseEvent* event) {
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    const int held = m_canvas.heldId(event->buttons() & Qt::LeftButton);
-    emit mouseMoved(p.x(), p.y(), held);
+    const bool leftDown = event->buttons() & Qt::LeftButton;
+    emit mouseMoved(p.x(), p.y(), m_canvas.heldId(leftDown), leftDown);
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* event) {

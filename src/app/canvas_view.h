@@ -20,7 +20,7 @@ signals:
     void leftButtonDown(int x, int y);
     void objectLeftPressed(int id);
     void objectRightPressed(int id);
-    void mouseMoved(int x, int y, int heldId);
+    void mouseMoved(int x, int y, int heldId, bool leftDown);
     void leftButtonUp(int x, int y);
 
 protected:

@@ -105,11 +105,10 @@ std::optional<std::string> CodeOutputWindow::askForFile(DialogMode mode) {
     return m_fileDialog(mode, m_session.lastChosenFile());
 }
 
-// The raw text keeps no-break spaces that the plain-text view would turn into spaces.
+// Every action reads the box here. The raw text keeps no-break spaces that the plain-text view
+// would turn into spaces; its paragraph and line separators become CR LF.
 std::string CodeOutputWindow::sourceText() const {
-    QString text = control<QPlainTextEdit>(cc::kSource)->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return withCrLf(text.toStdString());
+    return withCrLf(control<QPlainTextEdit>(cc::kSource)->document()->toRawText().toStdString());
 }
 
 void CodeOutputWindow::apply(const WindowUpdate& update) {
@@ -134,7 +133,9 @@ void CodeOutputWindow::showCaptions() {
     title->setText(caption);
     // The strip is narrow: a long report (a failure with its cause) stays readable on hover.
     const bool clipped = title->fontMetrics().horizontalAdvance(caption) > title->width();
-    title->setToolTip(clipped ? caption : QString());
+    // A tooltip would take markup in a file name as rich text.
+    title->setToolTip(clipped ? Qt::convertFromPlainText(caption, Qt::WhiteSpaceNoWrap)
+                              : QString());
     control<ImageButton>(cc::kOutline)->setText(toQString(m_session.outlineCaption()));
 }
 

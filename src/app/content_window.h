@@ -1,4 +1,4 @@
-// The hotspot-content window: tip and link of the hotspot selected when it opened.
+// The hotspot-content window: tip and link of one hotspot, named by its coordinates.
 #pragma once
 
 #include "app/described_window.h"
@@ -13,11 +13,19 @@ class ContentWindow : public DescribedWindow {
 public:
     explicit ContentWindow(HotspotEditor& editor);
 
+    // Binds the window to the hotspot of `form` and shows its texts; what was typed for another
+    // hotspot goes.
+    void edit(const ContentForm& form);
+    // The hotspot may have moved or been resized: the title follows it.
+    void followEditor();
+
 signals:
-    // The editor changed (content stored or the edit cancelled); the window closes after.
+    // The editor changed (content stored, refused or the edit cancelled).
     void editorChanged();
 
 private:
+    void confirm();
+
     HotspotEditor& m_editor;
     ContentForm m_opened;
 };

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 
 #include "app/app_state.h"
@@ -24,6 +25,7 @@
 #include "app/picture_address_window.h"
 #include "app/tray_icon.h"
 #include "app/window_builder.h"
+#include "codegen/code_notice.h"
 #include "core/version.h"
 #include "settings/remembered_address.h"
 
@@ -55,10 +57,15 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
     m_loader->setOnFinished([this](const std::string& address, Result<Picture> result) {
         loadFinished(address, std::move(result));
     });
+    m_loader->setOnProgress([this](const std::string&, const HttpProgress& progress) {
+        edit(
+            [&progress](HotspotEditor& e) { e.loadProgressed(progress.received, progress.total); });
+    });
     buildMenus();
     wireEvents();
     wireCanvas();
     wireHandles();
+    wireKeys();
     // Created handler: fresh style of new hotspots, then the layout at the normal size.
     m_state.editor.setStyle(HotspotStyle{});
     layoutMainWindow(kNormalWidth, kNormalHeight);
@@ -89,7 +96,8 @@ void MainWindow::layoutMainWindow(int width, int height) {
 
 void MainWindow::toggleMaximize() {
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    const MaximizeStep step = velquist::toggleMaximize(m_maximized, screen.width(), screen.height());
+    const MaximizeStep step =
+        velquist::toggleMaximize(m_maximized, screen.width(), screen.height());
     m_maximized = step.maximized;
     button(mc::kMaximize)->setText(toQString(maximizeCaption(m_maximized)));
     m_dragToMove = step.dragToMove;
@@ -145,6 +153,9 @@ void MainWindow::refresh() {
         label->setVisible(h.visible);
     }
     m_canvas->refresh();
+    if (m_contentWindow) {
+        m_contentWindow->followEditor();
+    }
 }
 
 void MainWindow::buildMenus() {
@@ -196,15 +207,27 @@ void MainWindow::wireEvents() {
     connect(button(mc::kClose), &QAbstractButton::clicked, this, &MainWindow::hideToTray);
 }
 
+void MainWindow::wireKeys() {
+    const std::pair<QKeySequence, void (HotspotEditor::*)()> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), &HotspotEditor::undo},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), &HotspotEditor::redo},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &HotspotEditor::redo}};
+    for (const auto& [key, action] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, action] { edit([action](HotspotEditor& e) { (e.*action)(); }); });
+    }
+}
+
 void MainWindow::wireCanvas() {
     connect(m_canvas, &CanvasView::leftButtonDown, this,
             [this](int x, int y) { m_state.editor.leftButtonDown(x, y); });
     connect(m_canvas, &CanvasView::objectLeftPressed, this,
             [this](int id) { edit([id](HotspotEditor& e) { e.selectObject(id); }); });
     connect(m_canvas, &CanvasView::objectRightPressed, this, &MainWindow::onObjectRightPressed);
-    connect(m_canvas, &CanvasView::mouseMoved, this, [this](int x, int y, int held) {
+    connect(m_canvas, &CanvasView::mouseMoved, this, [this](int x, int y, int held, bool leftDown) {
         m_dragToMove = false;  // dragging on the canvas moves pictures, not the window
-        edit([=](HotspotEditor& e) { e.dragOrResize(x, y, held); });
+        edit([=](HotspotEditor& e) { e.dragOrResize(x, y, held, leftDown); });
     });
     connect(m_canvas, &CanvasView::leftButtonUp, this,
             [this] { edit([](HotspotEditor& e) { e.endDrag(); }); });
@@ -218,21 +241,17 @@ void MainWindow::wireHandles() {
         const ResizeMode mode = kModes[edge];
         connect(label, &ControlLabel::leftPressed, this,
                 [this, mode] { m_state.editor.beginResize(mode); });
-        // The handle holds the mouse while it is dragged. What happens over the canvas counts
-        // as happening on the canvas: its movements resize and its release ends the resize. A
-        // release elsewhere leaves the resize going, as a release outside the canvas does.
-        connect(label, &ControlLabel::leftReleased, this, [this](QPoint global) {
-            if (m_canvas->rect().contains(m_canvas->mapFromGlobal(global))) {
-                edit([](HotspotEditor& e) { e.endDrag(); });
-            }
-        });
-        connect(label, &ControlLabel::mouseMovedTo, this, [this](QPoint global, bool) {
+        // The handle holds the mouse while it is dragged, so it sees the release wherever it
+        // happens: every release ends the resize. Its movements over the canvas resize.
+        connect(label, &ControlLabel::leftReleased, this,
+                [this] { edit([](HotspotEditor& e) { e.endDrag(); }); });
+        connect(label, &ControlLabel::mouseMovedTo, this, [this](QPoint global, bool leftDown) {
             const QPoint p = m_canvas->mapFromGlobal(global);
             if (!m_canvas->rect().contains(p)) {
                 return;
             }
-            const int held = m_state.editor.canvas().heldId(true);
-            edit([=](HotspotEditor& e) { e.dragOrResize(p.x(), p.y(), held); });
+            const int held = m_state.editor.canvas().heldId(leftDown);
+            edit([=](HotspotEditor& e) { e.dragOrResize(p.x(), p.y(), held, leftDown); });
         });
     }
 }
@@ -245,28 +264,39 @@ void MainWindow::edit(Operation&& operation) {
 
 void MainWindow::openPictureAddressWindow() {
     showSingle(m_addressWindow, [this] {
-        auto* window =
-            new PictureAddressWindow(m_state.editor.map().background().address,
-                                     m_state.programDir, this);
+        auto* window = new PictureAddressWindow(m_state.editor.map().background().address,
+                                                m_state.programDir, this);
         connect(window, &PictureAddressWindow::confirmed, this, &MainWindow::startLoad);
         return window;
     });
 }
 
 void MainWindow::openContentWindow() {
+    const ContentForm form = m_state.editor.openContent();
+    if (!form.found) {
+        refresh();  // nothing to edit: the status line says so
+        return;
+    }
+    // An open window is retargeted: it always edits the hotspot "内容" was chosen for.
     showSingle(m_contentWindow, [this] {
         auto* window = new ContentWindow(m_state.editor);
         connect(window, &ContentWindow::editorChanged, this, &MainWindow::refresh);
         return window;
-    });
+    })->edit(form);
 }
 
 void MainWindow::openCodeOutputWindow() {
     const HotspotEditor& editor = m_state.editor;
+    const ImageMapInput input = imageMapInputOf(editor);
     showSingle(m_codeWindow, [this, &editor] {
         return new CodeOutputWindow(m_state.programDir,
                                     [&editor] { return imageMapInputOf(editor); });
-    })->generate(imageMapInputOf(editor));
+    })->generate(input);
+    // The status line stays as it was when there is nothing to point out.
+    if (std::string notice = codeNotice(input); !notice.empty()) {
+        m_state.editor.setStatus(std::move(notice));
+        refresh();
+    }
 }
 
 void MainWindow::startLoad(const std::string& address) {
@@ -285,7 +315,9 @@ void MainWindow::loadFinished(const std::string& address, Result<Picture> result
 }
 
 void MainWindow::onObjectRightPressed(int id) {
-    if (m_state.editor.map().isHotspot(id)) {
+    bool onHotspot = false;
+    edit([&](HotspotEditor& e) { onHotspot = e.selectForMenu(id); });
+    if (onHotspot) {
         m_hotspotMenu->popup(QCursor::pos());
     }
 }

@@ -8,15 +8,18 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/described_window.h"
 #include "app/tray_icon.h"
 #include "core/status.h"
 #include "pictures/picture.h"
 #include "platform/process_launcher.h"
+#include "settings/update_handover.h"
 
 class QLabel;
 class QMenu;
+class QTimer;
 class QUrl;
 
 namespace velquist {
@@ -58,16 +61,22 @@ public:
 
     // "背景设置": the picture-address window (raised when already open).
     void openPictureAddressWindow();
-    // "内容": the hotspot-content window for the current hotspot (raised when already open).
+    // "内容": the hotspot-content window for the current hotspot (an open one is retargeted and
+    // raised); with no hotspot selected the status line says why nothing opens.
     void openContentWindow();
-    // "生成代码": the code-output window (raised when already open) filled with fresh code.
+    // "生成代码": the code-output window (raised when already open) filled with fresh code; the
+    // status line points out links still "#", hotspots off the picture and the like.
     void openCodeOutputWindow();
+    // Loads the picture at `address` (a web address or a file) as a confirmed address does;
+    // the status line tells how it went, also when the address is refused.
+    void startLoad(const std::string& address);
 
     // Drop-down menu "设置": the settings window, with no owner (raised when already open).
     void openSettingsWindow();
     // "官网": the maker's home page in the browser; nothing is reported.
     void openHomePage();
-    // "更新": hands over to the online updater and shows the outcome in the status line.
+    // "更新": hands over to the online updater and shows the outcome in the status line, and
+    // the updater's own outcome (its last line) once it ends.
     void startUpdate();
     // Tests put stand-ins here so that no browser and no updater starts.
     using UrlOpener = std::function<void(const QUrl&)>;
@@ -94,9 +103,11 @@ private:
     void wireEvents();
     void wireCanvas();
     void wireHandles();
+    void wireKeys();
     void onObjectRightPressed(int id);
-    void startLoad(const std::string& address);
     void loadFinished(const std::string& address, Result<Picture> result);
+    // Shows the outcome of each updater that has ended; stops polling when none runs.
+    void pollUpdaters();
     // Runs an editor operation, then shows what changed.
     template <typename Operation>
     void edit(Operation&& operation);
@@ -129,6 +140,8 @@ private:
     QPointer<SettingsWindow> m_settingsWindow;
     UrlOpener m_openUrl = openUrlInBrowser;
     std::unique_ptr<ProcessLauncher> m_launcher = std::make_unique<SystemProcessLauncher>();
+    std::vector<UpdaterWatch> m_updaters;  // updaters started and still running
+    QTimer* m_updaterPoll = nullptr;
     std::function<bool()> m_trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
     bool m_maximized = false;
     bool m_dragToMove = true;

@@ -1,5 +1,6 @@
 // The main window's drop-down menu items "设置", "官网" and "更新".
 #include <QDesktopServices>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/app_state.h"
@@ -30,9 +31,36 @@ void MainWindow::openHomePage() {
 }
 
 void MainWindow::startUpdate() {
-    m_state.editor.setStatus(startOnlineUpdate(m_state.programDir, embedded::kUpdaterArchive,
-                                               kVersionFileAddress, *m_launcher));
+    UpdateStart started = startOnlineUpdate(m_state.programDir, embedded::kUpdaterArchive,
+                                            kVersionFileAddress, *m_launcher);
+    m_state.editor.setStatus(started.status);
     refresh();
+    if (!started.watch) {
+        return;
+    }
+    m_updaters.push_back(std::move(*started.watch));
+    if (m_updaterPoll == nullptr) {
+        // Polled rather than waited for, so the window stays live while the updater works.
+        m_updaterPoll = new QTimer(this);
+        m_updaterPoll->setInterval(100);
+        connect(m_updaterPoll, &QTimer::timeout, this, &MainWindow::pollUpdaters);
+    }
+    m_updaterPoll->start();
+}
+
+void MainWindow::pollUpdaters() {
+    for (auto it = m_updaters.begin(); it != m_updaters.end();) {
+        if (std::optional<std::string> outcome = it->poll()) {
+            m_state.editor.setStatus(*outcome);
+            refresh();
+            it = m_updaters.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (m_updaters.empty()) {
+        m_updaterPoll->stop();
+    }
 }
 
 }  // namespace velquist

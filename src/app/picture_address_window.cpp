@@ -3,16 +3,20 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "app/image_button.h"
 #include "app/secondary_descriptions.h"
+#include "app/window_builder.h"
 #include "editor/picture_loader.h"
 #include "settings/remembered_address.h"
 
 namespace velquist {
 
 namespace ac = address_controls;
+
+constexpr uint32_t kRefusalColor = 0xFF0000;
 
 PictureAddressWindow::PictureAddressWindow(const std::string& currentAddress,
                                            std::string programDir, QWidget* owner)
@@ -33,13 +37,19 @@ PictureAddressWindow::PictureAddressWindow(const std::string& currentAddress,
 
 void PictureAddressWindow::confirm() {
     auto* edit = control<QLineEdit>(ac::kAddress);
-    const std::string address = edit->text().toStdString();
-    if (!addressAccepted(address)) {
-        edit->clear();
+    Result<std::string> address = acceptAddress(edit->text().toStdString());
+    if (!address) {
+        // The text stays for mending; the hint line turns into the reason.
+        auto* hint = control<QLabel>(ac::kHint);
+        hint->setText(QString::fromStdString(address.error()));
+        QPalette palette = hint->palette();
+        palette.setColor(QPalette::WindowText, colorFromRgb(kRefusalColor));
+        hint->setPalette(palette);
+        edit->selectAll();
         edit->setFocus();
         return;
     }
-    emit confirmed(address);
+    emit confirmed(address.value());
     close();
 }
 

@@ -33,7 +33,7 @@ constexpr auto kAddressControls = std::to_array<ControlDescription>({
      .parent = "外形框1"},
     {.name = ac::kConfirm, .kind = ControlKind::ImageButton, .x = 174, .y = 69, .width = 72,
      .height = 35, .caption = "确定", .colors = kConfirmColors, .parent = "外形框1"},
-    {.name = "标签2", .kind = ControlKind::Label, .x = 18, .y = 127, .width = 360, .height = 24,
+    {.name = ac::kHint, .kind = ControlKind::Label, .x = 18, .y = 127, .width = 360, .height = 24,
      .caption = "请输入以http或https开头的图片地址", .colors = {0x606060, kWhite},
      .parent = "外形框1"},
     {.name = "标签3", .kind = ControlKind::Label, .x = 18, .y = 153, .width = 360, .height = 24,
@@ -42,7 +42,8 @@ constexpr auto kAddressControls = std::to_array<ControlDescription>({
 });
 
 constexpr auto kContentControls = std::to_array<ControlDescription>({
-    {.name = cc::kTitle, .kind = ControlKind::Label, .x = 8, .y = 0, .width = 80, .height = 24,
+    // Wide enough for the coordinates of the hotspot being edited.
+    {.name = cc::kTitle, .kind = ControlKind::Label, .x = 8, .y = 0, .width = 340, .height = 24,
      .caption = "热点内容", .colors = {0xFFFFFF, kStrip}},
     {.name = cc::kClose, .kind = ControlKind::ImageButton, .x = 354, .y = 0, .width = 24,
      .height = 24, .caption = "×", .colors = {0xFFFFFF, kStrip, 0xFF0000, kStrip}},

@@ -15,6 +15,7 @@ inline constexpr std::string_view kReadBackup = "超级按钮4";
 inline constexpr std::string_view kAddress = "编辑框1";
 inline constexpr std::string_view kPaste = "超级按钮2";
 inline constexpr std::string_view kConfirm = "超级按钮1";
+inline constexpr std::string_view kHint = "标签2";  // also says why an address is refused
 }  // namespace address_controls
 
 namespace content_controls {

@@ -1,6 +1,7 @@
 // Settings window actions: filled from the editor, work-area colour at once, the rest on "确定".
 #include "app/settings_window.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 
@@ -62,7 +63,13 @@ SettingsForm SettingsWindow::form() const {
 
 void SettingsWindow::confirm() {
     HotspotStyle style = m_editor.map().style();
-    m_editor.setStatus(applySettings(form(), style));
+    const Result<std::string> applied = applySettings(form(), style);
+    if (!applied) {
+        // The window stays open with what was entered, for mending.
+        control<QLabel>(sc::kMessage)->setText(QString::fromStdString(applied.error()));
+        return;
+    }
+    m_editor.setStatus(applied.value());
     m_editor.setStyle(style);
     emit editorChanged();
     close();

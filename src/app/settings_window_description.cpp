@@ -56,6 +56,10 @@ constexpr auto kControls = std::to_array<ControlDescription>({
     label("标签4", 16, 133, 70, "热区透明度"),
     {.name = sc::kTransparency, .kind = ControlKind::Slider, .x = 88, .y = 134, .width = 230,
      .height = 32, .parent = sc::kPanel},
+    // Empty until a size is refused; then it names the allowed range.
+    {.name = sc::kMessage, .kind = ControlKind::Label, .x = 16, .y = 166, .width = 310,
+     .height = 18, .colors = {0xFF0000, kButtonFace}, .parent = sc::kPanel,
+     .fontPixels = kCaptionPixels},
     {.name = sc::kConfirm, .kind = ControlKind::ImageButton, .x = 142, .y = 185, .width = 64,
      .height = 32, .caption = "确定", .colors = {0xFFFFFF, kStrip, 0xFFFFFF, 0x00E080},
      .parent = sc::kPanel},

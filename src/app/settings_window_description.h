@@ -18,6 +18,7 @@ inline constexpr std::string_view kWidth = "编辑框1";
 inline constexpr std::string_view kHeight = "编辑框2";
 inline constexpr std::string_view kTransparency = "滑块条1";
 inline constexpr std::string_view kConfirm = "超级按钮2";
+inline constexpr std::string_view kMessage = "标签_提示";
 
 // The transparency slider: percent, 1 (nearly opaque) to 100 (invisible).
 inline constexpr int kTransparencyMin = 1;

@@ -82,7 +82,11 @@ QWidget* makeStandard(const ControlDescription& d, QWidget* parent) {
             return button;
         }
         case ControlKind::Label: {
-            auto* label = new ControlLabel(toQString(d.caption), parent);
+            auto* label = new ControlLabel(parent);
+            // Labels show the user's own text (links, tips, addresses, file names): as written,
+            // never as markup that could load pictures or hide what is there.
+            label->setTextFormat(Qt::PlainText);
+            label->setText(toQString(d.caption));
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             return label;
         }

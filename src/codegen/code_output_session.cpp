@@ -13,10 +13,18 @@ namespace velquist {
 namespace msg = codegen_messages;
 
 std::string withCrLf(std::string_view text) {
+    constexpr std::string_view kLineSeparator = "\u2028";
+    constexpr std::string_view kParagraphSeparator = "\u2029";
     std::string out;
     out.reserve(text.size() + text.size() / 32);
     char previous = 0;
-    for (const char c : text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        const std::string_view rest = text.substr(i);
+        if (rest.starts_with(kLineSeparator) || rest.starts_with(kParagraphSeparator)) {
+            c = '\n';
+            i += kLineSeparator.size() - 1;
+        }
         if (c == '\n' && previous != '\r') {
             out += '\r';
         }
@@ -27,7 +35,7 @@ std::string withCrLf(std::string_view text) {
 }
 
 CodeOutputSession::CodeOutputSession(std::string programDir)
-    : m_programDir(std::move(programDir)), m_outlineCaption(msg::kRemoveOutlineCaption) {}
+    : m_programDir(std::move(programDir)) {}
 
 WindowUpdate CodeOutputSession::report(std::string_view message, bool withTimer) {
     WindowUpdate update;
@@ -95,8 +103,8 @@ WindowUpdate CodeOutputSession::preview(std::string_view code, bool insidePageTe
 }
 
 WindowUpdate CodeOutputSession::toggleClickOutline(std::string_view code) {
-    OutlineToggle toggled = velquist::toggleClickOutline(code, m_outlineCaption);
-    m_outlineCaption = toggled.caption;
+    OutlineToggle toggled = velquist::toggleClickOutline(code, m_outlineRemoved);
+    m_outlineRemoved = toggled.removed;
     WindowUpdate update = report(toggled.message, true);
     if (toggled.textChanged) {
         update.source = std::move(toggled.text);

@@ -43,19 +43,40 @@ std::string areaLine(const ImageMapInput::Area& area, const Rect& background) {
         {{"左", left}, {"上", top}, {"右", right}, {"下", bottom}, {"#链接", link}, {"提示", tip}});
 }
 
+bool isAsciiAlphanumeric(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Whether a browser reads the `&` at `at` of an attribute value as the start of a character
+// reference: before "#", or before letters and digits not followed by "=" (the value's end
+// included). "&name=" stays literal inside an attribute, which is what keeps query strings as
+// typed.
+bool startsCharacterReference(std::string_view value, size_t at) {
+    size_t end = at + 1;
+    if (end < value.size() && value[end] == '#') {
+        return true;
+    }
+    while (end < value.size() && isAsciiAlphanumeric(value[end])) {
+        ++end;
+    }
+    return end > at + 1 && (end == value.size() || value[end] != '=');
+}
+
 }  // namespace
 
 std::string quoteSafe(std::string_view value) {
-    if (value.find('"') == std::string_view::npos) {
+    if (value.find_first_of("\"&") == std::string_view::npos) {
         return std::string(value);
     }
     std::string out;
     out.reserve(value.size() + 16);
-    for (const char c : value) {
-        if (c == '"') {
+    for (size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '"') {
             out += "&quot;";
+        } else if (value[i] == '&' && startsCharacterReference(value, i)) {
+            out += "&amp;";
         } else {
-            out += c;
+            out += value[i];
         }
     }
     return out;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "codegen/image_map.h"
 #include "core/random.h"
 #include "core/template_fill.h"
 #include "core/text.h"
@@ -49,19 +50,24 @@ std::string convertToTabsWidget(const TabsWidgetInput& input) {
 }
 
 std::string convertToTabsWidget(const TabsWidgetInput& input, int classNumber) {
-    // The total height adds the integer values; the other boxes go in as typed.
+    // The total height adds the integer values; the other boxes go in as typed, made safe for
+    // the quoted style values they land in (a pasted one may hold a quote or an &).
     const int64_t total = int64_t{textToInteger(input.height)} + textToInteger(input.topSpacing);
     const std::string totalText = formatNumber(total);
     const bool tmall = input.editionIndex == 0;
     const int repeats = tmall ? 2 : 1;  // the Tmall template names most values twice
     const std::string classText = formatNumber(classNumber);
+    const std::string width = quoteSafe(input.width);
+    const std::string height = quoteSafe(input.height);
+    const std::string topSpacing = quoteSafe(input.topSpacing);
+    const std::string offset = quoteSafe(input.offset);
     const std::array<Placeholder, 7> steps{{
         {"标识", classText, tmall ? 0 : 2},
         {"总高", totalText, repeats},
-        {"宽度", input.width, repeats},
-        {"高度", input.height, repeats},
-        {"距顶", input.topSpacing, 1},
-        {"偏移", input.offset, repeats},
+        {"宽度", width, repeats},
+        {"高度", height, repeats},
+        {"距顶", topSpacing, 1},
+        {"偏移", offset, repeats},
         {kContentMarker, input.code, 1, true},
     }};
     return fillTemplate(tmall ? kTabsTemplateTmall : kTabsTemplateShop, steps);

@@ -113,8 +113,8 @@ void removeFile(const std::string& path) {
     ::unlink(path.c_str());
 }
 
-Status makeExecutable(const std::string& path) {
-    if (::chmod(path.c_str(), 0755) != 0) {
+Status setExecutable(const std::string& path, bool executable) {
+    if (::chmod(path.c_str(), executable ? 0755 : 0644) != 0) {
         return Status::failure(describeErrno(errno));
     }
     return {};

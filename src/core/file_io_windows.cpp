@@ -116,7 +116,7 @@ void removeFile(const std::string& path) {
     ::DeleteFileW(toUtf16(path).c_str());
 }
 
-Status makeExecutable(const std::string&) {
+Status setExecutable(const std::string&, bool) {
     return {};
 }
 

@@ -82,6 +82,14 @@ std::string formatNumber(int64_t value) {
     return std::to_string(value);
 }
 
+std::string formatByteSize(uint64_t bytes) {
+    constexpr uint64_t kMiB = uint64_t{1} << 20;
+    if (bytes >= kMiB && bytes % kMiB == 0) {
+        return std::to_string(bytes / kMiB) + " MiB";
+    }
+    return std::to_string(bytes) + " 字节";
+}
+
 std::string_view trimmed(std::string_view text, std::string_view blanks) {
     const size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos) {

@@ -21,13 +21,35 @@ HotspotEditor::HotspotEditor(int canvasWidth, int canvasHeight)
 }
 
 void HotspotEditor::change(MapOperation operation) {
-    (void)m_map.apply(std::move(operation));  // an undo history will keep the inverse
+    if (auto inverse = m_map.apply(std::move(operation))) {
+        m_history.record(std::move(*inverse));
+    }
+}
+
+void HotspotEditor::changeAsStep(const char* label, MapOperation operation) {
+    m_history.begin(label);
+    change(std::move(operation));
+    m_history.end();
+}
+
+void HotspotEditor::undo() {
+    const auto label = m_history.undo(m_map);
+    m_handles.hideAll();
+    m_status =
+        label ? std::string(editor_messages::kUndone) + *label : editor_messages::kNothingToUndo;
+}
+
+void HotspotEditor::redo() {
+    const auto label = m_history.redo(m_map);
+    m_handles.hideAll();
+    m_status =
+        label ? std::string(editor_messages::kRedone) + *label : editor_messages::kNothingToRedo;
 }
 
 void HotspotEditor::drawHotspot(const Hotspot& h) {
     m_canvas.placeObject(h.id, h.rect.left, h.rect.top);
-    m_canvas.setPicture(h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill,
-                                              h.look.border));
+    m_canvas.setPicture(h.id,
+                        makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
     m_canvas.setTransparency(h.id, h.look.transparency);
 }
 
@@ -56,8 +78,8 @@ void HotspotEditor::follow(const MapOperation& applied) {
                 m_canvas.moveObject(o.id, o.to.x, o.to.y);
             } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
                 const Hotspot& h = *m_map.findHotspot(o.id);
-                m_canvas.setPicture(h.id, makeHotspotTile(h.rect.width, h.rect.height,
-                                                          h.look.fill, h.look.border));
+                m_canvas.setPicture(
+                    h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
                 m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
             } else if constexpr (std::is_same_v<T, op::MoveBackground>) {
                 const Background& b = m_map.background();
@@ -77,11 +99,15 @@ void HotspotEditor::follow(const MapOperation& applied) {
 
 void HotspotEditor::addHotspot() {
     const HotspotStyle& s = m_map.style();
+    if (!tileSizeAllowed(s.width, s.height)) {
+        m_status = editor_messages::kAddWithoutPicture;  // it could be neither seen nor clicked
+        return;
+    }
     Hotspot h;
     h.rect = {kNewHotspotAt.x, kNewHotspotAt.y, s.width, s.height};
     h.link = kDefaultLink;
     h.look = {s.fillColor, s.borderColor, s.transparency};
-    change(op::AddHotspot{std::move(h)});
+    changeAsStep(editor_messages::kStepAdd, op::AddHotspot{std::move(h)});
 }
 
 void HotspotEditor::deleteSelectedHotspot() {
@@ -94,7 +120,7 @@ void HotspotEditor::deleteSelectedHotspot() {
     if (!m_map.isHotspot(id)) {
         return;
     }
-    change(op::RemoveHotspot{id});
+    changeAsStep(editor_messages::kStepDelete, op::RemoveHotspot{id});
     m_status = editor_messages::kHotspotDeleted;
 }
 
@@ -105,13 +131,18 @@ void HotspotEditor::alignBackground(Alignment where) {
     }
     m_handles.hideAll();
     const Rect background = m_map.background().rect();
-    change(op::MoveBackground{
-        alignedPosition(where, background, m_canvas.width(), m_canvas.height())});
+    changeAsStep(editor_messages::kStepAlign,
+                 op::MoveBackground{
+                     alignedPosition(where, background, m_canvas.width(), m_canvas.height())});
     m_status = alignedMessage(where);
 }
 
 void HotspotEditor::loadStarted() {
     m_status = editor_messages::kLoading;
+}
+
+void HotspotEditor::loadProgressed(uint64_t received, std::optional<uint64_t> total) {
+    m_status = loadingStatus(received, total);
 }
 
 void HotspotEditor::finishLoad(const std::string& address, Result<Picture> result) {
@@ -120,15 +151,16 @@ void HotspotEditor::finishLoad(const std::string& address, Result<Picture> resul
         m_status = editor_messages::kLoadFailed + result.error();
         return;
     }
-    change(op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()),
-                                 address});
+    changeAsStep(
+        editor_messages::kStepLoad,
+        op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()), address});
     const Background& b = m_map.background();
     m_status = loadedStatus(b.width(), b.height());
 }
 
-ContentForm HotspotEditor::contentForm() const {
+ContentForm HotspotEditor::contentFormFor(int32_t id) const {
     ContentForm form;
-    const Hotspot* h = m_map.findHotspot(m_map.selection());
+    const Hotspot* h = m_map.findHotspot(id);
     if (h == nullptr) {
         return form;
     }
@@ -136,21 +168,32 @@ ContentForm HotspotEditor::contentForm() const {
     form.tip = h->tip.empty() ? editor_messages::kDefaultTip : h->tip;
     form.link = h->link;
     form.id = h->id;
+    form.title = contentTitle(h->rect, m_map.background().position);
     return form;
 }
 
-void HotspotEditor::applyContent(const ContentForm& opened, std::string tip, std::string link) {
+ContentForm HotspotEditor::openContent() {
+    ContentForm form = contentForm();
+    if (!form.found) {
+        m_status = editor_messages::kContentWithoutHotspot;
+    }
+    return form;
+}
+
+bool HotspotEditor::applyContent(const ContentForm& opened, std::string tip, std::string link) {
     if (!opened.found) {
-        m_status = editor_messages::kContentApplied;
-        return;
+        m_status = editor_messages::kContentWithoutHotspot;
+        return false;
     }
     // The window edits the hotspot it opened for, wherever its row is now.
     if (!m_map.isHotspot(opened.id)) {
         m_status = editor_messages::kContentTargetGone;
-        return;
+        return false;
     }
-    change(op::SetContent{opened.id, std::move(tip), std::move(link)});
+    changeAsStep(editor_messages::kStepContent,
+                 op::SetContent{opened.id, std::move(tip), std::move(link)});
     m_status = editor_messages::kContentApplied;
+    return true;
 }
 
 void HotspotEditor::cancelContent() {

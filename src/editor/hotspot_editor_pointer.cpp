@@ -1,6 +1,7 @@
 // The pointer on the canvas: selecting, dragging, resizing, the handles and the status line.
 #include "editor/handle_geometry.h"
 #include "editor/hotspot_editor.h"
+#include "editor/messages.h"
 #include "editor/resize_rules.h"
 #include "editor/status_text.h"
 
@@ -8,19 +9,36 @@ namespace velquist {
 
 void HotspotEditor::leftButtonDown(int x, int y) {
     m_pointer.pressPoint = {x, y};
+    m_pointer.resizeMode = ResizeMode::None;
 }
 
 void HotspotEditor::selectObject(int32_t id) {
-    (void)m_map.apply(op::Select{id});
+    (void)m_map.apply(op::Select{id});  // choosing is not a change of the map
+    // A drag from this press is one step, however many movements it takes.
+    if (isBackground(id)) {
+        m_history.begin(editor_messages::kStepDragBackground);
+    } else if (m_map.isHotspot(id)) {
+        m_history.begin(editor_messages::kStepMove);
+    }
     m_pointer.pressPoint.x -= m_canvas.objectLeft(id);
     m_pointer.pressPoint.y -= m_canvas.objectTop(id);
     placeHandles(id);
     showStatus(id);
 }
 
-void HotspotEditor::dragOrResize(int x, int y, int held) {
+bool HotspotEditor::selectForMenu(int32_t id) {
+    if (!m_map.isHotspot(id)) {
+        return false;
+    }
+    // The menu's items act on the selection: it must be the hotspot under the pointer.
+    (void)m_map.apply(op::Select{id});
+    placeHandles(id);
+    return true;
+}
+
+void HotspotEditor::dragOrResize(int x, int y, int held, bool leftDown) {
     const int32_t background = m_map.background().id;
-    if (background < 1 || held == -1) {
+    if (background < 1 || held == -1 || !leftDown) {
         return;
     }
     const Point to{x - m_pointer.pressPoint.x, y - m_pointer.pressPoint.y};
@@ -37,11 +55,13 @@ void HotspotEditor::dragOrResize(int x, int y, int held) {
 }
 
 void HotspotEditor::endDrag() {
+    m_history.end();
     m_pointer.resizeMode = ResizeMode::None;
     placeHandles(m_map.selection());
 }
 
 void HotspotEditor::beginResize(ResizeMode mode) {
+    m_history.begin(editor_messages::kStepResize);
     m_pointer.resizeMode = mode;
 }
 
@@ -52,12 +72,13 @@ void HotspotEditor::resizeSelected(int x, int y) {
     }
     const HandleEdge edge = static_cast<HandleEdge>(static_cast<int>(m_pointer.resizeMode) - 1);
     Handle& dragged = m_handles[edge];
-    const ResizeOutcome out = resizeFromHandle(m_pointer.resizeMode, h->rect, dragged.position, x, y);
+    const ResizeOutcome out =
+        resizeFromHandle(m_pointer.resizeMode, h->rect, dragged.position, x, y);
     dragged.position = out.handle;
     // The new tile takes the colours of the current style; the transparency stays.
     const HotspotStyle& style = m_map.style();
-    change(op::ResizeHotspot{h->id, out.object,
-                             {style.fillColor, style.borderColor, h->look.transparency}});
+    change(op::ResizeHotspot{
+        h->id, out.object, {style.fillColor, style.borderColor, h->look.transparency}});
     showStatus(h->id);
 }
 

@@ -29,10 +29,19 @@ struct JpegErrors {
     std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->jump, 1);
 }
 
-// Warnings are silent, except that running out of data means the file is truncated.
+// libjpeg only warns where the scan data is unusable and carries on with made-up (grey)
+// pixels; those warnings end the decoding as damage. Running out of data means the file is
+// truncated. Other warnings change no pixel (stray bytes before a marker, odd metadata), and
+// browsers show such files, so they stay silent.
 void noteMessage(j_common_ptr info, int level) {
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) {
+    const int code = info->err->msg_code;
+    if (level >= 0) {
+        return;
+    }
+    if (code == JWRN_JPEG_EOF) {
         reinterpret_cast<JpegErrors*>(info->err)->endOfData = true;
+    } else if (code == JWRN_HIT_MARKER || code == JWRN_HUFF_BAD_CODE || code == JWRN_MUST_RESYNC) {
+        failDecoding(info);  // damaged, or truncated when the data had run out before
     }
 }
 

@@ -63,6 +63,11 @@ bool readHeader(PngReader& r) {
     // Only the pixels, the palette and tRNS matter here. libpng would otherwise buffer a text
     // or profile chunk whole, at whatever length it claims: past the limit above it only warns.
     png_set_keep_unknown_chunks(r.png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+    // libpng would carry on past damage it calls benign (a wrong checksum of the compressed
+    // pixels, an unusable transparency chunk) and past a failed CRC of any chunk it may skip,
+    // dropping transparency silently among other things; a damaged file is refused instead.
+    png_set_benign_errors(r.png, 0);
+    png_set_crc_action(r.png, PNG_CRC_DEFAULT, PNG_CRC_ERROR_QUIT);
     png_set_read_fn(r.png, &r.source, readFromSource);
     png_read_info(r.png, r.info);
     png_set_expand(r.png);
@@ -107,6 +112,26 @@ Status checkHeaderSize(std::string_view bytes) {
     return width == 0 || height == 0 ? Status() : checkPictureSize(width, height);
 }
 
+// Whether the file ends inside a chunk: then a failure is the missing end, whatever libpng
+// stumbled on first (a chunk claiming more than the limits allow, say).
+bool endsInsideAChunk(std::string_view bytes) {
+    size_t at = 8;
+    while (at + 8 <= bytes.size() && bytes.substr(at + 4, 4) != "IEND") {
+        const uint64_t length = bigEndian32(bytes, at);
+        if (length + 12 > bytes.size() - at) {
+            return true;
+        }
+        at += static_cast<size_t>(length) + 12;
+    }
+    return at < bytes.size() && at + 8 > bytes.size();
+}
+
+Status readFailure(const PngReader& r) {
+    const bool truncated = r.source.truncated || endsInsideAChunk(r.source.bytes);
+    return Status::failure(truncated ? pictures_messages::kPictureTruncated
+                                     : pictures_messages::kPictureDamaged);
+}
+
 }  // namespace
 
 Result<Picture> decodePng(std::string_view bytes) {
@@ -118,8 +143,7 @@ Result<Picture> decodePng(std::string_view bytes) {
         return Status::failure(pictures_messages::kPictureOutOfMemory);
     }
     if (!readHeader(reader)) {
-        return Status::failure(reader.source.truncated ? pictures_messages::kPictureTruncated
-                                                       : pictures_messages::kPictureDamaged);
+        return readFailure(reader);
     }
     Result<Picture> result = allocatePicture(png_get_image_width(reader.png, reader.info),
                                              png_get_image_height(reader.png, reader.info));
@@ -133,8 +157,7 @@ Result<Picture> decodePng(std::string_view bytes) {
                                               static_cast<size_t>(y) * picture.width);
     }
     if (!readRows(reader, rows.data())) {
-        return Status::failure(reader.source.truncated ? pictures_messages::kPictureTruncated
-                                                       : pictures_messages::kPictureDamaged);
+        return readFailure(reader);
     }
     picture.opaque = isWhollyOpaque(picture);
     return result;

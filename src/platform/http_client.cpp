@@ -26,13 +26,18 @@ bool curlReady() {
 }
 
 // Why our own callbacks stopped a transfer; curl only sees "aborted" or "write error".
-enum class StopReason { None, TooLarge, Stalled, Cancelled };
+enum class StopReason { None, TooLarge, Stalled, TookTooLong, Cancelled };
 
 struct Transfer {
+    CURL* curl;
     const HttpLimits& limits;
     const std::atomic<bool>* cancel;
+    const HttpProgressHandler& onProgress;
     std::string body;
-    bool connected = false;  // until then the connect time-out applies, not the stall limit
+    Clock::time_point started = Clock::now();
+    curl_off_t reported = 0;     // body bytes last passed to onProgress
+    bool connected = false;      // until then the connect time-out applies, not the stall limit
+    bool sawStatusLine = false;  // of the current request; curl passes no header without one
     Clock::time_point lastActivity = Clock::now();
     StopReason stop = StopReason::None;
 };
@@ -46,12 +51,22 @@ size_t onBody(char* data, size_t size, size_t count, void* user) {
         t.stop = StopReason::TooLarge;
         return 0;
     }
+    // An announced length within the limit is taken at its word: the body then grows without
+    // a copy, and a large picture does not briefly need twice its size.
+    curl_off_t announced = -1;
+    if (t.body.empty() &&
+        curl_easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) == CURLE_OK &&
+        announced > 0 && static_cast<uint64_t>(announced) <= t.limits.maxBytes) {
+        t.body.reserve(static_cast<size_t>(announced));
+    }
     t.body.append(data, n);
     return n;
 }
 
 size_t onHeader(char*, size_t size, size_t count, void* user) {
-    static_cast<Transfer*>(user)->lastActivity = Clock::now();
+    auto& t = *static_cast<Transfer*>(user);
+    t.lastActivity = Clock::now();
+    t.sawStatusLine = true;
     return size * count;
 }
 
@@ -59,20 +74,33 @@ size_t onHeader(char*, size_t size, size_t count, void* user) {
 int onConnected(void* user, char*, char*, int, int) {
     auto& t = *static_cast<Transfer*>(user);
     t.connected = true;
+    t.sawStatusLine = false;
     t.lastActivity = Clock::now();
     return CURL_PREREQFUNC_OK;
 }
 
 // Runs often while data flows and about once a second while the transfer waits.
-int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+int onProgress(void* user, curl_off_t total, curl_off_t received, curl_off_t, curl_off_t) {
     auto& t = *static_cast<Transfer*>(user);
     if (t.cancel != nullptr && t.cancel->load(std::memory_order_relaxed)) {
         t.stop = StopReason::Cancelled;
         return 1;
     }
-    if (t.connected && Clock::now() - t.lastActivity > t.limits.stallTimeout) {
+    const Clock::time_point now = Clock::now();
+    if (t.connected && now - t.lastActivity > t.limits.stallTimeout) {
         t.stop = StopReason::Stalled;
         return 1;
+    }
+    if (now - t.started > t.limits.totalTimeout) {
+        t.stop = StopReason::TookTooLong;
+        return 1;
+    }
+    if (t.onProgress && received > t.reported) {
+        t.reported = received;
+        // curl says 0 for a length the server did not send.
+        t.onProgress(
+            {static_cast<uint64_t>(received),
+             total > 0 ? std::optional<uint64_t>(static_cast<uint64_t>(total)) : std::nullopt});
     }
     return 0;
 }
@@ -81,20 +109,22 @@ std::string seconds(std::chrono::milliseconds ms) {
     return formatNumber((ms.count() + 999) / 1000);
 }
 
-std::string sizeText(uint64_t bytes) {
-    constexpr uint64_t kMiB = 1u << 20;
-    if (bytes >= kMiB && bytes % kMiB == 0) {
-        return formatNumber(static_cast<int64_t>(bytes / kMiB)) + " MiB";
+// "5 分钟" for whole minutes, else "90 秒".
+std::string duration(std::chrono::milliseconds ms) {
+    if (ms.count() > 0 && ms.count() % 60'000 == 0) {
+        return fillTemplate(text::kMinutes, {{"{数}", formatNumber(ms.count() / 60'000)}});
     }
-    return formatNumber(static_cast<int64_t>(bytes)) + " 字节";
+    return fillTemplate(text::kSeconds, {{"{数}", seconds(ms)}});
 }
 
 std::string describeStop(StopReason stop, const HttpLimits& limits) {
     switch (stop) {
         case StopReason::TooLarge:
-            return fillTemplate(text::kTooLarge, {{"{上限}", sizeText(limits.maxBytes)}});
+            return fillTemplate(text::kTooLarge, {{"{上限}", formatByteSize(limits.maxBytes)}});
         case StopReason::Stalled:
             return fillTemplate(text::kStalled, {{"{秒}", seconds(limits.stallTimeout)}});
+        case StopReason::TookTooLong:
+            return fillTemplate(text::kTookTooLong, {{"{时限}", duration(limits.totalTimeout)}});
         case StopReason::Cancelled:
             return text::kCancelled;
         case StopReason::None:
@@ -103,10 +133,13 @@ std::string describeStop(StopReason stop, const HttpLimits& limits) {
     return text::kNetworkError;
 }
 
-std::string describeCurlFailure(CURLcode code, long osErrno, const HttpLimits& limits) {
+std::string describeCurlFailure(CURLcode code, long osErrno, const Transfer& t) {
+    const HttpLimits& limits = t.limits;
     switch (code) {
         case CURLE_UNSUPPORTED_PROTOCOL:
-            return text::kUnsupportedScheme;
+            // Also curl's answer to a reply without a status line (which it would read as
+            // HTTP/0.9); a redirect to another scheme comes after a status line.
+            return t.connected && !t.sawStatusLine ? text::kNotHttp : text::kUnsupportedScheme;
         case CURLE_URL_MALFORMAT:
             return text::kBadAddress;
         case CURLE_COULDNT_RESOLVE_HOST:
@@ -205,7 +238,7 @@ void configure(CURL* curl, const std::string& url, Transfer& t, curl_slist* head
 }  // namespace
 
 Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* cancel,
-                             const HttpLimits& limits) {
+                             const HttpLimits& limits, const HttpProgressHandler& onProgress) {
     if (!curlReady()) {
         return Status::failure(text::kNoNetworkLibrary);
     }
@@ -219,7 +252,7 @@ Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* canc
     if (!curl || !headers) {
         return Status::failure(text::kNoNetworkLibrary);
     }
-    Transfer transfer{limits, cancel, {}};
+    Transfer transfer{curl.get(), limits, cancel, onProgress, {}};
     configure(curl.get(), address, transfer, headers.get());
     const CURLcode code = curl_easy_perform(curl.get());
     if (transfer.stop != StopReason::None) {
@@ -228,7 +261,7 @@ Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* canc
     if (code != CURLE_OK) {
         long osErrno = 0;
         curl_easy_getinfo(curl.get(), CURLINFO_OS_ERRNO, &osErrno);
-        return Status::failure(describeCurlFailure(code, osErrno, limits));
+        return Status::failure(describeCurlFailure(code, osErrno, transfer));
     }
     HttpResponse response;
     curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &response.status);

@@ -2,6 +2,7 @@
 #include "settings/apply_settings.h"
 
 #include "core/text.h"
+#include "pictures/picture.h"
 #include "settings/messages.h"
 
 namespace velquist {
@@ -11,13 +12,20 @@ SettingsForm settingsFormFrom(const HotspotStyle& style) {
             style.borderColor, style.transparency};
 }
 
-std::string applySettings(const SettingsForm& form, HotspotStyle& style) {
-    style.width = textToInteger(form.widthText);
-    style.height = textToInteger(form.heightText);
+Result<std::string> applySettings(const SettingsForm& form, HotspotStyle& style) {
+    const int32_t width = textToInteger(form.widthText);
+    const int32_t height = textToInteger(form.heightText);
+    const auto sideAllowed = [](int32_t side) { return side >= 1 && side <= kMaxPictureSide; };
+    if (!sideAllowed(width) || !sideAllowed(height) ||
+        int64_t{width} * height > kMaxPicturePixels) {
+        return Status::failure(settings_messages::kSizeOutOfRange);
+    }
+    style.width = width;
+    style.height = height;
     style.fillColor = form.fillColor;
     style.borderColor = form.borderColor;
     style.transparency = form.transparency;
-    return settings_messages::kSettingsApplied;
+    return std::string(settings_messages::kSettingsApplied);
 }
 
 }  // namespace velquist

@@ -64,7 +64,7 @@ Status extractZipEntry(const std::string& zipPath, std::string_view entryName,
     if (Status written = writeFileAtomically(destination, *bytes); !written) {
         return written;
     }
-    return makeExecutable(destination);
+    return setExecutable(destination, true);
 }
 
 }  // namespace velquist

@@ -3,10 +3,12 @@
 
 #include <utility>
 
+#include "core/encoding.h"
 #include "core/file_io.h"
 #include "core/handover_names.h"
 #include "core/ini_file.h"
 #include "core/program_dir.h"
+#include "core/text.h"
 #include "core/version.h"
 #include "settings/archive_extract.h"
 #include "settings/messages.h"
@@ -42,23 +44,37 @@ void writeHandover(const std::string& iniPath, std::string_view versionFileAddre
 
 }  // namespace
 
-std::string startOnlineUpdate(const std::string& programDir, std::string_view updaterArchive,
+std::optional<std::string> UpdaterWatch::poll() {
+    for (const std::string& line : m_output.readLines()) {
+        if (!trimmed(line, " \t\r").empty()) {
+            m_lastLine = line;
+        }
+    }
+    if (!m_output.ended()) {
+        return std::nullopt;
+    }
+    // Ours prints UTF-8; an updater put there by someone else may print GBK.
+    return m_lastLine.empty() ? std::string(text::kUpdaterSaidNothing) : decodeTextFile(m_lastLine);
+}
+
+UpdateStart startOnlineUpdate(const std::string& programDir, std::string_view updaterArchive,
                               std::string_view versionFileAddress, ProcessLauncher& launcher) {
     const std::string updater = joinPath(programDir, kUpdaterExe);
     // Whatever is there, file or folder, is used as it is.
     if (!pathExists(updater) && !placeUpdater(programDir, updaterArchive)) {
-        return text::kUpdaterWriteFailed;
+        return {text::kUpdaterWriteFailed, std::nullopt};
     }
     const std::string iniPath = joinPath(programDir, kUpdateIni);
     writeHandover(iniPath, versionFileAddress);
     // Its path is one argument, so blanks in the folder cannot start another program. The
     // start returns once the updater runs (on Windows, once it is ready for input or after a
     // second at most).
-    if (!launcher.start(updater, {})) {
+    Result<ProcessOutput> output = launcher.startReadingOutput(updater, {});
+    if (!output) {
         removeFile(iniPath);
-        return text::kUpdaterStartFailed;
+        return {text::kUpdaterStartFailed, std::nullopt};
     }
-    return text::kUpdaterStarted;
+    return {text::kUpdaterStarted, UpdaterWatch(std::move(output).value())};
 }
 
 }  // namespace velquist

@@ -2,14 +2,16 @@
 #include "updater/update_check.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/file_io.h"
+#include "core/handover_names.h"
 #include "core/ini_file.h"
 #include "core/program_dir.h"
 #include "core/template_fill.h"
 #include "core/text.h"
-#include "core/handover_names.h"
 #include "updater/messages.h"
+#include "updater/sha256.h"
 #include "updater/version_file.h"
 
 namespace velquist {
@@ -35,11 +37,31 @@ Result<std::string> fetch(const std::string& address, const HttpLimits& limits) 
     return std::move(response->body);
 }
 
-Status saveProgram(const std::string& path, const std::string& bytes) {
+// Why the download cannot be trusted to run, or nothing when it matches the published checksum.
+std::optional<std::string> checksumProblem(const std::string& published, std::string_view bytes) {
+    if (published.empty()) {
+        return text::kNoChecksum;
+    }
+    const bool hex =
+        published.size() == 64 && std::all_of(published.begin(), published.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+        });
+    if (!hex) {
+        return text::kChecksumUnusable;
+    }
+    if (sha256Hex(bytes) != published) {
+        return text::kChecksumMismatch;
+    }
+    return std::nullopt;
+}
+
+// Saved either way; runnable only when `runnable`. The mode is set in both cases because an
+// atomic write keeps the mode of a file it replaces.
+Status saveProgram(const std::string& path, const std::string& bytes, bool runnable) {
     if (Status written = writeFileAtomically(path, bytes); !written) {
         return written;
     }
-    return makeExecutable(path);
+    return setExecutable(path, runnable);
 }
 
 struct Handover {
@@ -120,9 +142,14 @@ Result<std::string> runUpdate(const std::string& programDir, const HttpLimits& l
                                             {{"{版本}", version}, {"{原因}", program.error()}}));
     }
     const std::string path = joinPath(programDir, newProgramName(handover->product, version));
-    if (Status saved = saveProgram(path, *program); !saved) {
+    const std::optional<std::string> problem = checksumProblem(latest->sha256, *program);
+    if (Status saved = saveProgram(path, *program, !problem); !saved) {
         return Status::failure(
             fillTemplate(text::kSaveFailed, {{"{路径}", path}, {"{原因}", saved.message()}}));
+    }
+    if (problem) {
+        return fillTemplate(text::kDownloadedNotRunnable,
+                            {{"{版本}", version}, {"{路径}", path}, {"{原因}", *problem}});
     }
     return fillTemplate(text::kDownloaded,
                         {{"{版本}", version}, {"{路径}", path}, {"{名称}", handover->product}});

@@ -77,6 +77,8 @@ private slots:
         QVERIFY(pathExists(joinPath(dir.path(), kBackgroundIni)));
         click(main, mc::kAddHotspot);
         click(main, mc::kGenerateCode);
+        QCOMPARE(status->text(),
+                 QString("代码已生成；注意：1 个热区链接为空或 #，图片地址不是 https"));
         QCOMPARE(opened.size(), 2);
         auto* code = qobject_cast<CodeOutputWindow*>(opened[1].data());
         QVERIFY(code != nullptr);

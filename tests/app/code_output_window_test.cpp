@@ -160,6 +160,30 @@ private slots:
         QTRY_COMPARE(title(), QString("代码输出"));
     }
 
+    // Shift+Enter types a line separator (U+2028), Enter a new paragraph; both are CR LF in
+    // what copy, save, preview and conversion take from the box.
+    void shiftEnterBreaksALineLikeEnter() {
+        source()->setFocus();
+        QTest::keyClicks(source(), "<p>");
+        QTest::keyClick(source(), Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(source(), "a");
+        QTest::keyClick(source(), Qt::Key_Return);
+        QTest::keyClicks(source(), "b</p>");
+        QVERIFY(source()->document()->toRawText().contains(QChar::LineSeparator));
+        const std::string code = "<p>\r\na\r\nb</p>";
+
+        click(cc::kCopy);
+        QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), code);
+        m_answers = {m_dir->file("code")};
+        click(cc::kSave);
+        QCOMPARE(fileBytes(m_dir->file("code.txt")), code);
+        click(cc::kPreview);
+        QCOMPARE(fileBytes(m_dir->file("yl.htm")), code);
+        click(cc::kConvert);
+        QVERIFY(QGuiApplication::clipboard()->text().toStdString().find(" >" + code + "</div>") !=
+                std::string::npos);
+    }
+
     // The dialog offers the last chosen name; the files hold the box text with CR LF.
     void saveAndOpenThroughTheDialog() {
         source()->setPlainText("第一行\n<b>二</b>");
@@ -207,7 +231,7 @@ private slots:
         click(cc::kOutline);
         QCOMPARE(control<ImageButton>(cc::kOutline)->text(), QString("恢复点击框"));
         QCOMPARE(title(), QString("已消除热点点击框"));
-        QCOMPARE(source()->toPlainText().count("<area style=\"outline:none;\"\"rect\""), 2);
+        QCOMPARE(source()->toPlainText().count("<area style=\"outline:none;\" shape=\"rect\""), 2);
         click(cc::kOutline);
         QCOMPARE(control<ImageButton>(cc::kOutline)->text(), QString("消除点击框"));
         QCOMPARE(source()->toPlainText(), generated);

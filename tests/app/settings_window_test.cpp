@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <utility>
 
 #include "app/app_state.h"
 #include "app/color_picker.h"
@@ -31,6 +32,14 @@ public:
     Status start(const std::string& program, const std::vector<std::string>&) override {
         started.push_back(program);
         return m_outcome;
+    }
+    // A started program's output ends at once, with nothing in it.
+    Result<ProcessOutput> startReadingOutput(const std::string& program,
+                                             const std::vector<std::string>& arguments) override {
+        if (Status status = start(program, arguments); !status) {
+            return status;
+        }
+        return ProcessOutput();
     }
     std::vector<std::string> started;
 
@@ -168,8 +177,8 @@ private slots:
         QTest::addColumn<int>("height");
         // clang-format off
         QTest::newRow("unit after, blank before") << "120px" << " 80" << 120 << 80;
-        QTest::newRow("full-width digits, letters") << "１２０" << "abc" << 120 << 0;
-        QTest::newRow("minus inside, negative") << "1-2" << "-7" << 1 << -7;
+        QTest::newRow("full-width digits, letters after") << "１２０" << "9abc" << 120 << 9;
+        QTest::newRow("minus inside, plus sign") << "1-2" << "+7" << 1 << 7;
         // clang-format on
     }
     void sizeBoxesTakeTheLeadingNumber() {
@@ -197,6 +206,40 @@ private slots:
         QCOMPARE(window->control<QLineEdit>(sc::kWidth)->text(), QString::number(width));
         QCOMPARE(window->control<QLineEdit>(sc::kHeight)->text(), QString::number(height));
         QCOMPARE(window->control<QSlider>(sc::kTransparency)->value(), 55);
+    }
+
+    // A size that would give hotspots no picture is refused in the window, which stays open
+    // with the allowed range; the largest picture a hotspot can have is taken.
+    void sizesWithoutAPictureAreRefused() {
+        SettingsWindow* window = openSettings();
+        QVERIFY(window != nullptr);
+        auto* width = window->control<QLineEdit>(sc::kWidth);
+        auto* height = window->control<QLineEdit>(sc::kHeight);
+        auto* message = window->control<QLabel>(sc::kMessage);
+        const std::pair<QString, QString> refused[] = {
+            {"0", "100"}, {"100", "-7"}, {"abc", "100"}, {"32769", "1"}, {"8193", "8193"}};
+        for (const auto& [w, h] : refused) {
+            width->setText(w);
+            height->setText(h);
+            QTest::mouseClick(window->control<ImageButton>(sc::kConfirm), Qt::LeftButton);
+            QVERIFY2(window->isVisible(), qPrintable(w + " x " + h));
+            QCOMPARE(message->text(),
+                     QString("热点区尺寸须在 1 到 32768 之间，宽×高不超过 67108864"));
+            QCOMPARE(m_state->editor.map().style().width, 100);
+            QCOMPARE(m_state->editor.map().style().height, 100);
+            QCOMPARE(status(), QString("欢迎使用Velquist，请添加背景图片"));
+        }
+        QVERIFY(message->isVisible());
+        QVERIFY(message->fontMetrics().tightBoundingRect(message->text()).width() <=
+                message->width());
+
+        width->setText("32768");
+        height->setText("2048");
+        QTest::mouseClick(window->control<ImageButton>(sc::kConfirm), Qt::LeftButton);
+        QVERIFY(openSettingsWindows().isEmpty());
+        QCOMPARE(m_state->editor.map().style().width, 32768);
+        QCOMPARE(m_state->editor.map().style().height, 2048);
+        QCOMPARE(status(), QString("设置参数完成..."));
     }
 
     void typingKeepsDigitsAndMinusOnly() {
@@ -311,6 +354,26 @@ private slots:
         choose("更新");
         QCOMPARE(status(), QString("启动在线更新器失败，可能是您删除程序或修改了程序名称"));
         QVERIFY(!dir.exists("gx.ini"));
+    }
+
+    void updateShowsTheUpdatersOutcomeWhenItEnds() {
+        // An updater in place that works until the test lets it finish.
+        const QDir dir(m_dir->path());
+        QFile updater(dir.filePath("xz.exe"));
+        QVERIFY(updater.open(QIODevice::WriteOnly));
+        updater.write(
+            "#!/bin/sh\n"
+            "cd \"$(dirname \"$0\")\" || exit 1\n"
+            "echo 正在检查更新\n"
+            "while [ ! -e release ]; do sleep 0.02; done\n"
+            "echo 发现新版本 v9，已下载到 /tmp/Velquist-v9\n");
+        updater.close();
+        updater.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        m_window->setProcessLauncher(std::make_unique<SystemProcessLauncher>());
+        choose("更新");
+        QCOMPARE(status(), QString("启动在线更新器成功"));
+        QVERIFY(QFile(dir.filePath("release")).open(QIODevice::WriteOnly));
+        QTRY_COMPARE(status(), QString("发现新版本 v9，已下载到 /tmp/Velquist-v9"));
     }
 
     void homePageOpensTheSiteAndChangesNothingElse() {

@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/window_lifetime.h"
+#include "settings/remembered_address.h"
 
 namespace velquist {
 
@@ -16,14 +17,14 @@ class StartupTest : public QObject {
 private:
     // Starts a copy of the real executable under `name` in `dir`, reporting readiness to `ready`.
     static void startCopy(QProcess& process, const QString& dir, const QString& name,
-                          const QString& ready) {
+                          const QString& ready, const QStringList& arguments = {}) {
         const QString exe = dir + "/" + name;
         QVERIFY(QFile::copy(VELQUIST_EXE, exe));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("VELQUIST_READY_FILE", ready);
         process.setProcessEnvironment(env);
-        process.start(exe, {});
+        process.start(exe, arguments);
         QVERIFY(process.waitForStarted(10000));
     }
 
@@ -73,6 +74,22 @@ private slots:
         QVERIFY(!QFile::exists(second.filePath("ready")));
         QCOMPARE(running.state(), QProcess::Running);
 
+        running.kill();
+        running.waitForFinished(5000);
+    }
+
+    // "velquist PICTURE" loads the picture at start; a relative path is taken from the
+    // folder the program was started in. Every load ends by remembering its address.
+    void pictureOnTheCommandLineLoadsAtStart() {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(VELQUIST_SAMPLE_PICTURE, dir.filePath("banner.png")));
+        QProcess running;
+        running.setWorkingDirectory(dir.path());
+        const QString name = QString("vqarg%1").arg(QCoreApplication::applicationPid());
+        startCopy(running, dir.path(), name, dir.filePath("ready"), {"banner.png"});
+        const std::string programDir = dir.path().toStdString();
+        QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(readRememberedAddress(programDir)),
+                                  dir.filePath("banner.png"), 20000);
         running.kill();
         running.waitForFinished(5000);
     }

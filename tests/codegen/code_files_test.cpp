@@ -55,6 +55,34 @@ TEST(CodeFiles, OpenCutsAtTheFirstZeroAndDetectsTheEncoding) {
     EXPECT_EQ(openCodeFile(dir.file("missing")).error(), "文件或文件夹不存在");
 }
 
+// GBK "女装", "童装" and "偏" are valid UTF-8 as well ("Ůװ", "ͯװ", "ƫ").
+TEST(CodeFiles, OpenTellsGbkFromUtf8WhenTheBytesAreValidBothWays) {
+    test::TempDir dir;
+    const auto open = [&](const std::string& bytes) {
+        EXPECT_TRUE(writeFileAtomically(dir.file("f"), bytes).ok());
+        return *openCodeFile(dir.file("f"));
+    };
+    const std::string words[] = {"女装", "童装", "偏"};
+    std::string longCode = "<map name=\"MIV7\">";
+    for (size_t i = 0; i < 200; ++i) {
+        longCode +=
+            "\r\n  <area shape=\"rect\" coords=\"0,0,9,9\" href=\"https://shop.example/"
+            "item.htm?id=" +
+            std::to_string(i) + "\" alt=\"" + words[i % 3] + "\">";
+    }
+    longCode += "\r\n</map>";
+    for (const std::string& text :
+         {words[0], words[1], words[2], std::string("alt=\"女装 童装 偏\""), longCode}) {
+        // Compared whole, reported by their start: the long text fills pages.
+        EXPECT_TRUE(open(*utf8ToGb18030(text)) == text) << "GBK: " << text.substr(0, 40);
+        EXPECT_TRUE(open(text) == text) << "UTF-8: " << text.substr(0, 40);
+    }
+    // UTF-8 of Latin-1 and Greek letters is valid GB18030 too ("é" is C3 A9, GBK "茅").
+    for (const std::string text : {"Café © 2024", "10μm", "<a href=\"x?a=1&b=2\">"}) {
+        EXPECT_EQ(open(text), text);
+    }
+}
+
 TEST(CodeFiles, TxtIsAddedOnlyWhenMissing) {
     EXPECT_EQ(withTxtExtension("/d/code"), "/d/code.txt");
     EXPECT_EQ(withTxtExtension("/d/code.txt"), "/d/code.txt");

@@ -50,6 +50,22 @@ TEST(ImageMap, ValuesAreInsertedAsTypedExceptQuotes) {
               "alt=\"say &quot;hi&quot; onclick=x\">\r\n</map>");
 }
 
+// What a browser would read as a character reference is escaped; query strings keep their bytes.
+TEST(ImageMap, AmpersandsThatWouldStartAReferenceAreEscaped) {
+    EXPECT_EQ(quoteSafe("A&amp;B &copy 2024"), "A&amp;amp;B &amp;copy 2024");
+    EXPECT_EQ(quoteSafe("item?id=1&x=2&copy=3"), "item?id=1&x=2&copy=3");
+    EXPECT_EQ(quoteSafe("&#169;&#x41"), "&amp;#169;&amp;#x41");
+    EXPECT_EQ(quoteSafe("a&x;b&copy"), "a&amp;x;b&amp;copy");  // before ";", at the end
+    EXPECT_EQ(quoteSafe("& && &=1 &中 a&"), "& && &=1 &中 a&");
+    ImageMapInput in = picture({{Rect{23, 0, 1, 1}, "A&B \"x\"", "?a=1&b"}});
+    in.backgroundAddress = "https://x/a.jpg?v=1&lt";
+    EXPECT_EQ(generateImageMap(in, 7),
+              "<img src=\"https://x/a.jpg?v=1&amp;lt\" width=\"950\" height=\"500\" "
+              "usemap=\"#MIV7\" border=\"0\">\r\n<map name=\"MIV7\">\r\n"
+              "  <area shape=\"rect\" coords=\"0,0,1,1\" href=\"?a=1&amp;b\" "
+              "alt=\"A&amp;B &quot;x&quot;\">\r\n</map>");
+}
+
 TEST(ImageMap, DrawnMapNameStandsTwiceWithTheSameNumber) {
     const std::regex shape(
         ".*usemap=\"#MIV([1-9][0-9]*)\" border=\"0\">\r\n<map name=\"MIV([0-9]+)\">\r\n</map>");

@@ -45,6 +45,13 @@ TEST(TabsWidget, TopSpacingAddsToTheTotalHeight) {
     EXPECT_TRUE(has(loose, "height:５00px;width:px;left:px;top:xpx;"));
 }
 
+TEST(TabsWidget, StyleValuesAreEscapedLikeAttributeValues) {
+    const std::string out =
+        convertToTabsWidget({1, "950", "500", "2\" onmouseover=\"x", "-485&copy", "&copy"}, 1);
+    EXPECT_TRUE(has(out, "left:-485&amp;copypx;top:2&quot; onmouseover=&quot;xpx;\" >&copy</div>"));
+    EXPECT_TRUE(has(out, "style=\"height:502px\""));
+}
+
 TEST(TabsWidget, ConvertingTwiceNests) {
     const std::string first = convertToTabsWidget({1, "950", "500", "0", "-485", "偏移"}, 11111);
     EXPECT_TRUE(has(first, ">偏移</div>"));  // typed code is never rescanned

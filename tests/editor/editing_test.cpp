@@ -1,4 +1,6 @@
 // Selecting, dragging, resizing, handles, alignment and the status line.
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "editor/handle_geometry.h"
@@ -147,6 +149,40 @@ TEST(Editing, AHandleLeftHeldNeverTurnsTheBackgroundIntoATile) {
     EXPECT_EQ(rectOf(editor, editor.map().background().id), (Rect{0, 0, 750, 400}));
 }
 
+// A release that never arrived must not leave the pointer resizing: without the button held
+// nothing changes, and the next press on a hotspot grabs it to move.
+TEST(Editing, AResizeNeverOutlivesTheButton) {
+    Loaded editor;
+    editor.addHotspot();
+    const int id = editor.map().selection();
+    editor.beginResize(ResizeMode::Bottom);
+    editor.dragOrResize(150, 250, 0, false);
+    EXPECT_EQ(rectOf(editor, id), (Rect{100, 100, 100, 100}));
+    press(editor, 150, 150);
+    editor.dragOrResize(170, 160, editor.canvas().heldId(true), true);
+    EXPECT_EQ(rectOf(editor, id), (Rect{120, 110, 100, 100}));
+}
+
+// Every way to a hotspot the canvas could not draw is refused: it could be neither seen nor
+// clicked, yet it would be in the code.
+TEST(Editing, AddingNeverMakesAHotspotWithoutPicture) {
+    Loaded editor;
+    const std::pair<int, int> sizes[] = {{0, 100}, {100, -5}, {32769, 10}, {8193, 8193}};
+    for (const auto& [width, height] : sizes) {
+        HotspotStyle style;
+        style.width = width;
+        style.height = height;
+        editor.setStyle(style);
+        editor.addHotspot();
+        EXPECT_TRUE(editor.map().hotspots().empty()) << width << " x " << height;
+        EXPECT_EQ(editor.status(),
+                  "添加失败：热点区的宽和高须在 1 到 32768 之间，宽×高不超过 67108864");
+    }
+    editor.setStyle(HotspotStyle{});
+    editor.addHotspot();
+    EXPECT_EQ(editor.canvas().hitTest(150, 150), editor.map().selection());
+}
+
 TEST(Editing, NothingMovesWithoutBackgroundOrFromEmptyCanvas) {
     HotspotEditor empty(996, 624);
     empty.selectObject(0);
@@ -177,6 +213,33 @@ TEST(StatusText, IsExactIncludingNegativeNumbers) {
     EXPECT_EQ(loadedStatus(750, 400), "图片载入完成....宽度为：750；高度为：400 PX");
 }
 
+TEST(StatusText, LoadingCountsBytesInTheLargestFittingUnitNeverRoundingUp) {
+    const std::string prefix = "正在载入图片，请稍候... ";
+    constexpr uint64_t kMB = 1024 * 1024;
+    // 1.25 MiB, and 3.5 MiB less a byte.
+    EXPECT_EQ(loadingStatus(1310720, 3670015), prefix + "1.2 MB / 3.4 MB");
+    EXPECT_EQ(loadingStatus(1310720, std::nullopt), prefix + "1.2 MB");
+    EXPECT_EQ(loadingStatus(0, 900), prefix + "0 B / 900 B");
+    // Just under a unit stays in the smaller one: a load never reads as complete before it is.
+    EXPECT_EQ(loadingStatus(1023, 1024), prefix + "1023 B / 1 KB");
+    EXPECT_EQ(loadingStatus(kMB - 1, kMB), prefix + "1023 KB / 1.0 MB");
+    EXPECT_EQ(loadingStatus(2 * kMB - 1, 64 * kMB), prefix + "1.9 MB / 64.0 MB");
+}
+
+TEST(ProgressPace, LetsThroughTheFirstReportThenOnePerInterval) {
+    using std::chrono::milliseconds;
+    const std::chrono::steady_clock::time_point t0{std::chrono::hours(1)};
+    ProgressPace pace(milliseconds(100));
+    EXPECT_TRUE(pace.due(t0));
+    EXPECT_FALSE(pace.due(t0 + milliseconds(1)));
+    EXPECT_FALSE(pace.due(t0 + milliseconds(99)));
+    EXPECT_TRUE(pace.due(t0 + milliseconds(100)));
+    // The interval counts from the last report let through, not from the last one offered.
+    EXPECT_FALSE(pace.due(t0 + milliseconds(150)));
+    EXPECT_TRUE(pace.due(t0 + milliseconds(200)));
+    EXPECT_TRUE(pace.due(t0 + milliseconds(5000)));
+}
+
 TEST(Alignment, FivePlacesTruncatedTowardZero) {
     const Rect b{7, 9, 750, 400};
     EXPECT_EQ(alignedPosition(Alignment::Centre, b, 996, 624), (Point{123, 0}));
@@ -198,11 +261,13 @@ TEST(ContentWindow, EditsTheHotspotItOpenedFor) {
     editor.addHotspot();
     const int first = hotspotId(editor, 0);
     editor.selectObject(hotspotId(editor, 1));
+    editor.alignBackground(Alignment::Centre);  // (123, 112): the title counts from the picture
     const ContentForm form = editor.contentForm();
     ASSERT_TRUE(form.found);
     EXPECT_EQ(form.tip, "Miva，我想你了");  // an empty tip is offered this default
     EXPECT_EQ(form.link, "#");
     EXPECT_EQ(form.id, hotspotId(editor, 1));
+    EXPECT_EQ(form.title, "热区内容 (100, 100, 200, 200)");
 
     // The first hotspot is deleted meanwhile: the rows move up, the edit follows its hotspot.
     editor.selectObject(first);
@@ -219,8 +284,14 @@ TEST(ContentWindow, EditsTheHotspotItOpenedFor) {
     editor.applyContent(gone, "x", "y");
     EXPECT_EQ(editor.status(), "修改失败，这个热区已被删除");
 
+    // Nothing to edit: refused, never "done" over a hotspot that was not there.
     editor.selectObject(editor.map().background().id);
-    EXPECT_FALSE(editor.contentForm().found);
+    const ContentForm none = editor.openContent();
+    EXPECT_FALSE(none.found);
+    EXPECT_EQ(editor.status(), "修改失败，没有选中要操作的热点区");
+    editor.setStatus("");
+    EXPECT_FALSE(editor.applyContent(none, "x", "y"));
+    EXPECT_EQ(editor.status(), "修改失败，没有选中要操作的热点区");
     editor.cancelContent();
     EXPECT_EQ(editor.status(), "已取消选中热区的内容修改");
 }
@@ -244,11 +315,20 @@ TEST(Background, InstallingReplacesEverythingAndIdsKeepGrowing) {
     EXPECT_EQ(editor.status(), "图片载入失败：服务器返回 HTTP 404");
     EXPECT_EQ(editor.map().background().id, background);
     EXPECT_EQ(editor.map().background().address, "http://b");
+}
 
+TEST(PictureAddress, WebSchemeInAnyCaseWithBlanksAroundDropped) {
     EXPECT_TRUE(addressAccepted("https://a/b.jpg"));
-    EXPECT_TRUE(addressAccepted("see http here"));
-    EXPECT_FALSE(addressAccepted("HTTPS://A/B.JPG"));
-    EXPECT_FALSE(addressAccepted("/home/me/b.jpg"));
+    EXPECT_TRUE(addressAccepted("HTTPS://A/B.JPG"));
+    EXPECT_TRUE(addressAccepted("Http://a/b.jpg"));
+    EXPECT_TRUE(addressAccepted("/home/me/b.jpg"));
+    EXPECT_FALSE(addressAccepted("see http here"));
+    EXPECT_FALSE(addressAccepted("httpx://a/b.jpg"));
+    EXPECT_FALSE(addressAccepted("www.a.com/b.jpg"));
+    EXPECT_EQ(acceptAddress(" \r\n\tHTTP://a/b c.png \r\n").value(), "HTTP://a/b c.png");
+    EXPECT_EQ(acceptAddress("  www.a.com/b.jpg\n").error(),
+              "图片地址要以 http:// 或 https:// 开头，或者是本机图片文件的完整路径");
+    EXPECT_FALSE(acceptAddress(" \n ").ok());
 }
 
 }  // namespace

@@ -3,9 +3,20 @@
 
 #include <gtest/gtest.h>
 
-#include "pictures/test_pictures.h"
-#include "platform/messages.h"
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "core/file_io.h"
+#include "core/messages.h"
+#include "editor/messages.h"
 #include "support/loopback_server.h"
+#include "support/read_only.h"
+#include "support/temp_dir.h"
+#include "pictures/test_pictures.h"
+#include "pictures/messages.h"
+#include "platform/messages.h"
 
 namespace velquist {
 namespace {
@@ -70,8 +81,47 @@ TEST(LoadPicture, FailuresSayWhy) {
     small.maxBytes = 1000;
     EXPECT_EQ(
         loadPicture(server.url("/big"), nullptr, small).error().rfind("下载的内容超过上限", 0), 0u);
-    EXPECT_EQ(loadPicture("ftp://127.0.0.1/a.png", nullptr).error(),
-              platform_messages::kUnsupportedScheme);
+    EXPECT_EQ(loadPicture("ftp://127.0.0.1/a.png", nullptr).error(), core_messages::kAddressUnsupported);
+}
+
+TEST(LoadPicture, LocalFilesLoadAsTypedAndFailuresSayWhy) {
+    test::TempDir dir;
+    const std::string folder = dir.file("设计 稿");
+    std::filesystem::create_directory(folder);
+    const std::string png = folder + "/横幅.png";
+    ASSERT_TRUE(writeFileAtomically(png, test::makePng(750, 400, test::PngKind::rgba, opaque)));
+    const std::string fileAddress =
+        "file://" + dir.path() + "/%E8%AE%BE%E8%AE%A1%20%E7%A8%BF/%E6%A8%AA%E5%B9%85.png";
+    for (const std::string& address : {png, "  " + png + "\n", fileAddress}) {
+        auto picture = loadPicture(address, nullptr);
+        ASSERT_TRUE(picture) << address << ": " << picture.error();
+        EXPECT_EQ(picture->width, 750) << address;
+        EXPECT_EQ(picture->height, 400) << address;
+    }
+
+    const std::string fifo = dir.file("pipe.png");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // a pipe nobody writes must not hang the load
+    const std::string locked = dir.file("locked.png");
+    ASSERT_TRUE(writeFileAtomically(locked, "x"));
+    ::chmod(locked.c_str(), 0);
+    const std::string page = dir.file("page.png");
+    ASSERT_TRUE(writeFileAtomically(page, "<html>a page</html>"));
+    HttpLimits small;
+    small.maxBytes = 1000;
+    test::PermissionsEnforced enforced;
+    const std::pair<std::string, std::string> failures[] = {
+        {dir.file("missing.png"), editor_messages::kFileMissing},
+        {png + "/inside", editor_messages::kFileMissing},
+        {folder, editor_messages::kFileIsFolder},
+        {fifo, editor_messages::kFileNotRegular},
+        {locked, std::string(editor_messages::kFileUnreadable) + core_messages::kNoPermission},
+        {png, "文件大小超过上限（1000 字节）"},
+        {page, pictures_messages::kPictureUnrecognised},
+        {"banner.png", core_messages::kAddressUnsupported},
+    };
+    for (const auto& [address, why] : failures) {
+        EXPECT_EQ(loadPicture(address, nullptr, small).error(), why) << address;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "pictures/picture_decoder.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <string>
 
@@ -186,6 +187,42 @@ TEST(PngDecoder, RefusesTruncatedDamagedAndOversizedFiles) {
               pictures_messages::kPictureDamaged);
 }
 
+// One PNG chunk: length, type, data and CRC.
+std::string pngChunk(std::string_view type, std::string_view data) {
+    std::string chunk;
+    for (int shift : {24, 16, 8, 0}) {
+        chunk += static_cast<char>(data.size() >> shift);
+    }
+    chunk.append(type).append(data);
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(chunk.data() + 4),
+                            static_cast<uInt>(chunk.size() - 4));
+    for (int shift : {24, 16, 8, 0}) {
+        chunk += static_cast<char>(crc >> shift);
+    }
+    return chunk;
+}
+
+TEST(PngDecoder, RefusesDataThatFailsItsChecksums) {
+    const std::string good = makePng(40, 30, PngKind::rgba, withTransparency);
+    const size_t idat = good.find("IDAT");
+    const size_t size =
+        static_cast<uint8_t>(good[idat - 2]) << 8 | static_cast<uint8_t>(good[idat - 1]);
+    std::string pixels = good.substr(idat + 4, size);
+    // The compressed pixels end with their own checksum, here wrong and in a chunk of its own
+    // (so that every row is complete before it is read), with every chunk's CRC right.
+    pixels.back() ^= 1;
+    const std::string pixelsDamaged =
+        good.substr(0, idat - 4) + pngChunk("IDAT", pixels.substr(0, size - 4)) +
+        pngChunk("IDAT", pixels.substr(size - 4)) + good.substr(idat + 8 + size);
+    EXPECT_EQ(decodePicture(pixelsDamaged).error(), pictures_messages::kPictureDamaged);
+    // libpng would drop a transparency chunk whose CRC fails and show the picture without it.
+    std::string transparencyDamaged = makePng(6, 5, PngKind::paletteWithTrns, [](int x, int y) {
+        return (x + y) % 2 ? 0x80FF0000u : 0x0000FF00u;
+    });
+    transparencyDamaged[transparencyDamaged.find("tRNS") + 4] ^= 1;
+    EXPECT_EQ(decodePicture(transparencyDamaged).error(), pictures_messages::kPictureDamaged);
+}
+
 TEST(PngDecoder, ChunksClaimingMoreThanTheFileHoldsAllocateNothingLarge) {
     // Signature and header of a real file, then a chunk that claims 256 MiB and ends the file.
     const std::string head = makePng(7, 5, PngKind::paletteWithTrns, pattern).substr(0, 33);
@@ -279,6 +316,32 @@ TEST(JpegDecoder, RefusesTruncatedOversizedAndEndlessFiles) {
     }
     EXPECT_EQ(decodePicture(test::makeManyScanJpeg(16, 16)).error(),
               pictures_messages::kJpegTooManyScans);
+}
+
+// Where libjpeg has to make up pixels (grey) because the scan data is unusable, it only warns.
+TEST(JpegDecoder, RefusesScanDataItWouldHaveToFillIn) {
+    for (JpegKind kind : {JpegKind::baseline, JpegKind::progressive}) {
+        const std::string good = makeJpeg(64, 48, kind, pattern);
+        const size_t scan = good.find("\xFF\xDA");
+        ASSERT_NE(scan, std::string::npos);
+        const size_t data =
+            scan + 2 +
+            (static_cast<uint8_t>(good[scan + 2]) << 8 | static_cast<uint8_t>(good[scan + 3]));
+        // A scan cut short by the end marker, as when the middle of a file went missing.
+        const std::string cut = good.substr(0, data + 40) + "\xFF\xD9";
+        EXPECT_EQ(decodePicture(cut).error(), pictures_messages::kPictureDamaged);
+        // Headers intact, the first scan overwritten with noise (which holds byte pairs that
+        // read as markers, as noise does).
+        size_t end = data;
+        while (!(good[end] == '\xFF' && good[end + 1] != 0)) {
+            ++end;
+        }
+        std::string garbage = good;
+        for (size_t i = data; i < end; ++i) {
+            garbage[i] = static_cast<char>(i * 73 + 19);
+        }
+        EXPECT_EQ(decodePicture(garbage).error(), pictures_messages::kPictureDamaged);
+    }
 }
 
 TEST(WebpDecoder, ReadsStillAndAnimatedPicturesExactly) {

@@ -5,8 +5,10 @@
 #include <stdlib.h>
 
 #include <atomic>
+#include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -200,6 +202,69 @@ TEST(HttpGet, GivesUpOnAStalledResponse) {
               "下载超时（1 秒没有收到数据）");
 }
 
+// Keeps data coming, a byte every 50 ms, so the stall limit never applies.
+void trickle(test::LoopbackServer& server, const char* path) {
+    server.http().Get(path, [&server](const httplib::Request&, httplib::Response& res) {
+        res.set_chunked_content_provider("image/png", [&server](size_t, httplib::DataSink& sink) {
+            for (int i = 0; i < 100000 && !server.shuttingDown(); ++i) {
+                if (!sink.write("z", 1)) {
+                    return false;
+                }
+                std::this_thread::sleep_for(50ms);
+            }
+            return false;
+        });
+    });
+}
+
+TEST(HttpGet, GivesUpOnATransferThatTakesTooLongAltogether) {
+    test::LoopbackServer server;
+    trickle(server, "/trickle");
+    server.start();
+    HttpLimits limits = smallLimits();
+    limits.totalTimeout = 1s;
+    EXPECT_EQ(httpGet(server.url("/trickle"), nullptr, limits).error(),
+              "下载超时（1 秒内没有下载完）");
+}
+
+TEST(HttpGet, ReportsProgressWithTheLengthWhenTheServerSendsOne) {
+    test::LoopbackServer server;
+    server.http().Get("/sized", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content_provider(3000, "image/png",
+                                 [](size_t offset, size_t, httplib::DataSink& sink) {
+                                     std::this_thread::sleep_for(20ms);  // arrives in parts
+                                     sink.write(std::string(1000, 'x').data(), 1000);
+                                     return offset < 3000;  // called until all is sent
+                                 });
+    });
+    server.http().Get("/unsized", [](const httplib::Request&, httplib::Response& res) {
+        res.set_chunked_content_provider("image/png", [](size_t offset, httplib::DataSink& sink) {
+            std::this_thread::sleep_for(20ms);
+            sink.write(std::string(1000, 'y').data(), 1000);
+            if (offset + 1000 >= 3000) {
+                sink.done();
+            }
+            return true;
+        });
+    });
+    server.start();
+    for (const char* path : {"/sized", "/unsized"}) {
+        std::vector<HttpProgress> seen;
+        auto got = httpGet(server.url(path), nullptr, {},
+                           [&seen](const HttpProgress& p) { seen.push_back(p); });
+        ASSERT_TRUE(got) << got.error();
+        ASSERT_FALSE(seen.empty()) << path;
+        for (size_t i = 1; i < seen.size(); ++i) {
+            EXPECT_GT(seen[i].received, seen[i - 1].received) << path;
+        }
+        EXPECT_EQ(seen.back().received, 3000u) << path;
+        for (const HttpProgress& p : seen) {
+            EXPECT_EQ(p.total,
+                      path == std::string("/sized") ? std::optional<uint64_t>(3000) : std::nullopt);
+        }
+    }
+}
+
 TEST(HttpGet, ReportsBrokenConnections) {
     test::RawTcpServer resetting([](int fd) {
         test::readRequestHead(fd);
@@ -224,6 +289,18 @@ TEST(HttpGet, ReportsBrokenConnections) {
     const test::RefusingPort refusing;
     EXPECT_EQ(httpGet("http://127.0.0.1:" + std::to_string(refusing.port()) + "/").error(),
               text::kConnectionRefused);
+}
+
+TEST(HttpGet, SaysSoWhenTheAnswerIsNotHttp) {
+    // Raw picture bytes as an old-style server sends them, plain text, broken status lines.
+    for (const char* answer : {"\x89PNG\r\n\x1a\n picture bytes, no header", "hello\r\n\r\n",
+                               "HTTP/1.0 abc\r\n\r\nbody", "HTTP/1.0 2000 OK\r\n\r\nbody"}) {
+        test::RawTcpServer raw([answer](int fd) {
+            test::readRequestHead(fd);
+            test::sendAll(fd, answer);
+        });
+        EXPECT_EQ(httpGet(raw.url("/")).error(), text::kNotHttp) << answer;
+    }
 }
 
 TEST(HttpGet, CancelEndsASlowTransfer) {

@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +61,41 @@ TEST(SystemProcessLauncher, ReturnsWhileTheProgramRunsAndHandsOnNoOpenFiles) {
     EXPECT_TRUE(test::waitForFile(temp.file("finished")));
 }
 
+// Reads until `count` lines have come or the output ended; gives up after half a minute.
+std::vector<std::string> readLines(ProcessOutput& output, size_t count) {
+    std::vector<std::string> lines;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (lines.size() < count && !output.ended() && std::chrono::steady_clock::now() < end) {
+        for (std::string& line : output.readLines()) {
+            lines.push_back(std::move(line));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return lines;
+}
+
+TEST(SystemProcessLauncher, HandsOverOutputAndErrorLinesWhileTheProgramRuns) {
+    test::TempDir temp;
+    const std::string program = temp.file("updater");
+    test::writeScript(program,
+                      "cd \"$(dirname \"$0\")\" || exit 1\n"
+                      "echo 正在检查\n"
+                      "echo 出错了 >&2\n"
+                      "while [ ! -e release ]; do sleep 0.02; done\n"
+                      "printf 'last line, no line break'\n");
+    SystemProcessLauncher launcher;
+    Result<ProcessOutput> output = launcher.startReadingOutput(program, {});
+    ASSERT_TRUE(output) << output.error();
+    EXPECT_EQ(readLines(*output, 2), (std::vector<std::string>{"正在检查", "出错了"}));
+    // The program still runs: reading returns at once with nothing.
+    EXPECT_TRUE(output->readLines().empty());
+    EXPECT_FALSE(output->ended());
+    test::writeScript(temp.file("release"), "");
+    EXPECT_EQ(readLines(*output, 2), std::vector<std::string>{"last line, no line break"});
+    EXPECT_TRUE(output->ended());
+    EXPECT_TRUE(output->readLines().empty());
+}
+
 TEST(SystemProcessLauncher, SaysWhyAProgramCannotStart) {
     test::TempDir temp;
     SystemProcessLauncher launcher;
@@ -69,6 +106,7 @@ TEST(SystemProcessLauncher, SaysWhyAProgramCannotStart) {
     };
     const std::string missing = temp.file("xz.exe");
     EXPECT_EQ(failure(missing), "无法启动程序 " + missing + "：" + core_messages::kNotFound);
+    EXPECT_EQ(launcher.startReadingOutput(missing, {}).error(), failure(missing));
 
     std::filesystem::create_directory(temp.file("folder"));
     EXPECT_EQ(failure(temp.file("folder")),

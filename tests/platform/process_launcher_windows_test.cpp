@@ -44,6 +44,24 @@ TEST(SystemProcessLauncher, ArgumentsArriveAsGivenThroughTheWindowsQuotingRules)
     EXPECT_FALSE(std::filesystem::exists(temp.file("started.txt")));
 }
 
+TEST(SystemProcessLauncher, OutputArrivesLineByLineAndEnds) {
+    test::TempDir temp;
+    const std::string program = temp.file("printer.exe");
+    placeHelper(program);
+    SystemProcessLauncher launcher;
+    Result<ProcessOutput> output = launcher.startReadingOutput(program, {"first", "第二 行"});
+    ASSERT_TRUE(output) << output.error();
+    std::vector<std::string> lines;
+    for (int i = 0; i < 3000 && !output->ended(); ++i) {
+        for (std::string& line : output->readLines()) {
+            lines.push_back(std::move(line));
+        }
+        ::Sleep(10);
+    }
+    EXPECT_TRUE(output->ended());
+    EXPECT_EQ(lines, (std::vector<std::string>{program, "first", "第二 行"}));
+}
+
 TEST(SystemProcessLauncher, SaysWhyAProgramCannotStart) {
     test::TempDir temp;
     SystemProcessLauncher launcher;

@@ -2,8 +2,10 @@
 // hostile archives, blanks in the path, and the shipped updater taking over.
 #include "settings/update_handover.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +66,11 @@ public:
         ++starts;
         return Status();
     }
+    Result<ProcessOutput> startReadingOutput(const std::string& program,
+                                             const std::vector<std::string>& arguments) override {
+        (void)start(program, arguments);  // records; never fails
+        return ProcessOutput();
+    }
     std::string program;
     std::vector<std::string> arguments;
     std::vector<std::string> filesAtStart;
@@ -82,7 +89,7 @@ const std::string kExpectedHandover = "[配置]\r\n版本=" + std::string(kProgr
 TEST(StartOnlineUpdate, FirstUsePutsTheUpdaterInPlaceWritesTheHandoverAndStartsIt) {
     test::TempDir dir;
     RecordingLauncher launcher;
-    EXPECT_EQ(startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher),
+    EXPECT_EQ(startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher).status,
               text::kUpdaterStarted);
     EXPECT_EQ(launcher.program, dir.file("xz.exe"));
     EXPECT_TRUE(launcher.arguments.empty());
@@ -102,7 +109,7 @@ TEST(StartOnlineUpdate, LaterUseKeepsTheUpdaterAndRewritesOnlyItsKeys) {
     ASSERT_TRUE(writeIniValue(dir.file("gx.ini"), "配置", "上次检查", "昨天"));
     ASSERT_TRUE(writeIniValue(dir.file("gx.ini"), "其他", "颜色", "红"));
     RecordingLauncher launcher;
-    EXPECT_EQ(startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher),
+    EXPECT_EQ(startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher).status,
               text::kUpdaterStarted);
     EXPECT_EQ(test::readFile(dir.file("xz.exe")), older);
     EXPECT_EQ(handoverText(dir.path()), "[配置]\r\n版本=" + std::string(kProgramTitle) +
@@ -121,7 +128,7 @@ TEST(StartOnlineUpdate, AReadOnlyFolderGetsOnlyTheFirstMessageAndKeepsNothing) {
         if (!readOnly.holds()) {
             GTEST_SKIP() << test::ReadOnlyFolder::kWhyNot;
         }
-        message = startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher);
+        message = startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher).status;
     }
     EXPECT_EQ(message, text::kUpdaterWriteFailed);
     EXPECT_EQ(launcher.starts, 0);
@@ -132,7 +139,7 @@ TEST(StartOnlineUpdate, AFolderNamedLikeTheUpdaterFailsToStartAndDropsTheHandove
     test::TempDir dir;
     std::filesystem::create_directory(dir.file("xz.exe"));
     SystemProcessLauncher launcher;
-    EXPECT_EQ(startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher),
+    EXPECT_EQ(startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher).status,
               text::kUpdaterStartFailed);
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"xz.exe"});
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("xz.exe")));
@@ -150,7 +157,7 @@ TEST(StartOnlineUpdate, ArchivesWithoutAPlainUpdaterEntryPlaceNothing) {
         const std::string dir = parent.file("program");
         std::filesystem::create_directory(dir);
         SystemProcessLauncher launcher;
-        EXPECT_EQ(startOnlineUpdate(dir, archive, kVersionFile, launcher),
+        EXPECT_EQ(startOnlineUpdate(dir, archive, kVersionFile, launcher).status,
                   text::kUpdaterStartFailed);
         EXPECT_TRUE(filesIn(dir).empty());
         EXPECT_EQ(filesIn(parent.path()), std::vector<std::string>{"program"});
@@ -170,11 +177,65 @@ TEST(StartOnlineUpdate, BlanksInTheProgramFolderStillStartTheUpdater) {
     // The program an unquoted command line would have started instead.
     test::placeRecordingProgram(parent.file("my") + test::programSuffix());
     SystemProcessLauncher launcher;
-    EXPECT_EQ(startOnlineUpdate(dir, recordingArchive(), kVersionFile, launcher),
+    EXPECT_EQ(startOnlineUpdate(dir, recordingArchive(), kVersionFile, launcher).status,
               text::kUpdaterStarted);
     ASSERT_TRUE(test::waitForFile(dir + "/started.txt"));
     EXPECT_EQ(test::readFile(dir + "/started.txt"), joinPath(dir, "xz.exe") + "\n");
     EXPECT_FALSE(std::filesystem::exists(parent.file("started.txt")));
+}
+
+// Polls as the main window does until the updater has ended; empty after half a minute.
+std::string outcomeOf(UpdaterWatch& watch) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (std::chrono::steady_clock::now() < end) {
+        if (std::optional<std::string> outcome = watch.poll()) {
+            return *outcome;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return {};
+}
+
+TEST(UpdaterWatch, TheUpdatersLastLineIsTheOutcome) {
+    test::LoopbackServer server;
+    server.http().Get("/current.txt", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(
+            "主程序版本=" + std::string(kProgramTitle) + "\r\n主程序下载地址=http://x/\r\n",
+            "text/plain");
+    });
+    server.start();
+    // The shipped updater: its answer on standard output, and a failure on standard error.
+    const std::pair<std::string, std::string> runs[] = {
+        {"/current.txt", "Velquist 已是最新版本（" + std::string(kProgramTitle) + "）"},
+        {"/missing.txt", "更新失败：无法取得版本信息：服务器回答 404"},
+    };
+    for (const auto& [path, outcome] : runs) {
+        test::TempDir dir;
+        SystemProcessLauncher launcher;
+        UpdateStart started =
+            startOnlineUpdate(dir.path(), embedded::kUpdaterArchive, server.url(path), launcher);
+        EXPECT_EQ(started.status, text::kUpdaterStarted);
+        ASSERT_TRUE(started.watch);
+        EXPECT_EQ(outcomeOf(*started.watch), outcome);
+    }
+    // An updater already in place that prints GBK, then blank lines; one that says nothing.
+    if (!test::programSuffix().empty()) {
+        GTEST_SKIP() << "the stand-in updaters below are shell scripts, which Windows cannot start";
+    }
+    const std::pair<std::string, std::string> scripts[] = {
+        {"echo checking\nprintf '\\322\\321\\312\\307\\327\\356\\320\\302\\n\\n \\n'\n",
+         "已是最新"},
+        {"exit 3\n", text::kUpdaterSaidNothing},
+    };
+    for (const auto& [script, outcome] : scripts) {
+        test::TempDir dir;
+        test::writeScript(dir.file("xz.exe"), script);
+        SystemProcessLauncher launcher;
+        UpdateStart started =
+            startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher);
+        ASSERT_TRUE(started.watch);
+        EXPECT_EQ(outcomeOf(*started.watch), outcome) << script;
+    }
 }
 
 uint16_t le16(std::string_view bytes, size_t at) {
@@ -203,9 +264,10 @@ TEST(UpdaterArchive, HoldsOneDeflatedUpdaterThatUnderstandsTheHandover) {
     server.start();
     test::TempDir dir;
     RecordingLauncher launcher;
-    EXPECT_EQ(startOnlineUpdate(dir.path(), archive, server.url("/Software/download/vlqst.txt"),
-                                launcher),
-              text::kUpdaterStarted);
+    EXPECT_EQ(
+        startOnlineUpdate(dir.path(), archive, server.url("/Software/download/vlqst.txt"), launcher)
+            .status,
+        text::kUpdaterStarted);
     const test::ProgramRun run = test::runProgram(launcher.program, launcher.arguments);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.output, "Velquist 已是最新版本（" + std::string(kProgramTitle) + "）\n");

@@ -1,6 +1,7 @@
 // A stand-in program for Windows tests of starting processes. It writes "started.txt" beside
-// itself: one line per argument as the C runtime's rules read them, the program's own name
-// first, in UTF-8. When a file "hold" lies beside it, it then runs until "release" appears.
+// itself, and the same to its standard output: one line per argument as the C runtime's rules
+// read them, the program's own name first, in UTF-8. When a file "hold" lies beside it, it then
+// runs until "release" appears.
 #include <windows.h>
 // shellapi.h needs windows.h first.
 #include <shellapi.h>
@@ -27,6 +28,9 @@ int main() {
         text += toUtf8(arguments[i]) + "\n";
     }
     ::LocalFree(arguments);
+    DWORD printed = 0;
+    ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()),
+                &printed, nullptr);
     const std::string dir = programDirectory();
     const std::wstring temp = toUtf16(joinPath(dir, "started.tmp"));
     const HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -7,6 +7,10 @@
 
 namespace velquist::test {
 
+void writeScript(const std::string& path, const std::string& body) {
+    std::ofstream(fsPath(path), std::ios::binary) << body;
+}
+
 void placeRecordingProgram(const std::string& path) {
     ::CopyFileW(toUtf16(VELQUIST_TEST_HELPER).c_str(), toUtf16(path).c_str(), FALSE);
 }

@@ -17,6 +17,9 @@ namespace {
 const std::string kNewProgram =
     "\x7f"
     "ELF new program bytes";
+// Its SHA-256, as sha256sum prints it.
+const std::string kNewProgramSha256 =
+    "acb7acc619da274d61ed0432a07bb6e35e89ff9ef0aeb690779a86e10a9ec716";
 
 class UpdaterProgram : public ::testing::Test {
 protected:
@@ -49,9 +52,10 @@ protected:
             writeIniValue(ini, "配置", "download", m_server.url("/Software/download/vlqst.txt")));
     }
 
-    void publish(const std::string& version, const std::string& path) {
-        m_versionFile =
-            "主程序版本=" + version + "\r\n主程序下载地址=" + m_server.url(path) + "\r\n";
+    void publish(const std::string& version, const std::string& path,
+                 const std::string& sha256 = kNewProgramSha256) {
+        m_versionFile = "主程序版本=" + version + "\r\n主程序下载地址=" + m_server.url(path) +
+                        "\r\n" + (sha256.empty() ? "" : "sha256=" + sha256 + "\r\n");
     }
 
     test::ProgramRun runUpdater() { return test::runProgram(m_updater, {"token=="}); }
@@ -86,10 +90,38 @@ TEST_F(UpdaterProgram, DownloadsANewVersionBesideItselfUnderItsOwnName) {
     const test::ProgramRun run = runUpdater();
     const std::string saved = m_dir.file("Velquist-v1.0.1");
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.output, "新版本 v1.0.1 已下载到 " + saved + "，关闭 Velquist 后运行它即可\n");
+    EXPECT_EQ(run.output,
+              "发现新版本 v1.0.1，已下载到 " + saved + "，关闭 Velquist 后运行它即可\n");
     EXPECT_EQ(test::readFile(saved), kNewProgram);
     EXPECT_EQ(::access(saved.c_str(), X_OK), 0);
     EXPECT_EQ(files(), (std::vector<std::string>{"Velquist-v1.0.1", "gx.ini", "xz.exe"}));
+}
+
+TEST_F(UpdaterProgram, KeepsADownloadItCannotVerifyButNeverMakesItRunnable) {
+    const std::string saved = m_dir.file("Velquist-v1.0.1");
+    const std::string head = "发现新版本 v1.0.1，已下载到 " + saved + "，但";
+    const std::string tail = "，所以没有把它设为可运行的程序\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "版本文件没有给出 sha256 校验值，无法确认下载的文件完好"},
+        {"a3ead5eedad5df82318c51685dbc1c147a36d1ff8584fc82de6b08d0bf63a795",
+         "下载的文件与版本文件给出的 sha256 校验值不符，文件可能已损坏或被改动"},
+        {"not-a-checksum", "版本文件里的 sha256 校验值不是 64 位十六进制数"},
+    };
+    for (const auto& [sha256, why] : cases) {
+        // A runnable file of that name from before must not stay runnable either.
+        test::writeScript(saved, "exit 0\n");
+        publish("v1.0.1", "/new", sha256);
+        const test::ProgramRun run = runUpdater();
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.output, head + why + tail);
+        EXPECT_EQ(test::readFile(saved), kNewProgram);
+        EXPECT_NE(::access(saved.c_str(), X_OK), 0) << sha256;
+    }
+    // The published value may be in capitals, with blanks around it.
+    publish("v1.0.1", "/new", " ACB7ACC619DA274D61ED0432A07BB6E35E89FF9EF0AEB690779A86E10A9EC716 ");
+    EXPECT_EQ(runUpdater().output,
+              "发现新版本 v1.0.1，已下载到 " + saved + "，关闭 Velquist 后运行它即可\n");
+    EXPECT_EQ(::access(saved.c_str(), X_OK), 0);
 }
 
 TEST_F(UpdaterProgram, AVersionTextCannotPlaceTheDownloadElsewhere) {

@@ -32,6 +32,16 @@ TEST(VersionFile, ReadsGbkUtf8AndAnyLineBreaks) {
     expectNewVersion(readVersionFile(std::string(kVersionFile) + "主程序版本=v9\r\n"));
 }
 
+TEST(VersionFile, ChecksumIsALineOfItsOwn) {
+    EXPECT_EQ(readVersionFile(kVersionFile)->sha256, "");
+    EXPECT_EQ(
+        readVersionFile(std::string(kVersionFile) + "  SHA256= AbC12 \r\nsha256=ff\r\n")->sha256,
+        "abc12");
+    // Inside another line (here the address) it is not the checksum.
+    EXPECT_EQ(readVersionFile("主程序版本=v2\r\n主程序下载地址=http://x/?sha256=abc\r\n")->sha256,
+              "");
+}
+
 TEST(VersionFile, NamesTheMissingOrEmptyKey) {
     EXPECT_EQ(readVersionFile("主程序下载地址=http://x/\r\n").error(),
               "版本文件里没有“主程序版本=”");

@@ -6,12 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "codegen/click_outline.h"
 #include "codegen/image_map.h"
 #include "codegen/status_line.h"
 
 namespace velquist {
 
-// Code keeps CR LF line breaks; a Qt text box hands its text back with bare LF. Every LF that
+// Code keeps CR LF line breaks; a Qt text box hands its text back with bare LF, U+2029 between
+// paragraphs and U+2028 where Shift+Enter broke a line. Each separator becomes LF, every LF that
 // has no CR before it gets one; everything else is kept.
 std::string withCrLf(std::string_view text);
 
@@ -31,7 +33,7 @@ public:
     explicit CodeOutputSession(std::string programDir);
 
     const std::string& statusCaption() const { return m_status.caption(); }
-    const std::string& outlineCaption() const { return m_outlineCaption; }
+    std::string_view outlineCaption() const { return velquist::outlineCaption(m_outlineRemoved); }
     // The name the file dialog offers: the last one chosen, in either mode.
     const std::string& lastChosenFile() const { return m_lastChosenFile; }
     // The picture size from the last generate-code action (the window's hidden boxes).
@@ -57,7 +59,7 @@ private:
 
     std::string m_programDir;
     StatusLine m_status;
-    std::string m_outlineCaption;
+    bool m_outlineRemoved = false;
     std::string m_lastChosenFile;
     PictureSizeText m_pictureSize;
 };

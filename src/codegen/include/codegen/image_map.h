@@ -30,8 +30,10 @@ std::string generateImageMap(const ImageMapInput& input);
 // Same, with the map number given (tests, benchmarks).
 std::string generateImageMap(const ImageMapInput& input, int mapNumber);
 
-// A value made safe inside a double-quoted attribute: `"` becomes `&quot;`, nothing else changes
-// (links keep their & and queries as typed).
+// A value that a browser reads back exactly as typed inside a double-quoted attribute: `"`
+// becomes `&quot;`, and `&` becomes `&amp;` where it would start a character reference (before
+// "#", or before ASCII letters and digits not followed by "="). Everything else stays, so links
+// such as "item?id=1&x=2" keep their bytes.
 std::string quoteSafe(std::string_view value);
 
 // The picture size as decimal text, as the Tabs conversion reads it.

@@ -26,4 +26,15 @@ inline constexpr const char* kOutlineRestoreFailed = "恢复热点点击框失�
 
 inline constexpr const char* kTabsConverted = "代码转换完成并已复制";
 
+// After "生成代码" the main window's status line lists what may be wrong with the code: the
+// lead, then the parts that apply joined by the separator. "{个数}" is a count of hotspots.
+inline constexpr const char* kNoticeLead = "代码已生成；注意：";
+inline constexpr const char* kNoticeSeparator = "，";
+inline constexpr const char* kNoticeUnlinked = "{个数} 个热区链接为空或 #";
+inline constexpr const char* kNoticeOutside = "{个数} 个热区超出图片范围";
+inline constexpr const char* kNoticeCovered = "{个数} 个热区被后面的热区完全盖住";
+inline constexpr const char* kNoticeNoPicture = "没有背景图片";
+inline constexpr const char* kNoticeLocalPicture = "图片地址是本机文件";
+inline constexpr const char* kNoticeNotHttps = "图片地址不是 https";
+
 }  // namespace velquist::codegen_messages

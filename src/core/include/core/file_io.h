@@ -27,8 +27,8 @@ Status replaceFile(const std::string& from, const std::string& to);
 // Removes a file; a file that is not there is no failure.
 void removeFile(const std::string& path);
 
-// Lets a written program file be started (on Windows the name alone does that).
-Status makeExecutable(const std::string& path);
+// Lets a written program file be started, or not (on Windows its name alone decides).
+Status setExecutable(const std::string& path, bool executable);
 
 // A short cause for an errno value, in the user's language.
 std::string describeErrno(int err);

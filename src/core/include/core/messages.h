@@ -19,4 +19,10 @@ inline constexpr const char* kIsDirectory = "这是一个文件夹，不是文�
 inline constexpr const char* kNameTooLong = "文件名太长";
 inline constexpr const char* kFileTooLarge = "文件太大";
 
+// Why a picture address is refused.
+inline constexpr const char* kAddressEmpty = "没有输入图片地址";
+inline constexpr const char* kAddressUnsupported =
+    "图片地址要以 http:// 或 https:// 开头，或者是本机图片文件的完整路径";
+inline constexpr const char* kFileAddressBad = "file: 地址格式不正确";
+
 }  // namespace velquist::core_messages

@@ -15,6 +15,9 @@ int32_t textToInteger(std::string_view text);
 // Plain decimal, "-" in front when negative.
 std::string formatNumber(int64_t value);
 
+// A size limit as people read it: "64 MiB" for whole mebibytes, else "1000 字节".
+std::string formatByteSize(uint64_t bytes);
+
 // ASCII A-Z folded to a-z; every other byte unchanged (so multi-byte characters pass intact).
 std::string asciiLower(std::string_view text);
 bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/hotspot_style.h"
@@ -13,16 +14,18 @@
 #include "editor/editor_state.h"
 #include "editor/handle_set.h"
 #include "editor/hotspot_canvas.h"
+#include "editor/undo_history.h"
 #include "pictures/picture.h"
 
 namespace velquist {
 
-// The hotspot-content window's texts when it opens for the selected hotspot.
+// The hotspot-content window's texts for the hotspot it edits.
 struct ContentForm {
-    bool found = false;  // false: no hotspot was selected; the window keeps its own texts
+    bool found = false;  // false: no such hotspot; there is nothing to edit
     std::string tip;
     std::string link;
-    int32_t id = 0;  // the hotspot the window edits
+    int32_t id = 0;     // the hotspot the window edits
+    std::string title;  // "热区内容 (x1, y1, x2, y2)", picture coordinates as in the status line
 };
 
 class HotspotEditor {
@@ -50,38 +53,57 @@ public:
 
     // --- map actions ---
     // A new hotspot at (100, 100) in the current style, link "#", empty tip; it becomes current.
+    // A style size that gives no picture adds nothing and says why.
     void addHotspot();
     // "删除": the selected hotspot goes, reported in the status line.
     void deleteSelectedHotspot();
     void alignBackground(Alignment where);
-    // A load is under way.
+    // A load is under way; it has fetched `received` bytes of `total` (when the server said).
     void loadStarted();
+    void loadProgressed(uint64_t received, std::optional<uint64_t> total);
     // The end of a load: a picture replaces the map; a failure keeps the map and says why.
     void finishLoad(const std::string& address, Result<Picture> result);
 
+    // --- the history of map changes ---
+    void undo();
+    void redo();
+    const UndoHistory& history() const { return m_history; }
+
     // --- the hotspot-content window ---
-    ContentForm contentForm() const;
-    // Stores the edited tip and link (as typed) in the hotspot the window opened for.
-    void applyContent(const ContentForm& opened, std::string tip, std::string link);
+    // The texts for the selected hotspot, or for hotspot `id`.
+    ContentForm contentForm() const { return contentFormFor(m_map.selection()); }
+    ContentForm contentFormFor(int32_t id) const;
+    // "内容": the form for the selected hotspot; with none selected, says so in the status line.
+    ContentForm openContent();
+    // Stores the edited tip and link (as typed) in the hotspot the window opened for. Returns
+    // false, with the reason in the status line, when there is no such hotspot to store into.
+    bool applyContent(const ContentForm& opened, std::string tip, std::string link);
     void cancelContent();
 
     // --- the pointer on the canvas ---
-    // Left press, before the object press: remembers the point.
+    // Left press, before the object press: remembers the point. A press on the canvas is not a
+    // handle drag, so a resize whose release went unseen ends here.
     void leftButtonDown(int x, int y);
     // Object left press (0 = no object): it becomes current, the press point becomes the grab
     // offset inside it, handles and status follow.
     void selectObject(int32_t id);
+    // Right press on an object: a hotspot becomes current (handles, status line) and the
+    // hotspot menu may open (true); the background or empty canvas changes nothing (false).
+    bool selectForMenu(int32_t id);
     // A movement with the held id: resizes, drags the background with every hotspot, or drags
-    // the current hotspot.
-    void dragOrResize(int x, int y, int held);
-    // Left release over the canvas or a handle: ends resizing and places the handles.
+    // the current hotspot. Without the left button held nothing moves or resizes.
+    void dragOrResize(int x, int y, int held, bool leftDown = true);
+    // Any release of the left button, over the canvas, a handle or elsewhere: ends resizing and
+    // places the handles.
     void endDrag();
     // Left press on a resize handle.
     void beginResize(ResizeMode mode);
 
 private:
-    // Every change of the map goes through here.
+    // Every change of the map goes through here and joins the history's open step.
     void change(MapOperation operation);
+    // A change that is a step of its own.
+    void changeAsStep(const char* label, MapOperation operation);
     // The canvas follows an applied operation.
     void follow(const MapOperation& applied);
     void drawHotspot(const Hotspot& hotspot);
@@ -96,6 +118,7 @@ private:
     PointerState m_pointer;
     HandleSet m_handles;
     std::string m_status;
+    UndoHistory m_history;
 };
 
 }  // namespace velquist

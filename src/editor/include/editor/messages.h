@@ -9,6 +9,9 @@ inline constexpr const char* kHotspotDeleted = "选中的热点区已删除";
 inline constexpr const char* kNoBackgroundPrompt = "点击左上角 背景设置 添加背景图片";
 inline constexpr const char* kContentApplied = "选中热区内容修改完成";
 inline constexpr const char* kContentTargetGone = "修改失败，这个热区已被删除";
+inline constexpr const char* kContentWithoutHotspot = "修改失败，没有选中要操作的热点区";
+inline constexpr const char* kAddWithoutPicture =
+    "添加失败：热点区的宽和高须在 1 到 32768 之间，宽×高不超过 67108864";
 inline constexpr const char* kContentCancelled = "已取消选中热区的内容修改";
 inline constexpr const char* kDefaultTip = "Miva，我想你了";
 inline constexpr const char* kNoBackgroundLoaded = "没有加载背景图片";
@@ -20,5 +23,27 @@ inline constexpr const char* kAlignedCentre = "背景图已居中对齐";
 inline constexpr const char* kLoading = "正在载入图片，请稍候...";
 inline constexpr const char* kLoadFailed = "图片载入失败：";
 inline constexpr const char* kHttpStatus = "服务器返回 HTTP ";
+
+// Undo and redo: the status line names the step ("已撤销：移动热区").
+inline constexpr const char* kUndone = "已撤销：";
+inline constexpr const char* kRedone = "已重做：";
+inline constexpr const char* kNothingToUndo = "没有可撤销的操作";
+inline constexpr const char* kNothingToRedo = "没有可重做的操作";
+inline constexpr const char* kStepAdd = "添加热区";
+inline constexpr const char* kStepDelete = "删除热区";
+inline constexpr const char* kStepMove = "移动热区";
+inline constexpr const char* kStepResize = "调整热区大小";
+inline constexpr const char* kStepContent = "修改热区内容";
+inline constexpr const char* kStepLoad = "载入背景图";
+inline constexpr const char* kStepAlign = "对齐背景图";
+inline constexpr const char* kStepDragBackground = "移动背景图";
+
+// Why a picture file on this computer cannot be read. "{上限}" is the size limit in force.
+inline constexpr const char* kFileMissing = "找不到这个文件";
+inline constexpr const char* kFileIsFolder = "这是一个文件夹，不是图片文件";
+inline constexpr const char* kFileNotRegular = "这不是普通文件，无法作为图片读取";
+inline constexpr const char* kFileUnreadable = "无法读取这个文件：";  // followed by the cause
+inline constexpr const char* kFileOverLimit = "文件大小超过上限（{上限}）";
+inline constexpr const char* kFileReadCancelled = "读取已取消";
 
 }  // namespace velquist::editor_messages

@@ -6,6 +6,7 @@
 
 #include "core/color.h"
 #include "core/hotspot_style.h"
+#include "core/status.h"
 
 namespace velquist {
 
@@ -21,9 +22,10 @@ struct SettingsForm {
 // The controls' values for a window opened on `style`.
 SettingsForm settingsFormFrom(const HotspotStyle& style);
 
-// Takes the window's values into `style`: width and height read with textToInteger (no range
-// check: what cannot be drawn is the editor's business), then fill, border and transparency.
-// Returns the status-line text, the same whatever was entered.
-std::string applySettings(const SettingsForm& form, HotspotStyle& style);
+// Takes the window's values into `style`: width and height read with textToInteger, then fill,
+// border and transparency; returns the status-line text. A size that would give hotspots no
+// picture (a side below 1 or past the picture limits) changes nothing and fails with the
+// allowed range.
+Result<std::string> applySettings(const SettingsForm& form, HotspotStyle& style);
 
 }  // namespace velquist

@@ -1,0 +1,53 @@
+// Map files: the whole map as versioned JSON (UTF-8), written atomically and read strictly.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/status.h"
+#include "mapfile/map_document.h"
+
+namespace velquist {
+
+inline constexpr std::string_view kMapFileFormat = "velquist-map";
+inline constexpr int kMapFileVersion = 1;
+inline constexpr std::string_view kMapFileExtension = ".vqmap";
+inline constexpr std::string_view kAutosaveFileName = "autosave.vqmap";
+inline constexpr std::string_view kSetAsideSuffix = ".bad";
+inline constexpr uint64_t kMaxMapFileBytes = 64u << 20;
+
+// The file's bytes: one hotspot per line, text as UTF-8 (invalid UTF-8 becomes U+FFFD).
+std::string writeMapFile(const MapDocument& map);
+
+// The map of a file, or why it cannot be read: empty, truncated, damaged, foreign, from a newer
+// version, or a value of the wrong type or outside the limits of mapfile/map_limits.h. Never a
+// partial map.
+Result<MapDocument> readMapFile(std::string_view bytes);
+
+// The chosen name with ".vqmap" added unless it already ends in it (any letter case).
+std::string withMapFileExtension(std::string_view chosen);
+
+// Checks the limits, then replaces the file atomically: on failure the old file is intact.
+Status saveMapFile(const std::string& path, const MapDocument& map);
+
+enum class MapFileState {
+    Loaded,
+    Missing,     // no such file: for the autosave, a fresh start
+    Unreadable,  // there but not readable (permissions, a folder): left as it is
+    Invalid,     // read but not a map this version can open: for the autosave, set aside
+};
+
+struct MapFileLoad {
+    MapFileState state = MapFileState::Missing;
+    MapDocument map;    // the map when Loaded
+    std::string cause;  // why not, for the user, when not Loaded
+};
+
+MapFileLoad loadMapFile(const std::string& path);
+
+// Renames `path` to `path` + ".bad", replacing an older one, so that a damaged autosave is kept
+// for a look but no longer read at start.
+Status setAsideCorruptFile(const std::string& path);
+
+}  // namespace velquist

@@ -1,0 +1,65 @@
+// Texts about map files and imported code: status lines, and the causes that follow their colon.
+#pragma once
+
+namespace velquist::mapfile_messages {
+
+// Status lines; the cause follows the colon.
+inline constexpr const char* kSaveFailed = "保存热区文件失败：";
+inline constexpr const char* kOpenFailed = "打开热区文件失败：";
+inline constexpr const char* kImportFailed = "导入热区失败：";
+// "{文件名}" is the name the damaged autosave now has.
+inline constexpr const char* kAutosaveSetAside = "上次自动保存的热区无法读取，已改名为 {文件名}：";
+
+// Why a map file cannot be read.
+inline constexpr const char* kFileEmpty = "文件是空的";
+inline constexpr const char* kFileTruncated = "文件不完整，可能没有保存完";
+inline constexpr const char* kFileDamaged = "文件已损坏（不是有效的 JSON 文本）";
+inline constexpr const char* kNotMapFile = "这不是 Velquist 的热区文件";
+inline constexpr const char* kFileTooComplex =
+    "文件中的数据太多或层次太深，不是 Velquist 的热区文件";
+inline constexpr const char* kFileTooNew =
+    "这是更新版本的 Velquist 保存的热区文件（格式版本 {版本}），请先更新 Velquist";
+inline constexpr const char* kBadVersion = "文件的格式版本不正确";
+// Put in front of a value's problem, e.g. "文件中第 3 个热区的宽度不是整数".
+inline constexpr const char* kInFile = "文件中";
+// Why a map cannot be saved: "{上限}" is the size limit.
+inline constexpr const char* kMapTooLarge = "热区文件会超过 {上限}，请减少热区或缩短提示和链接";
+
+// A value's problem: "{位置}的{项}" and what is wrong with it.
+inline constexpr const char* kWherePicture = "图片信息";
+inline constexpr const char* kWhereBackground = "背景位置";
+inline constexpr const char* kWhereHotspotList = "热区列表";
+inline constexpr const char* kWhereHotspot = "第 {序号} 个热区";
+inline constexpr const char* kOf = "的";
+inline constexpr const char* kItemAddress = "地址";
+inline constexpr const char* kItemWidth = "宽度";
+inline constexpr const char* kItemHeight = "高度";
+inline constexpr const char* kItemX = "横坐标";
+inline constexpr const char* kItemY = "纵坐标";
+inline constexpr const char* kItemLeft = "左边位置";
+inline constexpr const char* kItemTop = "上边位置";
+inline constexpr const char* kItemTip = "提示";
+inline constexpr const char* kItemLink = "链接";
+inline constexpr const char* kMissing = "缺失";
+inline constexpr const char* kNotInteger = "不是整数";
+inline constexpr const char* kNotText = "不是文字";
+inline constexpr const char* kBadShape = "格式不正确";
+inline constexpr const char* kOutOfRange = "超出范围（{最小} 到 {最大}）";
+inline constexpr const char* kTooLong = "太长（最多 {上限} 字节）";
+inline constexpr const char* kTooManyHotspots = "热区太多（最多 {上限} 个）";
+
+// Importing image-map code.
+inline constexpr const char* kCodeTooLarge = "代码太长（最多 {上限}）";
+inline constexpr const char* kCodeTooDeep = "代码中的标签嵌套太深，无法完整读取";
+inline constexpr const char* kNoMappedImage = "代码中没有使用热区的图片（带 usemap 的 <img>）";
+inline constexpr const char* kMapMissing = "代码中找不到图片使用的热区 <map name=\"{名称}\">";
+inline constexpr const char* kMapWithoutAreas = "热区 <map name=\"{名称}\"> 中没有 <area>";
+inline constexpr const char* kNoRectangles = "没有可导入的矩形热区";
+inline constexpr const char* kImported = "已导入 {个数} 个热区";
+// What was skipped: "，跳过 2 个非矩形热区和 1 个坐标不正确的热区".
+inline constexpr const char* kSkipped = "，跳过 ";
+inline constexpr const char* kSkippedNonRect = "{个数} 个非矩形热区";
+inline constexpr const char* kSkippedBadCoords = "{个数} 个坐标不正确的热区";
+inline constexpr const char* kAnd = "和 ";
+
+}  // namespace velquist::mapfile_messages

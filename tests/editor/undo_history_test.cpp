@@ -1,0 +1,141 @@
+// Undo and redo: random editing compared against the map as it was after each step.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "editor/hotspot_editor.h"
+#include "pictures/test_pictures.h"
+
+namespace velquist {
+namespace {
+
+struct Seen {
+    int32_t background = 0;
+    Rect backgroundRect;
+    std::string address;
+    std::vector<Hotspot> hotspots;
+    std::vector<Rect> drawn;  // what the canvas holds, object by object
+    bool operator==(const Seen&) const = default;
+};
+
+Seen seen(const HotspotEditor& e) {
+    const EditedMap& m = e.map();
+    Seen s{m.background().id, m.background().rect(), m.background().address, m.hotspots(), {}};
+    const HotspotCanvas& c = e.canvas();
+    for (int32_t id = 1; id < m.nextId(); ++id) {
+        if (c.hasObject(id)) {
+            s.drawn.push_back(
+                {c.objectLeft(id), c.objectTop(id), c.objectWidth(id), c.objectHeight(id)});
+        }
+    }
+    return s;
+}
+
+// One user action chosen at random (some change nothing).
+void randomStep(HotspotEditor& e, std::mt19937& rng) {
+    auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const auto& hotspots = e.map().hotspots();
+    const int32_t some =
+        hotspots.empty()
+            ? 0
+            : hotspots[static_cast<size_t>(pick(static_cast<int>(hotspots.size())))].id;
+    switch (pick(8)) {
+        case 0:
+        case 1:
+            e.addHotspot();
+            break;
+        case 2:
+            e.selectObject(some);
+            e.deleteSelectedHotspot();
+            break;
+        case 3:  // a drag of several movements
+            if (some != 0) {
+                e.leftButtonDown(e.canvas().objectLeft(some) + 1, e.canvas().objectTop(some) + 1);
+                e.selectObject(some);
+                for (int i = 0; i < 3; ++i) {
+                    e.dragOrResize(pick(900), pick(600), some);
+                }
+                e.endDrag();
+            }
+            break;
+        case 4:
+            e.selectObject(some);
+            e.beginResize(static_cast<ResizeMode>(1 + pick(4)));
+            e.dragOrResize(pick(900), pick(600), 0);
+            e.dragOrResize(pick(900), pick(600), 0);
+            e.endDrag();
+            break;
+        case 5:
+            e.selectObject(some);
+            e.applyContent(e.contentForm(), "提示" + std::to_string(pick(100)), "&\"<>");
+            break;
+        case 6:
+            e.alignBackground(static_cast<Alignment>(pick(5)));
+            break;
+        case 7:
+            e.finishLoad("http://p/" + std::to_string(pick(100)),
+                         test::solidPicture(50 + pick(300), 50 + pick(300), 0));
+            break;
+    }
+}
+
+TEST(UndoHistory, RandomEditingUndoneAndRedoneMatchesEachStep) {
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::mt19937 rng(seed);
+        HotspotEditor e(996, 624);
+        std::vector<Seen> states{seen(e)};
+        e.finishLoad("http://p/start", test::solidPicture(750, 400, 0));
+        states.push_back(seen(e));
+        size_t at = 1;  // states[at] is what the map must show now
+        for (int round = 0; round < 200; ++round) {
+            const int what = static_cast<int>(rng() % 10);
+            if (what < 6) {
+                const size_t before = e.history().undoCount();
+                randomStep(e, rng);
+                if (e.history().undoCount() > before) {
+                    states.resize(at + 1);
+                    states.push_back(seen(e));
+                    ++at;
+                    ASSERT_EQ(e.history().redoCount(), 0u);
+                }
+            } else if (what < 8) {
+                e.undo();
+                at = at == 0 ? 0 : at - 1;
+            } else {
+                e.redo();
+                at = std::min(at + 1, states.size() - 1);
+            }
+            ASSERT_EQ(seen(e), states[at]) << "seed " << seed << " round " << round;
+        }
+    }
+}
+
+TEST(UndoHistory, StatusNamesTheStepAndADragIsOneStep) {
+    HotspotEditor e(996, 624);
+    e.undo();
+    EXPECT_EQ(e.status(), "没有可撤销的操作");
+    e.finishLoad("http://a", test::solidPicture(750, 400, 0));
+    e.addHotspot();
+    const int32_t id = e.map().selection();
+    e.leftButtonDown(110, 110);
+    e.selectObject(id);
+    for (int x = 120; x < 400; x += 10) {
+        e.dragOrResize(x, 200, id);
+    }
+    e.endDrag();
+    e.undo();
+    EXPECT_EQ(e.status(), "已撤销：移动热区");
+    EXPECT_EQ(e.map().hotspots()[0].rect, (Rect{100, 100, 100, 100}));
+    e.redo();
+    EXPECT_EQ(e.status(), "已重做：移动热区");
+    e.undo();
+    e.undo();
+    EXPECT_EQ(e.status(), "已撤销：添加热区");
+    e.undo();  // the load: the empty start comes back
+    EXPECT_FALSE(e.map().hasBackground());
+    EXPECT_FALSE(e.addHotspotEnabled());
+    EXPECT_EQ(e.canvas().objectCount(), 0);
+}
+
+}  // namespace
+}  // namespace velquist

@@ -1,0 +1,132 @@
+// Importing image-map code: the shapes real code comes in, and the ways it can lack a map.
+#include "mapfile/image_map_import.h"
+
+#include <gtest/gtest.h>
+
+#include "codegen/code_files.h"
+#include "codegen/tabs_widget.h"
+#include "map_printing.h"
+
+namespace velquist {
+namespace {
+
+MapDocument picture(std::string address, int width, int height, std::vector<MapHotspot> hotspots) {
+    return MapDocument{std::move(address), width, height, {0, 0}, std::move(hotspots)};
+}
+
+constexpr std::string_view kToolCode =
+    "<img src=\"https://img.example.com/a.jpg\" width=\"790\" height=\"400\" usemap=\"#MIV12\" "
+    "border=\"0\">\r\n<map name=\"MIV12\">\r\n"
+    "  <area shape=\"rect\" coords=\"20,30,220,150\" href=\"https://s.example.com/?id=1&x=2\" "
+    "alt=\"新品 &quot;上市&quot;\">\r\n"
+    "  <area shape=\"rect\" coords=\"-5,0,0,10\" href=\"\" alt=\"\">\r\n</map>";
+
+const MapDocument kToolMap =
+    picture("https://img.example.com/a.jpg", 790, 400,
+            {{Rect{20, 30, 200, 120}, "新品 \"上市\"", "https://s.example.com/?id=1&x=2"},
+             {Rect{-5, 0, 5, 10}, "", ""}});
+
+std::string replaced(std::string_view text, std::string_view from, std::string_view to) {
+    std::string out(text);
+    for (size_t at = out.find(from); at != std::string::npos; at = out.find(from, at + to.size())) {
+        out.replace(at, from.size(), to);
+    }
+    return out;
+}
+
+TEST(ImageMapImport, CodeAsToolsAndPeopleWriteIt) {
+    const std::string oldOutline =
+        replaced(kToolCode, "<area shape=", "<area style=\"outline:none;\"");
+    const std::string newOutline =
+        replaced(kToolCode, "<area shape=", "<area style=\"outline:none;\" shape=");
+    const std::string tabs =
+        convertToTabsWidget({0, "790", "400", "10", "-960", oldOutline}, 12345);
+    const std::string previewed = previewPage(kToolCode, true);
+
+    // Hand-written: capitals, any order, single and no quotes, "rectangle", no shape, blanks in
+    // coords, reversed corners, title for a missing alt, references as browsers read them, areas
+    // that are not rectangles, one without usable coords, a self-closing XHTML tag.
+    const std::string handWritten =
+        "<P><IMG Border=0 UseMap='#Nav' SRC=pic.jpg?a=1&amp;b=2 HEIGHT=\"300\" WIDTH=750></P>\n"
+        "<MAP NAME=Nav>\n"
+        " <AREA HREF='a.htm?q=1&copy=2' COORDS=' 10 , 20 ,110, 70 ' ALT='Tom &amp Jerry "
+        "&amp;lt;'>\n"
+        " <area coords=\"300,200,200,100\" title=\"&#x4E2D;&#25991; &copy 2024 &lt;b&gt;\" />\n"
+        " <area shape=rectangle coords=\"0;0;5.6;5\" alt=\"\" title=\"unused\">\n"
+        " <area shape=\"circle\" coords=\"50,50,10\"><area shape=poly coords=\"1,1,5,5,1,5\">\n"
+        " <area shape=rect coords=\"1,2,3\" href=x>\n"
+        "</MAP>";
+    const MapDocument handMap =
+        picture("pic.jpg?a=1&b=2", 750, 300,
+                {{Rect{10, 20, 100, 50}, "Tom & Jerry &lt;", "a.htm?q=1&copy=2"},
+                 {Rect{200, 100, 100, 100}, "中文 © 2024 <b>", ""},
+                 {Rect{0, 0, 6, 5}, "", ""}});
+
+    // A saved shop page: a charset the text no longer has, markup in comments, scripts and text
+    // areas, an image without a map, maps before the image, the map found by id, a size in %.
+    const std::string page =
+        "<!DOCTYPE html><html><head><meta charset=\"gbk\"><title><img usemap=#t></title>\n"
+        "<script>document.write('<img src=s.jpg usemap=\"#s\">');</script></head><body>\n"
+        "<!-- <img src=old.jpg usemap=\"#old\"> --><textarea><img usemap=#t></textarea>\n"
+        "<img src=\"logo.png\"><map name=\"other\"><area coords=\"0,0,1,1\"></map>\n"
+        "<div><map id=\"Banner\"><table><tr><td><area shape=rect coords=\"1,1,9,9\" href=\"#\" "
+        "alt=\"活动\"></td></tr></table></map></div>\n"
+        "<div class=x><img src=\"b.jpg\" width=\"100%\" height=\"80\" usemap=\"#banner\"></div>"
+        "</body></html>";
+    const MapDocument pageMap = picture("b.jpg", 0, 0, {{Rect{1, 1, 8, 8}, "活动", "#"}});
+
+    const struct {
+        std::string code;
+        MapDocument map;
+        std::string message;
+    } cases[] = {
+        {std::string(kToolCode), kToolMap, "已导入 2 个热区"},
+        {oldOutline, kToolMap, "已导入 2 个热区"},
+        {newOutline, kToolMap, "已导入 2 个热区"},
+        {tabs, kToolMap, "已导入 2 个热区"},
+        {previewed, kToolMap, "已导入 2 个热区"},
+        {"\xEF\xBB\xBF" + handWritten, handMap,
+         "已导入 3 个热区，跳过 2 个非矩形热区和 1 个坐标不正确的热区"},
+        {page, pageMap, "已导入 1 个热区"},
+    };
+    for (const auto& c : cases) {
+        const Result<ImportedMap> imported = importImageMap(c.code);
+        ASSERT_TRUE(imported.ok()) << imported.error() << "\n" << c.code;
+        EXPECT_EQ(imported->map, c.map) << c.code;
+        EXPECT_EQ(importedMessage(*imported), c.message) << c.code;
+    }
+}
+
+TEST(ImageMapImport, CodeWithoutAMapToImportSaysWhatIsMissing) {
+    const struct {
+        std::string code;
+        std::string cause;
+    } cases[] = {
+        {"", "代码中没有使用热区的图片（带 usemap 的 <img>）"},
+        {"<img src=a.jpg usemap=\"\"><map name=\"\"><area coords=\"0,0,1,1\"></map>",
+         "代码中没有使用热区的图片（带 usemap 的 <img>）"},
+        {"<img src=a.jpg usemap=#m><map name=n><area coords=\"0,0,1,1\"></map>",
+         "代码中找不到图片使用的热区 <map name=\"m\">"},
+        {"<img src=a.jpg usemap=#m><map name=m></map><area coords=\"0,0,1,1\">",
+         "热区 <map name=\"m\"> 中没有 <area>"},
+        {"<img src=a.jpg usemap=#m><map name=m><area shape=circle coords=\"5,5,5\"></map>",
+         "没有可导入的矩形热区，跳过 1 个非矩形热区"},
+        {"<img src=a.jpg usemap=#m><map name=m><area coords=\"0,0,1,2000000\"></map>",
+         "没有可导入的矩形热区，跳过 1 个坐标不正确的热区"},
+        {"<img usemap=#m alt=\"\xFF\">", "文本不是有效的 UTF-8"},
+        {[] {
+             std::string deep;  // past the parser's nesting limit: no partial import
+             for (int i = 0; i < 300; ++i) {
+                 deep += "<div>";
+             }
+             return deep + "<img src=a.jpg usemap=#m><map name=m><area coords=\"0,0,1,1\"></map>";
+         }(),
+         "代码中的标签嵌套太深，无法完整读取"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(importImageMap(c.code).error(), c.cause) << c.code;
+    }
+}
+
+}  // namespace
+}  // namespace velquist
