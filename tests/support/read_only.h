@@ -28,4 +28,18 @@ private:
     Saved* m_saved = nullptr;
 };
 
+// While this object lives, the calling thread obeys file permissions even as root (it gives up
+// the capabilities that override them; they come back afterwards). Nothing on Windows.
+class PermissionsEnforced {
+public:
+    PermissionsEnforced();
+    ~PermissionsEnforced();
+    PermissionsEnforced(const PermissionsEnforced&) = delete;
+    PermissionsEnforced& operator=(const PermissionsEnforced&) = delete;
+
+private:
+    struct Saved;
+    Saved* m_saved = nullptr;
+};
+
 }  // namespace velquist::test

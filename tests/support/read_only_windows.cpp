@@ -62,4 +62,9 @@ ReadOnlyFolder::~ReadOnlyFolder() {
     delete m_saved;
 }
 
+struct PermissionsEnforced::Saved {};
+
+PermissionsEnforced::PermissionsEnforced() = default;
+PermissionsEnforced::~PermissionsEnforced() = default;
+
 }  // namespace velquist::test
