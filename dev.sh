@@ -10,6 +10,10 @@
 #   ./dev.sh portable  build the editor with the portable blend kernel only (in build-portable/)
 #                      and run its tests, as on a processor without AVX2
 #   ./dev.sh format [fix]  check the C++ files against .clang-format, or rewrite them
+#   ./dev.sh windows   cross-build the Windows version (in build-windows/) and package it in dist/:
+#                      the libraries are built once from Debian's sources into
+#                      ${VELQUIST_WINDOWS_CACHE:-~/.cache/velquist-windows}
+#   ./dev.sh windows-test  that build's tests under Wine, and the packaged program's smoke test
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -24,6 +28,14 @@ qt_and_benchmarks=(qt6-base-dev qt6-qpa-plugins libgl-dev fonts-wqy-microhei lib
 virtual_screen=(xvfb xauth)  # starting without a display
 sanitizers=(clang libclang-rt-14-dev llvm-14)
 formatter=(clang-format-14)
+
+# What the Windows cross-build needs (the host's Qt provides moc, rcc and uic for it).
+windows_packages=(
+  cmake ninja-build pkg-config dpkg-dev zip nsis
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev
+  wine64 libwine qt6-base-dev googletest
+  xvfb xauth xdotool xclip fonts-wqy-microhei python3
+)
 
 install_missing() {
   local missing=()
@@ -93,7 +105,11 @@ case "$cmd" in
   sanitize|fuzz) install_missing "${compiler_and_libraries[@]}" "${sanitizers[@]}" ;;
   portable) install_missing "${compiler_and_libraries[@]}" ;;
   format) install_missing "${formatter[@]}" ;;
-  *) echo "usage: $0 [start|test|bench|build|sanitize|fuzz [seconds]|portable|format [fix]]" >&2
+  windows|windows-test)
+    install_missing "${windows_packages[@]}"
+    exec tools/windows/"$cmd".sh
+    ;;
+  *) echo "usage: $0 [start|test|bench|build|sanitize|fuzz [seconds]|portable|format [fix]|windows|windows-test]" >&2
      exit 2 ;;
 esac
 

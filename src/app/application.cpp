@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "app/app_state.h"
@@ -13,6 +14,7 @@
 #include "app/window_builder.h"
 #include "app/window_lifetime.h"
 #include "core/address.h"
+#include "core/file_io.h"
 #include "core/program_dir.h"
 
 namespace velquist {
@@ -31,13 +33,29 @@ void announceReady() {
     }
 }
 
+// Where pz.ini, the preview page and the updater's files go: beside the program for a portable
+// copy; in the user's own folder (~/.config/Velquist, %LOCALAPPDATA%\Velquist) for an installed
+// copy whose folder the user cannot write, which would otherwise silently never save anything.
+std::string settingsFolder() {
+    const std::string programDir = programDirectory();
+    if (canCreateFilesIn(programDir)) {
+        return programDir;
+    }
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString user = base + "/Velquist";
+    if (base.isEmpty() || !QDir().mkpath(user)) {
+        return programDir;
+    }
+    return QDir::toNativeSeparators(user).toStdString();
+}
+
 }  // namespace
 
 int runApplication(QApplication& app) {
     QApplication::setWindowIcon(programIcon());
     QApplication::setFont(interfaceFont(12));
     AppState state;
-    state.programDir = programDirectory();
+    state.programDir = settingsFolder();
     WindowLifetime lifetime;
     QPointer<MainWindow> window = new MainWindow(state);
     lifetime.watch(window);

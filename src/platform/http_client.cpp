@@ -3,12 +3,12 @@
 
 #include <curl/curl.h>
 
-#include <cerrno>
 #include <memory>
 
 #include "core/template_fill.h"
 #include "core/text.h"
 #include "platform/messages.h"
+#include "socket_errors.h"
 
 namespace velquist {
 namespace {
@@ -145,7 +145,7 @@ std::string describeCurlFailure(CURLcode code, long osErrno, const Transfer& t) 
         case CURLE_COULDNT_RESOLVE_HOST:
             return text::kCannotResolve;
         case CURLE_COULDNT_CONNECT:
-            return osErrno == ECONNREFUSED ? text::kConnectionRefused : text::kCannotConnect;
+            return isConnectionRefused(osErrno) ? text::kConnectionRefused : text::kCannotConnect;
         case CURLE_OPERATION_TIMEDOUT:
             return fillTemplate(text::kConnectTimedOut, {{"{秒}", seconds(limits.connectTimeout)}});
         case CURLE_FILESIZE_EXCEEDED:
@@ -158,7 +158,7 @@ std::string describeCurlFailure(CURLcode code, long osErrno, const Transfer& t) 
             return text::kConnectionCut;
         case CURLE_RECV_ERROR:
         case CURLE_SEND_ERROR:
-            return osErrno == ECONNRESET ? text::kConnectionReset : text::kConnectionCut;
+            return isConnectionReset(osErrno) ? text::kConnectionReset : text::kConnectionCut;
         case CURLE_SSL_CONNECT_ERROR:
         case CURLE_PEER_FAILED_VERIFICATION:
         case CURLE_SSL_CACERT_BADFILE:

@@ -1,15 +1,14 @@
 // ZIP extraction with minizip.
 #include "settings/archive_extract.h"
 
-#include <sys/stat.h>
 #include <unzip.h>
 
-#include <cerrno>
 #include <memory>
 
 #include "core/file_io.h"
 #include "core/template_fill.h"
 #include "settings/messages.h"
+#include "zip_open.h"
 
 namespace velquist {
 namespace {
@@ -50,7 +49,7 @@ Result<std::string> readCurrentEntry(unzFile archive, std::string_view name, uin
 
 Status extractZipEntry(const std::string& zipPath, std::string_view entryName,
                        const std::string& destination, uint64_t maxBytes) {
-    Archive archive(unzOpen64(zipPath.c_str()));
+    Archive archive(openZipArchive(zipPath));
     if (!archive) {
         return Status::failure(text::kArchiveUnreadable);
     }
@@ -65,10 +64,7 @@ Status extractZipEntry(const std::string& zipPath, std::string_view entryName,
     if (Status written = writeFileAtomically(destination, *bytes); !written) {
         return written;
     }
-    if (::chmod(destination.c_str(), 0755) != 0) {
-        return Status::failure(describeErrno(errno));
-    }
-    return Status();
+    return setExecutable(destination, true);
 }
 
 }  // namespace velquist

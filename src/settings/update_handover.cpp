@@ -1,8 +1,6 @@
 // The update hand-over.
 #include "settings/update_handover.h"
 
-#include <unistd.h>
-
 #include <utility>
 
 #include "core/encoding.h"
@@ -28,7 +26,7 @@ bool placeUpdater(const std::string& programDir, std::string_view archive) {
     }
     // A failed extraction shows as a failed start a moment later.
     (void)extractZipEntry(zipPath, kUpdaterExe, joinPath(programDir, kUpdaterExe));
-    ::unlink(zipPath.c_str());
+    removeFile(zipPath);
     return true;
 }
 
@@ -68,12 +66,12 @@ UpdateStart startOnlineUpdate(const std::string& programDir, std::string_view up
     }
     const std::string iniPath = joinPath(programDir, kUpdateIni);
     writeHandover(iniPath, versionFileAddress);
-    // Its path is one argument, so blanks in the folder cannot start another program. There
-    // is no wait afterwards: the start returns once the updater runs, and Linux programs have
-    // no input-idle state to wait for.
+    // Its path is one argument, so blanks in the folder cannot start another program. The
+    // start returns once the updater runs (on Windows, once it is ready for input or after a
+    // second at most).
     Result<ProcessOutput> output = launcher.startReadingOutput(updater, {});
     if (!output) {
-        ::unlink(iniPath.c_str());
+        removeFile(iniPath);
         return {text::kUpdaterStartFailed, std::nullopt};
     }
     return {text::kUpdaterStarted, UpdaterWatch(std::move(output).value())};

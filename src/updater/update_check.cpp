@@ -1,10 +1,7 @@
 // Version check and download of a newer program.
 #include "updater/update_check.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <optional>
 
 #include "core/file_io.h"
@@ -64,10 +61,7 @@ Status saveProgram(const std::string& path, const std::string& bytes, bool runna
     if (Status written = writeFileAtomically(path, bytes); !written) {
         return written;
     }
-    if (::chmod(path.c_str(), runnable ? 0755 : 0644) != 0) {
-        return Status::failure(describeErrno(errno));
-    }
-    return Status();
+    return setExecutable(path, runnable);
 }
 
 struct Handover {

@@ -10,13 +10,23 @@
 namespace velquist {
 namespace {
 
+// The bytes a file holding `text` gets: GB18030; where the system lacks it (Wine converts
+// through GBK), text with characters outside GBK is kept as UTF-8 with a BOM instead.
+std::string expectedBytes(const std::string& text) {
+    const Result<std::string> gb = utf8ToGb18030(text);
+    EXPECT_TRUE(gb.ok() || !systemHasGb18030());
+    return gb.ok() ? *gb : "\xEF\xBB\xBF" + text;
+}
+
 TEST(CodeFiles, SaveWritesGb18030WithoutBomAndOpenReadsItBack) {
     test::TempDir dir;
     const std::string code = "<area alt=\"热区\">\r\n한글 😀 ß";  // the last three are not GBK
     ASSERT_TRUE(saveCodeFile(dir.file("a.txt"), code).ok());
     const std::string bytes = *readWholeFile(dir.file("a.txt"));
-    EXPECT_EQ(bytes, *utf8ToGb18030(code));
-    EXPECT_EQ(bytes.substr(0, 15), "<area alt=\"\xC8\xC8\xC7\xF8");  // GBK bytes, no BOM
+    EXPECT_EQ(bytes, expectedBytes(code));
+    if (systemHasGb18030()) {
+        EXPECT_EQ(bytes.substr(0, 15), "<area alt=\"\xC8\xC8\xC7\xF8");  // GBK bytes, no BOM
+    }
     EXPECT_EQ(*openCodeFile(dir.file("a.txt")), code);
 }
 
@@ -86,7 +96,7 @@ TEST(CodeFiles, PreviewPageAloneOrInsideTheTemplate) {
     const Result<std::string> alone = writePreviewFile(dir.path(), code, false);
     ASSERT_TRUE(alone.ok());
     EXPECT_EQ(*alone, dir.file("yl.htm"));
-    EXPECT_EQ(*readWholeFile(*alone), *utf8ToGb18030(code));
+    EXPECT_EQ(*readWholeFile(*alone), expectedBytes(code));
 
     const std::string_view page = pageTemplate();
     const size_t marker = page.find(kPageTemplateMarker);
@@ -104,7 +114,7 @@ TEST(CodeFiles, PreviewPageAloneOrInsideTheTemplate) {
     const std::string expected = std::string(page.substr(0, marker)) + code +
                                  std::string(page.substr(marker + kPageTemplateMarker.size()));
     ASSERT_TRUE(writePreviewFile(dir.path(), code, true).ok());
-    EXPECT_EQ(*readWholeFile(dir.file("yl.htm")), *utf8ToGb18030(expected));
+    EXPECT_EQ(*readWholeFile(dir.file("yl.htm")), expectedBytes(expected));
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 // INI files: private-profile look-up rules, GB18030 on disk, atomic replacement.
 #include "core/ini_file.h"
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
+#include "core/encoding.h"
 #include "core/file_io.h"
 #include "support/read_only.h"
 #include "support/temp_dir.h"
@@ -80,14 +79,16 @@ TEST(IniFile, LongValuesAreCutAtTheLimitWithoutSplittingACharacter) {
     }
     ASSERT_TRUE(writeFileAtomically(ini, "[s]\nk=" + slanted + "\n").ok());
     EXPECT_EQ(readIniValue(ini, "s", "k"), slanted.substr(0, 5119u * 3));
-    // U+E78D has no GB18030 bytes, so that value is kept as UTF-8 and cut as UTF-8: 10,239
-    // bytes hold 3,413 of its three-byte characters.
+    // U+E78D has no GB18030 bytes in iconv, so there that value is kept as UTF-8 and cut as
+    // UTF-8: 10,239 bytes hold 3,413 of its three-byte characters. Windows' code pages have
+    // two bytes for it, as for "中".
     std::string privateUse;
     for (int i = 0; i < 4000; ++i) {
         privateUse += "\xEE\x9E\x8D";
     }
     ASSERT_TRUE(writeIniValue(ini, "s", "k", privateUse).ok());
-    EXPECT_EQ(readIniValue(ini, "s", "k"), privateUse.substr(0, 3413u * 3));
+    const size_t kept = utf8ToGb18030("\xEE\x9E\x8D").ok() ? 5119u : 3413u;
+    EXPECT_EQ(readIniValue(ini, "s", "k"), privateUse.substr(0, kept * 3));
 }
 
 TEST(IniFile, ValuesThatGb18030CannotCarryReadBackAsWritten) {
@@ -117,9 +118,11 @@ TEST(IniFile, ReadOnlyFolderIsAClearErrorAndTheOldFileStays) {
     const std::string ini = dir.file("pz.ini");
     ASSERT_TRUE(writeIniValue(ini, "配置", "背景图", "old").ok());
     const std::string before = contents(ini);
-    ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
     {
-        test::PermissionsEnforced enforced;
+        test::ReadOnlyFolder readOnly(dir.path());
+        if (!readOnly.holds()) {
+            GTEST_SKIP() << test::ReadOnlyFolder::kWhyNot;
+        }
         const Status st = writeIniValue(ini, "配置", "背景图", "new");
         EXPECT_FALSE(st.ok());
         EXPECT_FALSE(st.message().empty());

@@ -2,10 +2,7 @@
 // broken connections and cancellation.
 #include "platform/http_client.h"
 
-#include <netinet/in.h>
 #include <stdlib.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <optional>
@@ -17,6 +14,7 @@
 
 #include "platform/messages.h"
 #include "support/loopback_server.h"
+#include "support/programs.h"
 
 namespace velquist {
 namespace {
@@ -62,9 +60,9 @@ public:
             m_old = old;
             m_had = true;
         }
-        ::setenv(name, value, 1);
+        test::setEnvironment(name, value);
     }
-    ~ScopedEnv() { m_had ? ::setenv(m_name, m_old.c_str(), 1) : ::unsetenv(m_name); }
+    ~ScopedEnv() { test::setEnvironment(m_name, m_had ? m_old.c_str() : nullptr); }
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
@@ -198,9 +196,7 @@ TEST(HttpGet, GivesUpOnAStalledResponse) {
     // Takes the request and says nothing until the client gives up and closes.
     test::RawTcpServer mute([](int fd) {
         test::readRequestHead(fd);
-        char c = 0;
-        while (::read(fd, &c, 1) > 0) {
-        }
+        test::readUntilClosed(fd);
     });
     EXPECT_EQ(httpGet(mute.url("/"), nullptr, smallLimits()).error(),
               "下载超时（1 秒没有收到数据）");
@@ -275,7 +271,10 @@ TEST(HttpGet, ReportsBrokenConnections) {
         test::sendAll(fd, "HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nonly ten..");
         test::lingerZero(fd);
     });
-    EXPECT_EQ(httpGet(resetting.url("/")).error(), text::kConnectionReset);
+    // Wine reads a reset after data as an orderly end (recv() gives 0, not WSAECONNRESET): there
+    // the transfer must still fail, as cut short.
+    EXPECT_EQ(httpGet(resetting.url("/")).error(),
+              test::underWine() ? text::kConnectionCut : text::kConnectionReset);
 
     test::RawTcpServer cutting([](int fd) {
         test::readRequestHead(fd);
@@ -287,16 +286,9 @@ TEST(HttpGet, ReportsBrokenConnections) {
     EXPECT_EQ(httpGet(silent.url("/")).error(), text::kNothingReceived);
 
     // A bound port nobody listens on refuses connections.
-    const int socketFd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    ASSERT_EQ(::bind(socketFd, reinterpret_cast<sockaddr*>(&addr), len), 0);
-    ASSERT_EQ(::getsockname(socketFd, reinterpret_cast<sockaddr*>(&addr), &len), 0);
-    EXPECT_EQ(httpGet("http://127.0.0.1:" + std::to_string(ntohs(addr.sin_port)) + "/").error(),
+    const test::RefusingPort refusing;
+    EXPECT_EQ(httpGet("http://127.0.0.1:" + std::to_string(refusing.port()) + "/").error(),
               text::kConnectionRefused);
-    ::close(socketFd);
 }
 
 TEST(HttpGet, SaysSoWhenTheAnswerIsNotHttp) {

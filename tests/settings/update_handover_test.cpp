@@ -2,17 +2,16 @@
 // hostile archives, blanks in the path, and the shipped updater taking over.
 #include "settings/update_handover.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include <gtest/gtest.h>
 
 #include "core/encoding.h"
 #include "core/ini_file.h"
+#include "core/program_dir.h"
 #include "core/version.h"
 #include "settings/messages.h"
 #include "support/loopback_server.h"
@@ -28,11 +27,14 @@ namespace {
 namespace text = settings_messages;
 
 // An updater stand-in that records how it was started, in a file beside itself.
-constexpr const char* kRecordingUpdater =
-    "#!/bin/sh\n"
-    "cd \"$(dirname \"$0\")\" || exit 1\n"
-    "printf '%s\\n' \"$0\" \"$@\" > started.tmp\n"
-    "mv started.tmp started.txt\n";
+const std::string& recordingUpdater() {
+    static const std::string bytes = [] {
+        test::TempDir temp;
+        test::placeRecordingProgram(temp.file("recorder"));
+        return test::readFile(temp.file("recorder"));
+    }();
+    return bytes;
+}
 
 std::string zipOf(const std::vector<ZipEntry>& entries) {
     test::TempDir temp;
@@ -41,7 +43,7 @@ std::string zipOf(const std::vector<ZipEntry>& entries) {
 }
 
 const std::string& recordingArchive() {
-    static const std::string archive = zipOf({{"xz.exe", kRecordingUpdater}});
+    static const std::string archive = zipOf({{"xz.exe", recordingUpdater()}});
     return archive;
 }
 
@@ -93,14 +95,15 @@ TEST(StartOnlineUpdate, FirstUsePutsTheUpdaterInPlaceWritesTheHandoverAndStartsI
     EXPECT_TRUE(launcher.arguments.empty());
     EXPECT_EQ(launcher.filesAtStart, (std::vector<std::string>{"gx.ini", "xz.exe"}));
     EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{"gx.ini", "xz.exe"}));
-    EXPECT_EQ(test::readFile(dir.file("xz.exe")), kRecordingUpdater);
-    EXPECT_EQ(::access(dir.file("xz.exe").c_str(), X_OK), 0);
+    EXPECT_EQ(test::readFile(dir.file("xz.exe")), recordingUpdater());
+    const auto mode = std::filesystem::status(dir.file("xz.exe")).permissions();
+    EXPECT_NE(mode & std::filesystem::perms::owner_exec, std::filesystem::perms::none);
     EXPECT_EQ(handoverText(dir.path()), kExpectedHandover);
 }
 
 TEST(StartOnlineUpdate, LaterUseKeepsTheUpdaterAndRewritesOnlyItsKeys) {
     test::TempDir dir;
-    test::writeScript(dir.file("xz.exe"), "echo an older updater\n");
+    std::ofstream(dir.file("xz.exe"), std::ios::binary) << "an older updater";
     const std::string older = test::readFile(dir.file("xz.exe"));
     ASSERT_TRUE(writeIniValue(dir.file("gx.ini"), "配置", "版本", "v0.9"));
     ASSERT_TRUE(writeIniValue(dir.file("gx.ini"), "配置", "上次检查", "昨天"));
@@ -118,11 +121,13 @@ TEST(StartOnlineUpdate, LaterUseKeepsTheUpdaterAndRewritesOnlyItsKeys) {
 
 TEST(StartOnlineUpdate, AReadOnlyFolderGetsOnlyTheFirstMessageAndKeepsNothing) {
     test::TempDir dir;
-    ::chmod(dir.path().c_str(), 0555);
     RecordingLauncher launcher;
     std::string message;
     {
-        test::PermissionsEnforced enforced;
+        test::ReadOnlyFolder readOnly(dir.path());
+        if (!readOnly.holds()) {
+            GTEST_SKIP() << test::ReadOnlyFolder::kWhyNot;
+        }
         message = startOnlineUpdate(dir.path(), recordingArchive(), kVersionFile, launcher).status;
     }
     EXPECT_EQ(message, text::kUpdaterWriteFailed);
@@ -141,7 +146,7 @@ TEST(StartOnlineUpdate, AFolderNamedLikeTheUpdaterFailsToStartAndDropsTheHandove
 }
 
 TEST(StartOnlineUpdate, ArchivesWithoutAPlainUpdaterEntryPlaceNothing) {
-    const std::string script = kRecordingUpdater;
+    const std::string script = recordingUpdater();
     const std::vector<std::string> hostile = {
         zipOf({{"../xz.exe", script}, {"sub/xz.exe", script}, {"XZ.EXE", script}}),
         "this is not a zip archive",
@@ -170,13 +175,13 @@ TEST(StartOnlineUpdate, BlanksInTheProgramFolderStillStartTheUpdater) {
     const std::string dir = parent.file("my tools");
     std::filesystem::create_directory(dir);
     // The program an unquoted command line would have started instead.
-    test::writeScript(parent.file("my"), "touch \"$(dirname \"$0\")/wrong\"\n");
+    test::placeRecordingProgram(parent.file("my") + test::programSuffix());
     SystemProcessLauncher launcher;
     EXPECT_EQ(startOnlineUpdate(dir, recordingArchive(), kVersionFile, launcher).status,
               text::kUpdaterStarted);
     ASSERT_TRUE(test::waitForFile(dir + "/started.txt"));
-    EXPECT_EQ(test::readFile(dir + "/started.txt"), dir + "/xz.exe\n");
-    EXPECT_FALSE(std::filesystem::exists(parent.file("wrong")));
+    EXPECT_EQ(test::readFile(dir + "/started.txt"), joinPath(dir, "xz.exe") + "\n");
+    EXPECT_FALSE(std::filesystem::exists(parent.file("started.txt")));
 }
 
 // Polls as the main window does until the updater has ended; empty after half a minute.
@@ -214,6 +219,9 @@ TEST(UpdaterWatch, TheUpdatersLastLineIsTheOutcome) {
         EXPECT_EQ(outcomeOf(*started.watch), outcome);
     }
     // An updater already in place that prints GBK, then blank lines; one that says nothing.
+    if (!test::programSuffix().empty()) {
+        GTEST_SKIP() << "the stand-in updaters below are shell scripts, which Windows cannot start";
+    }
     const std::pair<std::string, std::string> scripts[] = {
         {"echo checking\nprintf '\\322\\321\\312\\307\\327\\356\\320\\302\\n\\n \\n'\n",
          "已是最新"},

@@ -66,7 +66,23 @@ private:
 // The request line and headers, up to and including the blank line.
 std::string readRequestHead(int fd);
 void sendAll(int fd, std::string_view bytes);
+// Reads and drops whatever comes until the other side closes.
+void readUntilClosed(int fd);
 // Makes the coming close send a reset instead of an orderly end.
 void lingerZero(int fd);
+
+// A loopback port that is bound but not listening: connections to it are refused.
+class RefusingPort {
+public:
+    RefusingPort();
+    ~RefusingPort();
+    RefusingPort(const RefusingPort&) = delete;
+    RefusingPort& operator=(const RefusingPort&) = delete;
+    int port() const { return m_port; }
+
+private:
+    int m_socket = -1;
+    int m_port = -1;
+};
 
 }  // namespace velquist::test

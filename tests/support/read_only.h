@@ -1,37 +1,45 @@
-// Makes file permissions bite for the calling thread, also when the tests run as root.
+// A folder the test cannot write to, also when the tests run as root or as an administrator.
 #pragma once
 
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
+#include <string>
 
 namespace velquist::test {
 
-// Root ignores read-only folders; while this object lives the calling thread gives up the
-// capabilities that let it (they stay permitted and come back afterwards).
+// Makes `dir` refuse new files while this object lives, for the calling thread at least (root
+// gives up, on this thread only, the capabilities that let it ignore permissions). holds() says
+// whether the folder really refuses: Wine, run as root here, enforces no folder permissions.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(std::string dir);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    bool holds() const { return m_holds; }
+    // The sentence a test prints when it cannot check what it is for.
+    static constexpr const char* kWhyNot =
+        "the folder could not be made read-only here (Wine runs as root and enforces no "
+        "permissions); a real Windows run checks this";
+
+private:
+    std::string m_dir;
+    bool m_holds = false;
+    struct Saved;
+    Saved* m_saved = nullptr;
+};
+
+// While this object lives, the calling thread obeys file permissions even as root (it gives up
+// the capabilities that override them; they come back afterwards). Nothing on Windows.
 class PermissionsEnforced {
 public:
-    PermissionsEnforced() {
-        if (::geteuid() != 0 || ::syscall(SYS_capget, &m_header, m_saved) != 0) {
-            return;
-        }
-        __user_cap_data_struct lowered[2] = {m_saved[0], m_saved[1]};
-        lowered[0].effective &=
-            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
-        m_active = ::syscall(SYS_capset, &m_header, lowered) == 0;
-    }
-    ~PermissionsEnforced() {
-        if (m_active) {
-            ::syscall(SYS_capset, &m_header, m_saved);
-        }
-    }
+    PermissionsEnforced();
+    ~PermissionsEnforced();
     PermissionsEnforced(const PermissionsEnforced&) = delete;
     PermissionsEnforced& operator=(const PermissionsEnforced&) = delete;
 
 private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2]{};
-    bool m_active = false;
+    struct Saved;
+    Saved* m_saved = nullptr;
 };
 
 }  // namespace velquist::test

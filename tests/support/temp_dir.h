@@ -1,18 +1,28 @@
 // A temporary directory for a test, removed with everything in it when the test ends.
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
+#include <random>
 #include <string>
+
+#include "core/program_dir.h"
 
 namespace velquist::test {
 
 class TempDir {
 public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velquist-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+            const std::filesystem::path candidate =
+                base / ("velquist-" + std::to_string(random() % 1000000000u));
+            std::error_code ec;
+            if (std::filesystem::create_directory(candidate, ec)) {
+                m_path = candidate.string();
+            }
+        }
     }
     ~TempDir() {
         std::error_code ec;
@@ -29,7 +39,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& path() const { return m_path; }
-    std::string file(const std::string& name) const { return m_path + "/" + name; }
+    std::string file(const std::string& name) const { return joinPath(m_path, name); }
 
 private:
     std::string m_path;

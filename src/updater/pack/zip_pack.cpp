@@ -3,8 +3,6 @@
 
 #include <zip.h>
 
-#include <cstdio>
-
 #include "core/file_io.h"
 
 namespace velquist {
@@ -40,8 +38,8 @@ Status writeZip(const std::string& path, const std::vector<ZipEntry>& entries) {
         ok = ok && addEntry(zip, entry);
     }
     ok = zipClose(zip, nullptr) == ZIP_OK && ok;
-    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
+    if (!ok || !replaceFile(temp, path)) {
+        removeFile(temp);
         return Status::failure("cannot write " + path);
     }
     return Status();

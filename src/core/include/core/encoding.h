@@ -1,4 +1,4 @@
-// Conversion between the program's UTF-8 text and GB18030 bytes on disk (through iconv).
+// Conversion between the program's UTF-8 text and GB18030 bytes on disk.
 #pragma once
 
 #include <string>
@@ -9,6 +9,10 @@
 namespace velquist {
 
 bool isValidUtf8(std::string_view bytes);
+
+// False where the system lacks GB18030 and converts through GBK instead (Wine has no code page
+// 54936): characters outside GBK then fail to convert.
+bool systemHasGb18030();
 
 // Strict conversions: any invalid or incomplete input is a failure, never a partial result.
 Result<std::string> utf8ToGb18030(std::string_view utf8);

@@ -17,6 +17,19 @@ Status writeFileAtomically(const std::string& path, const std::string& bytes);
 
 bool pathExists(const std::string& path);
 
+// Whether a new file can be made in `dir`, found out by making (and removing) one: permission
+// bits, access lists and read-only disks all count.
+bool canCreateFilesIn(const std::string& dir);
+
+// Puts the file `from` in the place of `to` in one step, replacing what is there.
+Status replaceFile(const std::string& from, const std::string& to);
+
+// Removes a file; a file that is not there is no failure.
+void removeFile(const std::string& path);
+
+// Lets a written program file be started, or not (on Windows its name alone decides).
+Status setExecutable(const std::string& path, bool executable);
+
 // A short cause for an errno value, in the user's language.
 std::string describeErrno(int err);
 

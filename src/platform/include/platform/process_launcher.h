@@ -42,7 +42,8 @@ public:
 
     // Starts the program at `program` with `arguments` after its own path. The path is used as
     // it is: no search, no shell, so blanks in it or in an argument split nothing. Returns once
-    // the program has been loaded, without waiting for it to end.
+    // the program has been loaded (on Windows, once it is ready for input or a second later at
+    // most), without waiting for it to end.
     virtual Status start(const std::string& program, const std::vector<std::string>& arguments) = 0;
     // Starts like start(), with the program's standard output and error going to the returned
     // ProcessOutput instead of this process's.

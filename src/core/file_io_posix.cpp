@@ -92,6 +92,34 @@ bool pathExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
+bool canCreateFilesIn(const std::string& dir) {
+    const std::string probe = temporaryNameFor(dir + "/.velquist-probe");
+    FileDescriptor fd(::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (fd.get() < 0) {
+        return false;
+    }
+    ::unlink(probe.c_str());
+    return true;
+}
+
+Status replaceFile(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        return Status::failure(describeErrno(errno));
+    }
+    return {};
+}
+
+void removeFile(const std::string& path) {
+    ::unlink(path.c_str());
+}
+
+Status setExecutable(const std::string& path, bool executable) {
+    if (::chmod(path.c_str(), executable ? 0755 : 0644) != 0) {
+        return Status::failure(describeErrno(errno));
+    }
+    return {};
+}
+
 Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {

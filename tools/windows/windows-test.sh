@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs the Windows build's tests under Wine on a virtual screen (CTest starts every test program
+# through wine64), then the smoke test of the packaged program. Needs ./dev.sh windows first.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+. tools/windows/env.sh
+[ -f build-windows/CTestTestfile.cmake ] || { echo "No Windows build: run ./dev.sh windows first" >&2; exit 1; }
+start=$SECONDS
+velquist_wine_prefix
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
+
+status=0
+xvfb-run -a -s "-screen 0 1920x1080x24" \
+  bash -c 'cd build-windows && ctest --output-on-failure --parallel "$(nproc)"' || status=1
+xvfb-run -a -s "-screen 0 1920x1080x24" \
+  tools/windows/smoke_test.sh "dist/velquist-$version-windows-x64.zip" || status=1
+velquist_wineserver -k 2>/dev/null || true
+echo "Windows tests took $((SECONDS - start)) s"
+exit $status
