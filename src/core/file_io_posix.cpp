@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
+#include "bounded_read.h"
 #include "core/messages.h"
 #include "core/random.h"
 
@@ -63,30 +63,6 @@ std::string temporaryNameFor(const std::string& path) {
 
 }  // namespace
 
-std::string describeErrno(int err) {
-    switch (err) {
-        case EACCES:
-        case EPERM:
-            return core_messages::kNoPermission;
-        case EROFS:
-            return core_messages::kReadOnlyFileSystem;
-        case ENOSPC:
-        case EDQUOT:
-            return core_messages::kDiskFull;
-        case ENOENT:
-        case ENOTDIR:
-            return core_messages::kNotFound;
-        case EISDIR:
-            return core_messages::kIsDirectory;
-        case ENAMETOOLONG:
-            return core_messages::kNameTooLong;
-        case EFBIG:
-            return core_messages::kFileTooLarge;
-        default:
-            return std::strerror(err);
-    }
-}
-
 bool pathExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
@@ -120,36 +96,45 @@ Status setExecutable(const std::string& path, bool executable) {
     return {};
 }
 
-Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+FileRead readFileBounded(const std::string& path, uint64_t maxBytes,
+                         const std::atomic<bool>* cancel) {
+    const auto failed = [](int err) {
+        if (err == ENOENT || err == ENOTDIR) {
+            return FileRead{FileReadEnd::Missing, {}, {}};
+        }
+        if (err == EISDIR) {
+            return FileRead{FileReadEnd::Folder, {}, {}};
+        }
+        return FileRead{FileReadEnd::Failed, {}, describeErrno(err)};
+    };
+    // Not blocking: a named pipe must be found out by fstat, not hang the caller in open.
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
-        return Status::failure(describeErrno(errno));
+        return failed(errno);
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) {
-        return Status::failure(describeErrno(errno));
+        return failed(errno);
     }
     if (S_ISDIR(st.st_mode)) {
-        return Status::failure(core_messages::kIsDirectory);
+        return {FileReadEnd::Folder, {}, {}};
     }
-    std::string out;
-    char buffer[65536];
-    while (true) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return Status::failure(describeErrno(errno));
-        }
-        if (n == 0) {
-            return out;
-        }
-        if (out.size() + static_cast<size_t>(n) > maxBytes) {
-            return Status::failure(core_messages::kFileTooLarge);
-        }
-        out.append(buffer, static_cast<size_t>(n));
+    if (!S_ISREG(st.st_mode)) {
+        return {FileReadEnd::NotRegular, {}, {}};
     }
+    return readToEnd(static_cast<uint64_t>(st.st_size), maxBytes, cancel,
+                     [&](char* data, size_t count, FileRead& failure) -> size_t {
+                         while (true) {
+                             const ssize_t n = ::read(fd.get(), data, count);
+                             if (n >= 0) {
+                                 return static_cast<size_t>(n);
+                             }
+                             if (errno != EINTR) {
+                                 failure = failed(errno);
+                                 return 0;
+                             }
+                         }
+                     });
 }
 
 Status writeFileAtomically(const std::string& path, const std::string& bytes) {

@@ -1,9 +1,7 @@
 // Whole-file reads and atomic writes on Windows, with UTF-16 file names.
 #include <windows.h>
 
-#include <cerrno>
-#include <cstring>
-
+#include "bounded_read.h"
 #include "core/file_io.h"
 #include "core/messages.h"
 #include "core/program_dir.h"
@@ -65,29 +63,6 @@ std::wstring temporaryNameFor(const std::wstring& path) {
 
 }  // namespace
 
-std::string describeErrno(int err) {
-    switch (err) {
-        case EACCES:
-        case EPERM:
-            return core_messages::kNoPermission;
-        case EROFS:
-            return core_messages::kReadOnlyFileSystem;
-        case ENOSPC:
-            return core_messages::kDiskFull;
-        case ENOENT:
-        case ENOTDIR:
-            return core_messages::kNotFound;
-        case EISDIR:
-            return core_messages::kIsDirectory;
-        case ENAMETOOLONG:
-            return core_messages::kNameTooLong;
-        case EFBIG:
-            return core_messages::kFileTooLarge;
-        default:
-            return std::strerror(err);
-    }
-}
-
 bool pathExists(const std::string& path) {
     return ::GetFileAttributesW(toUtf16(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -120,32 +95,41 @@ Status setExecutable(const std::string&, bool) {
     return {};
 }
 
-Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes) {
+FileRead readFileBounded(const std::string& path, uint64_t maxBytes,
+                         const std::atomic<bool>* cancel) {
+    const auto failed = [](DWORD err) {
+        if (err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND) {
+            return FileRead{FileReadEnd::Missing, {}, {}};
+        }
+        return FileRead{FileReadEnd::Failed, {}, describeWindowsError(err)};
+    };
     const std::wstring name = toUtf16(path);
     if (isDirectory(name)) {
-        return Status::failure(core_messages::kIsDirectory);
+        return {FileReadEnd::Folder, {}, {}};
     }
     FileHandle file(::CreateFileW(name.c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
-        return Status::failure(describeWindowsError(::GetLastError()));
+        return failed(::GetLastError());
     }
-    std::string out;
-    char buffer[65536];
-    while (true) {
-        DWORD n = 0;
-        if (!::ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) {
-            return Status::failure(describeWindowsError(::GetLastError()));
-        }
-        if (n == 0) {
-            return out;
-        }
-        if (out.size() + n > maxBytes) {
-            return Status::failure(core_messages::kFileTooLarge);
-        }
-        out.append(buffer, n);
+    // Devices and pipes ("\\.\pipe\...", "CON") would block the reader.
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+        return {FileReadEnd::NotRegular, {}, {}};
     }
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.get(), &size)) {
+        return failed(::GetLastError());
+    }
+    return readToEnd(
+        static_cast<uint64_t>(size.QuadPart), maxBytes, cancel,
+        [&](char* data, size_t count, FileRead& failure) -> size_t {
+            DWORD n = 0;
+            if (!::ReadFile(file.get(), data, static_cast<DWORD>(count), &n, nullptr)) {
+                failure = failed(::GetLastError());
+            }
+            return n;
+        });
 }
 
 Status writeFileAtomically(const std::string& path, const std::string& bytes) {

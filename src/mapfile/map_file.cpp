@@ -1,9 +1,6 @@
 // Writing map files, and the file operations around the reader.
 #include "mapfile/map_file.h"
 
-#include <cerrno>
-#include <cstdio>
-
 #include <nlohmann/json.hpp>
 
 #include "core/file_io.h"
@@ -89,10 +86,7 @@ MapFileLoad loadMapFile(const std::string& path) {
 
 Status setAsideCorruptFile(const std::string& path) {
     const std::string aside = path + std::string(kSetAsideSuffix);
-    if (std::rename(path.c_str(), aside.c_str()) != 0) {
-        return Status::failure(describeErrno(errno));
-    }
-    return {};
+    return replaceFile(path, aside);
 }
 
 }  // namespace velquist

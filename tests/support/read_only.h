@@ -42,4 +42,12 @@ private:
     Saved* m_saved = nullptr;
 };
 
+// Takes every access to the file away. False where that does not hold for this process (Wine,
+// run as root, enforces no access lists; on POSIX, call it with PermissionsEnforced alive).
+bool makeUnreadable(const std::string& path);
+
+// Makes, in `dir`, a path that is no regular file and whose reading would block or never end: a
+// pipe nobody writes on POSIX; on Windows the NUL device, which every folder holds.
+std::string makeNonRegularFile(const std::string& dir);
+
 }  // namespace velquist::test

@@ -1,4 +1,5 @@
 // Read-only folders on Linux: mode 0555, and root's override capabilities lowered meanwhile.
+#include <fcntl.h>
 #include <linux/capability.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -59,6 +60,23 @@ PermissionsEnforced::~PermissionsEnforced() {
         ::syscall(SYS_capset, &m_saved->header, m_saved->capabilities);
     }
     delete m_saved;
+}
+
+bool makeUnreadable(const std::string& path) {
+    if (::chmod(path.c_str(), 0) != 0) {
+        return false;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return true;
+    }
+    ::close(fd);
+    return false;
+}
+
+std::string makeNonRegularFile(const std::string& dir) {
+    const std::string fifo = dir + "/pipe.png";
+    return ::mkfifo(fifo.c_str(), 0600) == 0 ? fifo : std::string();
 }
 
 }  // namespace velquist::test

@@ -62,6 +62,28 @@ ReadOnlyFolder::~ReadOnlyFolder() {
     delete m_saved;
 }
 
+bool makeUnreadable(const std::string& path) {
+    std::wstring wide = toUtf16(path);
+    ACL empty{};  // a protected, empty access list grants nothing to anyone
+    if (!::InitializeAcl(&empty, sizeof empty, ACL_REVISION) ||
+        ::SetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT,
+                                DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                nullptr, nullptr, &empty, nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return true;
+    }
+    ::CloseHandle(file);
+    return false;
+}
+
+std::string makeNonRegularFile(const std::string& dir) {
+    return dir + "\\NUL";
+}
+
 struct PermissionsEnforced::Saved {};
 
 PermissionsEnforced::PermissionsEnforced() = default;

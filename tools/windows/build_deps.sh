@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libraries the Windows version links (Qt, the picture libraries, curl with Schannel,
-# libxml2, minizip, googletest, cpp-httplib's header) from Debian's own sources with mingw-w64, into
+# libxml2, nlohmann-json, minizip, googletest, cpp-httplib's header) from Debian's own sources with mingw-w64, into
 #   ${VELQUIST_WINDOWS_CACHE:-~/.cache/velquist-windows}/win64
 # Each library is built once: a stamp keyed on its source version and its build flags says it is
 # there, so a second run only checks the stamps. Sources and build trees are removed afterwards.
@@ -149,6 +149,10 @@ xml_flags=(-DBUILD_SHARED_LIBS=OFF -DLIBXML2_WITH_PYTHON=OFF -DLIBXML2_WITH_LZMA
   -DLIBXML2_WITH_PROGRAMS=OFF -DLIBXML2_WITH_HTTP=OFF -DLIBXML2_WITH_FTP=OFF)
 build_xml() { local src=$1; shift; cmake_lib "$src" "$@"; }
 
+# Header-only; installed for its CMake package files.
+json_flags=(-DJSON_BuildTests=OFF -DJSON_Install=ON -DJSON_MultipleHeaders=OFF)
+build_json() { local src=$1; shift; cmake_lib "$src" "$@"; }
+
 gtest_flags=(-DBUILD_GMOCK=ON -DINSTALL_GTEST=ON -Dgtest_force_shared_crt=ON)
 build_gtest() { local src=/usr/src/googletest; shift; local copy=$work/googletest
   rm -rf "$copy" && mkdir -p "$work" && cp -r "$src" "$copy"
@@ -188,7 +192,7 @@ hostqt=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
 
 apt_src
 wanted=("$@")
-[ ${#wanted[@]} -gt 0 ] || wanted=(png jpeg webp gif minizip curl xml gtest httplib qt)
+[ ${#wanted[@]} -gt 0 ] || wanted=(png jpeg webp gif minizip curl xml json gtest httplib qt)
 for lib in "${wanted[@]}"; do
   case $lib in
     png) build_one png libpng1.6 build_png "${png_flags[@]}" ;;
@@ -198,6 +202,7 @@ for lib in "${wanted[@]}"; do
     minizip) build_one minizip zlib build_minizip ;;
     curl) build_one curl curl build_curl "${curl_flags[@]}" ;;
     xml) build_one xml libxml2 build_xml "${xml_flags[@]}" ;;
+    json) build_one json nlohmann-json3 build_json "${json_flags[@]}" ;;
     gtest) build_one gtest - build_gtest "$(dpkg-query -W -f='${Version}' googletest)" "${gtest_flags[@]}" ;;
     httplib) build_one httplib cpp-httplib build_httplib ;;
     qt) build_one qt qt6-base build_qt "host $hostqt" "${qt_flags[@]}" ;;

@@ -1,12 +1,27 @@
 // Whole-file reads and atomic whole-file writes, with failures in plain words.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
 #include "core/status.h"
 
 namespace velquist {
+
+// How a bounded read of a file ended, for callers that word each case themselves.
+enum class FileReadEnd { Read, Missing, Folder, NotRegular, TooLarge, Cancelled, Failed };
+struct FileRead {
+    FileReadEnd end = FileReadEnd::Failed;
+    std::string bytes;  // the whole file, when it was read
+    std::string cause;  // the system's reason in words, when it failed
+};
+
+// Reads a regular file of at most `maxBytes`. Devices and pipes are refused without waiting on
+// them, and `cancel` (may be null) is checked between reads so that a slow share cannot hold
+// the caller.
+FileRead readFileBounded(const std::string& path, uint64_t maxBytes,
+                         const std::atomic<bool>* cancel = nullptr);
 
 // Reads the whole file, refusing files larger than `maxBytes`.
 Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes = 256u << 20);
