@@ -86,11 +86,11 @@ void placeHotspot(MainWindow* window, const QList<QPointer<QWidget>>& opened, co
     QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(100, 100) + grip);
     QTest::mouseMove(canvas, card.rect.topLeft() + grip);
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, card.rect.topLeft() + grip);
-    const QPoint far = card.rect.topLeft() + QPoint(card.rect.width(), card.rect.height());
+    const QPoint corner = card.rect.topLeft() + QPoint(card.rect.width(), card.rect.height());
     for (std::string_view name : {mc::kHandleRight, mc::kHandleBottom}) {
         QWidget* handle = control(window, name);
         QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 2));
-        QTest::mouseMove(handle, handle->mapFromGlobal(canvas->mapToGlobal(far)));
+        QTest::mouseMove(handle, handle->mapFromGlobal(canvas->mapToGlobal(corner)));
         QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(2, 2));
     }
 

@@ -1,6 +1,4 @@
 // Start-up: the main window frame, the single-copy rule and how the program ends.
-#include <signal.h>
-
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -22,10 +20,12 @@ private:
     // Starts a copy of the real executable under `name` in `dir`, reporting readiness to `ready`.
     static void startCopy(QProcess& process, const QString& dir, const QString& name,
                           const QString& ready, const QStringList& arguments = {}) {
-        const QString exe = dir + "/" + name;
+        // Windows starts only names ending in .exe; the copy keeps the original's ending.
+        const QString suffix = QFileInfo(VELQUIST_EXE).suffix();
+        const QString exe = dir + "/" + name + (suffix.isEmpty() ? "" : "." + suffix);
         QVERIFY(QFile::copy(VELQUIST_EXE, exe));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QT_QPA_PLATFORM", QGuiApplication::platformName());  // offscreen here too
         env.insert("VELQUIST_READY_FILE", ready);
         process.setProcessEnvironment(env);
         process.start(exe, arguments);
@@ -125,7 +125,7 @@ private slots:
             QProcess running;
             startCopy(running, dir.path(), name + QString::number(width), dir.filePath("ready"));
             QTRY_VERIFY_WITH_TIMEOUT(keptWith(width), 20000);
-            ::kill(static_cast<pid_t>(running.processId()), SIGKILL);
+            running.kill();  // SIGKILL, TerminateProcess: no chance to save on the way out
             QVERIFY(running.waitForFinished(5000));
             QVERIFY(keptWith(width));
             QVERIFY(QFile::remove(picture));
