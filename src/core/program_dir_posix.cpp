@@ -36,6 +36,10 @@ std::string programFileName() {
     return exe.substr(exe.rfind('/') + 1);
 }
 
+std::string_view runnableSuffix() {
+    return {};
+}
+
 std::string joinPath(std::string_view dir, std::string_view name) {
     std::string out(dir);
     if (out.empty() || out.back() != '/') {

@@ -44,6 +44,10 @@ std::string programFileName() {
     return exe.substr(lastSeparator(exe) + 1);
 }
 
+std::string_view runnableSuffix() {
+    return ".exe";
+}
+
 std::string joinPath(std::string_view dir, std::string_view name) {
     std::string out(dir);
     if (out.empty() || (out.back() != '\\' && out.back() != '/')) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "core/file_io.h"
 #include "core/template_fill.h"
@@ -52,6 +53,44 @@ std::string describeStartFailure(DWORD error) {
             return describeWindowsError(error);
     }
 }
+
+// An attribute list naming the one handle a new process inherits (none when `fd` is -1).
+class OneInheritedHandle {
+public:
+    explicit OneInheritedHandle(int fd) {
+        if (fd < 0) {
+            return;
+        }
+        m_handle = reinterpret_cast<HANDLE>(static_cast<intptr_t>(fd));
+        SIZE_T size = 0;
+        ::InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+        m_storage.resize(size);
+        auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(m_storage.data());
+        if (::InitializeProcThreadAttributeList(list, 1, 0, &size)) {
+            m_list = list;
+            if (!::UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &m_handle,
+                                             sizeof m_handle, nullptr, nullptr)) {
+                ::DeleteProcThreadAttributeList(m_list);
+                m_list = nullptr;
+            }
+        }
+    }
+    ~OneInheritedHandle() {
+        if (m_list != nullptr) {
+            ::DeleteProcThreadAttributeList(m_list);
+        }
+    }
+    OneInheritedHandle(const OneInheritedHandle&) = delete;
+    OneInheritedHandle& operator=(const OneInheritedHandle&) = delete;
+
+    HANDLE handle() const { return m_handle; }
+    LPPROC_THREAD_ATTRIBUTE_LIST list() const { return m_list; }
+
+private:
+    HANDLE m_handle = nullptr;
+    std::vector<char> m_storage;
+    LPPROC_THREAD_ATTRIBUTE_LIST m_list = nullptr;
+};
 
 }  // namespace
 
@@ -133,6 +172,7 @@ Result<ProcessOutput> SystemProcessLauncher::startReadingOutput(
     ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     ProcessOutput output(::_open_osfhandle(reinterpret_cast<intptr_t>(readEnd), _O_RDONLY));
     const Status started =
+        // Kernel handles fit in 32 bits: Windows shares them with 32-bit processes.
         spawn(program, arguments, static_cast<int>(reinterpret_cast<intptr_t>(writeEnd)));
     ::CloseHandle(writeEnd);  // the program holds its own copy; the end comes when it closes that
     if (!started) {
@@ -157,14 +197,24 @@ Status SystemProcessLauncher::spawn(const std::string& program,
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         error = ERROR_DIRECTORY;
     } else {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESHOWWINDOW;
-        startup.wShowWindow = SW_SHOWNORMAL;
-        // The path is given as the program to run, so Windows searches nothing; no handles
-        // are inherited.
-        if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              nullptr, &startup, &process)) {
+        STARTUPINFOEXW startup{};
+        startup.StartupInfo.cb = sizeof startup;
+        startup.StartupInfo.dwFlags = STARTF_USESHOWWINDOW;
+        startup.StartupInfo.wShowWindow = SW_SHOWNORMAL;
+        // The output pipe, when there is one, is the only handle the program inherits.
+        OneInheritedHandle inherited(outputFd);
+        DWORD flags = 0;
+        if (inherited.list() != nullptr) {
+            startup.StartupInfo.dwFlags |= STARTF_USESTDHANDLES;
+            startup.StartupInfo.hStdOutput = inherited.handle();
+            startup.StartupInfo.hStdError = inherited.handle();
+            startup.lpAttributeList = inherited.list();
+            flags |= EXTENDED_STARTUPINFO_PRESENT;
+        }
+        // The path is given as the program to run, so Windows searches nothing.
+        if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr,
+                              inherited.list() != nullptr, flags, nullptr, nullptr,
+                              &startup.StartupInfo, &process)) {
             error = ::GetLastError();
         }
     }

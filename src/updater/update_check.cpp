@@ -141,11 +141,18 @@ Result<std::string> runUpdate(const std::string& programDir, const HttpLimits& l
         return Status::failure(fillTemplate(text::kDownloadFailed,
                                             {{"{版本}", version}, {"{原因}", program.error()}}));
     }
-    const std::string path = joinPath(programDir, newProgramName(handover->product, version));
+    const std::string unverified = joinPath(programDir, newProgramName(handover->product, version));
+    const std::string runnable = unverified + std::string(runnableSuffix());
     const std::optional<std::string> problem = checksumProblem(latest->sha256, *program);
+    // Where the name makes a program (Windows), only a verified download gets that name, and a
+    // runnable copy from before must not stay beside the new unverified bytes.
+    const std::string path = problem ? unverified : runnable;
     if (Status saved = saveProgram(path, *program, !problem); !saved) {
         return Status::failure(
             fillTemplate(text::kSaveFailed, {{"{路径}", path}, {"{原因}", saved.message()}}));
+    }
+    if (problem && runnable != unverified) {
+        removeFile(runnable);
     }
     if (problem) {
         return fillTemplate(text::kDownloadedNotRunnable,

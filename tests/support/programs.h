@@ -52,6 +52,9 @@ void placeRecordingProgram(const std::string& path);
 // What the system adds to a program's name to make it startable by that name ("" or ".exe").
 std::string programSuffix();
 
+// Whether the system would start the file as a program: its mode on POSIX, its name on Windows.
+bool isRunnable(const std::string& path);
+
 // Whether the tests run under Wine rather than on the system they were built for.
 bool underWine();
 

@@ -27,6 +27,10 @@ std::string programSuffix() {
     return "";
 }
 
+bool isRunnable(const std::string& path) {
+    return ::access(path.c_str(), X_OK) == 0;
+}
+
 bool underWine() {
     return false;
 }

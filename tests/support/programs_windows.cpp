@@ -19,6 +19,11 @@ std::string programSuffix() {
     return ".exe";
 }
 
+bool isRunnable(const std::string& path) {
+    std::error_code ec;
+    return path.ends_with(".exe") && std::filesystem::is_regular_file(fsPath(path), ec);
+}
+
 bool underWine() {
     const HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
     return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;

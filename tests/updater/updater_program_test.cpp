@@ -1,6 +1,4 @@
 // The updater as a real process beside its hand-over file, against a loopback web server.
-#include <sys/stat.h>
-
 #include <atomic>
 #include <filesystem>
 
@@ -88,17 +86,19 @@ TEST_F(UpdaterProgram, SameVersionMeansCurrent) {
 TEST_F(UpdaterProgram, DownloadsANewVersionBesideItselfUnderItsOwnName) {
     publish("v1.0.1", "/new");
     const test::ProgramRun run = runUpdater();
-    const std::string saved = m_dir.file("Velquist-v1.0.1");
+    const std::string saved = m_dir.file("Velquist-v1.0.1" + test::programSuffix());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.output,
               "发现新版本 v1.0.1，已下载到 " + saved + "，关闭 Velquist 后运行它即可\n");
     EXPECT_EQ(test::readFile(saved), kNewProgram);
-    EXPECT_EQ(::access(saved.c_str(), X_OK), 0);
-    EXPECT_EQ(files(), (std::vector<std::string>{"Velquist-v1.0.1", "gx.ini", "xz.exe"}));
+    EXPECT_TRUE(test::isRunnable(saved));
+    EXPECT_EQ(files(), (std::vector<std::string>{"Velquist-v1.0.1" + test::programSuffix(),
+                                                 "gx.ini", "xz.exe"}));
 }
 
 TEST_F(UpdaterProgram, KeepsADownloadItCannotVerifyButNeverMakesItRunnable) {
     const std::string saved = m_dir.file("Velquist-v1.0.1");
+    const std::string runnable = saved + test::programSuffix();
     const std::string head = "发现新版本 v1.0.1，已下载到 " + saved + "，但";
     const std::string tail = "，所以没有把它设为可运行的程序\n";
     const std::pair<std::string, std::string> cases[] = {
@@ -109,26 +109,28 @@ TEST_F(UpdaterProgram, KeepsADownloadItCannotVerifyButNeverMakesItRunnable) {
     };
     for (const auto& [sha256, why] : cases) {
         // A runnable file of that name from before must not stay runnable either.
-        test::writeScript(saved, "exit 0\n");
+        test::writeScript(runnable, "exit 0\n");
         publish("v1.0.1", "/new", sha256);
         const test::ProgramRun run = runUpdater();
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.output, head + why + tail);
         EXPECT_EQ(test::readFile(saved), kNewProgram);
-        EXPECT_NE(::access(saved.c_str(), X_OK), 0) << sha256;
+        EXPECT_FALSE(test::isRunnable(saved)) << sha256;
+        EXPECT_FALSE(test::isRunnable(runnable)) << sha256;
     }
     // The published value may be in capitals, with blanks around it.
     publish("v1.0.1", "/new", " ACB7ACC619DA274D61ED0432A07BB6E35E89FF9EF0AEB690779A86E10A9EC716 ");
     EXPECT_EQ(runUpdater().output,
-              "发现新版本 v1.0.1，已下载到 " + saved + "，关闭 Velquist 后运行它即可\n");
-    EXPECT_EQ(::access(saved.c_str(), X_OK), 0);
+              "发现新版本 v1.0.1，已下载到 " + runnable + "，关闭 Velquist 后运行它即可\n");
+    EXPECT_TRUE(test::isRunnable(runnable));
 }
 
 TEST_F(UpdaterProgram, AVersionTextCannotPlaceTheDownloadElsewhere) {
     publish("../../v2/evil", "/new");
     const test::ProgramRun run = runUpdater();
     EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_EQ(test::readFile(m_dir.file("Velquist-.._.._v2_evil")), kNewProgram);
+    EXPECT_EQ(test::readFile(m_dir.file("Velquist-.._.._v2_evil" + test::programSuffix())),
+              kNewProgram);
 }
 
 TEST_F(UpdaterProgram, FailsClearlyWithoutUsableVersionInformation) {

@@ -16,6 +16,10 @@ std::string programDirectory();
 // File name of the running executable, without its directory.
 std::string programFileName();
 
+// What a file's name must end in for the system to start it as a program: ".exe" on Windows,
+// where the name alone decides; nothing elsewhere, where the file's mode does.
+std::string_view runnableSuffix();
+
 // `dir` joined with a bare file name ("pz.ini").
 std::string joinPath(std::string_view dir, std::string_view name);
 
