@@ -127,10 +127,11 @@ private slots:
 
     void movingOverTheCanvasStopsWindowDragging() {
         QVERIFY(m_window->dragToMove());
+        // On a real screen (Windows) the pointer's move arrives as a system event, a little later.
         QTest::mouseMove(control(mc::kCanvas), QPoint(300, 300));
-        QVERIFY(!m_window->dragToMove());
+        QTRY_VERIFY(!m_window->dragToMove());
         QTest::mouseMove(m_window, QPoint(600, 20));
-        QVERIFY(m_window->dragToMove());
+        QTRY_VERIFY(m_window->dragToMove());
     }
 
     void closeButtonHidesToTheTrayWhereThereIsOne() {

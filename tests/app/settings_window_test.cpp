@@ -17,8 +17,10 @@
 #include "app/qt_text.h"
 #include "app/settings_window.h"
 #include "app/settings_window_description.h"
+#include "core/program_dir.h"
 #include "expected_controls.h"
 #include "settings/site.h"
+#include "support/programs.h"
 
 namespace velquist {
 namespace {
@@ -367,7 +369,8 @@ private slots:
         choose("更新");
         QCOMPARE(status(), QString("启动在线更新器成功"));
         const QDir dir(m_dir->path());
-        QCOMPARE(fake->started, std::vector<std::string>{dir.filePath("xz.exe").toStdString()});
+        QCOMPARE(fake->started,
+                 std::vector<std::string>{joinPath(dir.path().toStdString(), "xz.exe")});
         QVERIFY(dir.exists("gx.ini"));
         QVERIFY(!dir.exists("xz.zip"));
 
@@ -380,16 +383,8 @@ private slots:
     void updateShowsTheUpdatersOutcomeWhenItEnds() {
         // An updater in place that works until the test lets it finish.
         const QDir dir(m_dir->path());
-        QFile updater(dir.filePath("xz.exe"));
-        QVERIFY(updater.open(QIODevice::WriteOnly));
-        updater.write(
-            "#!/bin/sh\n"
-            "cd \"$(dirname \"$0\")\" || exit 1\n"
-            "echo 正在检查更新\n"
-            "while [ ! -e release ]; do sleep 0.02; done\n"
-            "echo 发现新版本 v9，已下载到 /tmp/Velquist-v9\n");
-        updater.close();
-        updater.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        test::placeWaitingProgram(dir.filePath("xz.exe").toStdString(),
+                                  "发现新版本 v9，已下载到 /tmp/Velquist-v9");
         m_window->setProcessLauncher(std::make_unique<SystemProcessLauncher>());
         choose("更新");
         QCOMPARE(status(), QString("启动在线更新器成功"));

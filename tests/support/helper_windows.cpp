@@ -1,7 +1,7 @@
 // A stand-in program for Windows tests of starting processes. It writes "started.txt" beside
 // itself, and the same to its standard output: one line per argument as the C runtime's rules
 // read them, the program's own name first, in UTF-8. When a file "hold" lies beside it, it then
-// runs until "release" appears.
+// runs until "release" appears, and prints the content of "say.txt" if there is one.
 #include <windows.h>
 // shellapi.h needs windows.h first.
 #include <shellapi.h>
@@ -43,6 +43,17 @@ int main() {
     if (exists(joinPath(dir, "hold"))) {
         for (int i = 0; i < 3000 && !exists(joinPath(dir, "release")); ++i) {
             ::Sleep(20);
+        }
+        const HANDLE say =
+            ::CreateFileW(toUtf16(joinPath(dir, "say.txt")).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        char line[4096];
+        DWORD length = 0;
+        if (say != INVALID_HANDLE_VALUE && ::ReadFile(say, line, sizeof line, &length, nullptr)) {
+            ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), line, length, &printed, nullptr);
+        }
+        if (say != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(say);
         }
     }
     return 0;

@@ -49,6 +49,9 @@ struct ProgramRun {
 // A program that, started, writes "started.txt" beside itself: its own path and each argument,
 // one a line. A shell script on POSIX, a small .exe on Windows.
 void placeRecordingProgram(const std::string& path);
+// A program that runs until a file "release" appears beside it and then prints `lastLine`.
+void placeWaitingProgram(const std::string& path, const std::string& lastLine);
+
 // What the system adds to a program's name to make it startable by that name ("" or ".exe").
 std::string programSuffix();
 

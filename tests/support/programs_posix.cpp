@@ -23,6 +23,14 @@ void placeRecordingProgram(const std::string& path) {
                 "mv started.tmp started.txt\n");
 }
 
+void placeWaitingProgram(const std::string& path, const std::string& lastLine) {
+    writeScript(path,
+                "cd \"$(dirname \"$0\")\" || exit 1\n"
+                "while [ ! -e release ]; do sleep 0.02; done\n"
+                "echo '" +
+                    lastLine + "'\n");
+}
+
 std::string programSuffix() {
     return "";
 }

@@ -15,6 +15,13 @@ void placeRecordingProgram(const std::string& path) {
     ::CopyFileW(toUtf16(VELQUIST_TEST_HELPER).c_str(), toUtf16(path).c_str(), FALSE);
 }
 
+void placeWaitingProgram(const std::string& path, const std::string& lastLine) {
+    placeRecordingProgram(path);
+    const std::filesystem::path dir = fsPath(path).parent_path();
+    std::ofstream(dir / "hold") << "";
+    std::ofstream(dir / "say.txt", std::ios::binary) << lastLine << "\n";
+}
+
 std::string programSuffix() {
     return ".exe";
 }

@@ -10,8 +10,13 @@ velquist_wine_prefix
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
 
 status=0
-xvfb-run -a -s "-screen 0 1920x1080x24" \
-  bash -c 'cd build-windows && ctest --output-on-failure --parallel "$(nproc)"' || status=1
+rm -f build-windows/tests/app/*.log
+if ! xvfb-run -a -s "-screen 0 1920x1080x24" \
+  bash -c 'cd build-windows && ctest --output-on-failure --parallel "$(nproc)"'; then
+  status=1
+  # The Qt tests' own logs (see tests/app/CMakeLists.txt): what failed, and where.
+  grep -h -A4 '^FAIL!' build-windows/tests/app/*.log 2>/dev/null || true
+fi
 xvfb-run -a -s "-screen 0 1920x1080x24" \
   tools/windows/smoke_test.sh "dist/velquist-$version-windows-x64.zip" || status=1
 velquist_wineserver -k 2>/dev/null || true
