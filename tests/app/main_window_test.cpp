@@ -127,7 +127,10 @@ private slots:
 
     void movingOverTheCanvasStopsWindowDragging() {
         QVERIFY(m_window->dragToMove());
-        // On a real screen (Windows) the pointer's move arrives as a system event, a little later.
+        // On a real screen (Windows) the pointer's move arrives as a system event, a little later,
+        // and only to the active window.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
         QTest::mouseMove(control(mc::kCanvas), QPoint(300, 300));
         QTRY_VERIFY(!m_window->dragToMove());
         QTest::mouseMove(m_window, QPoint(600, 20));
