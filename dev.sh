@@ -31,7 +31,7 @@ formatter=(clang-format-14)
 
 # What the Windows cross-build needs (the host's Qt provides moc, rcc and uic for it).
 windows_packages=(
-  cmake ninja-build pkg-config dpkg-dev zip nsis
+  cmake ninja-build pkg-config dpkg-dev zip unzip nsis
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev
   wine64 libwine qt6-base-dev googletest
   xvfb xauth xdotool xclip fonts-wqy-microhei python3
