@@ -1,6 +1,7 @@
 ; Velquist's Windows installer: the program folder under Program Files, a Start-menu entry and
 ; an uninstaller registered with Windows. makensis -DVERSION=... -DSOURCE=<folder> -DOUTFILE=...
-Unicode true
+; A 64-bit installer for a 64-bit program (it also runs under a 64-bit-only Wine).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
@@ -21,12 +22,15 @@ InstallDirRegKey HKLM "Software\Velquist" "InstallDir"
 !insertmacro MUI_LANGUAGE "SimpChinese"
 !insertmacro MUI_LANGUAGE "English"
 
+; Installed for every user of the machine: the Start-menu entry too.
 Function .onInit
   SetRegView 64
+  SetShellVarContext all
 FunctionEnd
 
 Function un.onInit
   SetRegView 64
+  SetShellVarContext all
 FunctionEnd
 
 Section "Velquist"

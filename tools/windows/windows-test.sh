@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the Windows build's tests under Wine on a virtual screen (CTest starts every test program
-# through wine64), then the smoke test of the packaged program and its start-up figure. Needs
-# ./dev.sh windows first.
+# through wine64), then the smoke test of the packaged program, the installer's round trip and
+# the start-up figure. Needs ./dev.sh windows first.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . tools/windows/env.sh
@@ -20,6 +20,7 @@ if ! xvfb-run -a -s "-screen 0 1920x1080x24" \
 fi
 xvfb-run -a -s "-screen 0 1920x1080x24" \
   tools/windows/smoke_test.sh "dist/velquist-$version-windows-x64.zip" || status=1
+tools/windows/installer_test.sh "dist/velquist-$version-setup.exe" || status=1
 xvfb-run -a -s "-screen 0 1920x1080x24" tools/windows/startup.sh build-windows 5 || status=1
 velquist_wineserver -k 2>/dev/null || true
 echo "Windows tests took $((SECONDS - start)) s"
