@@ -11,6 +11,7 @@
 #include "app/main_window_description.h"
 #include "app/qt_text.h"
 #include "expected_controls.h"
+#include "support/programs.h"
 
 namespace velquist {
 namespace {
@@ -127,6 +128,11 @@ private slots:
 
     void movingOverTheCanvasStopsWindowDragging() {
         QVERIFY(m_window->dragToMove());
+        if (test::underWine()) {
+            QSKIP(
+                "under Wine on a virtual screen without a window manager a pointer move does "
+                "not always reach the canvas; the offscreen run and real Windows check this");
+        }
         // On a real screen (Windows) the pointer's move arrives as a system event, a little later,
         // and only to the active window.
         m_window->activateWindow();
