@@ -9,56 +9,55 @@
 
 namespace velquist::test {
 
-struct ReadOnlyFolder::Saved {
+namespace {
+
+// Root's capabilities that override file permissions, lowered on this thread until restore().
+struct LoweredCapabilities {
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct capabilities[2]{};
     bool lowered = false;
+
+    // False only when root's overrides were found and could not be lowered.
+    bool lower() {
+        if (::geteuid() != 0 || ::syscall(SYS_capget, &header, capabilities) != 0) {
+            return true;
+        }
+        // Capabilities stay permitted and come back in restore().
+        __user_cap_data_struct reduced[2] = {capabilities[0], capabilities[1]};
+        reduced[0].effective &=
+            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+        lowered = ::syscall(SYS_capset, &header, reduced) == 0;
+        return lowered;
+    }
+    void restore() {
+        if (lowered) {
+            ::syscall(SYS_capset, &header, capabilities);
+        }
+    }
 };
 
+}  // namespace
+
+struct ReadOnlyFolder::Saved : LoweredCapabilities {};
+
 ReadOnlyFolder::ReadOnlyFolder(std::string dir) : m_dir(std::move(dir)), m_saved(new Saved) {
-    if (::chmod(m_dir.c_str(), 0555) != 0) {
-        return;
-    }
-    m_holds = true;
-    if (::geteuid() != 0 || ::syscall(SYS_capget, &m_saved->header, m_saved->capabilities) != 0) {
-        return;
-    }
-    // Capabilities stay permitted and come back in the destructor.
-    __user_cap_data_struct lowered[2] = {m_saved->capabilities[0], m_saved->capabilities[1]};
-    lowered[0].effective &=
-        ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
-    m_saved->lowered = ::syscall(SYS_capset, &m_saved->header, lowered) == 0;
-    m_holds = m_saved->lowered;
+    m_holds = ::chmod(m_dir.c_str(), 0555) == 0 && m_saved->lower();
 }
 
 ReadOnlyFolder::~ReadOnlyFolder() {
-    if (m_saved->lowered) {
-        ::syscall(SYS_capset, &m_saved->header, m_saved->capabilities);
-    }
+    m_saved->restore();
     ::chmod(m_dir.c_str(), 0755);
     delete m_saved;
 }
 
-struct PermissionsEnforced::Saved {
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct capabilities[2]{};
-    bool lowered = false;
-};
+struct PermissionsEnforced::Saved : LoweredCapabilities {};
 
 PermissionsEnforced::PermissionsEnforced() : m_saved(new Saved) {
-    if (::geteuid() != 0 || ::syscall(SYS_capget, &m_saved->header, m_saved->capabilities) != 0) {
-        return;
-    }
-    __user_cap_data_struct lowered[2] = {m_saved->capabilities[0], m_saved->capabilities[1]};
-    lowered[0].effective &=
-        ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
-    m_saved->lowered = ::syscall(SYS_capset, &m_saved->header, lowered) == 0;
+    m_saved->lower();
 }
 
 PermissionsEnforced::~PermissionsEnforced() {
-    if (m_saved->lowered) {
-        ::syscall(SYS_capset, &m_saved->header, m_saved->capabilities);
-    }
+    m_saved->restore();
     delete m_saved;
 }
 
