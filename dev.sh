@@ -31,7 +31,7 @@ formatter=(clang-format-14)
 
 # What the Windows cross-build needs (the host's Qt provides moc, rcc and uic for it).
 windows_packages=(
-  cmake ninja-build pkg-config dpkg-dev zip unzip nsis
+  cmake ninja-build pkg-config dpkg-dev zip unzip nsis zstd
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev
   wine64 libwine qt6-base-dev googletest
   xvfb xauth xdotool xclip fonts-wqy-microhei python3
@@ -51,18 +51,14 @@ install_missing() {
 }
 
 build() {
-  local werror=${VELQUIST_WERROR:-OFF}
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELQUIST_WERROR="$werror"
-  cmake --build build --parallel "$(nproc)"
+  cmake --preset default -DVELQUIST_WERROR="${VELQUIST_WERROR:-OFF}"
+  cmake --build --preset default --parallel "$(nproc)"
 }
 
 # Without the AVX2 kernel, as on other processors: the editor and its tests only, to stay quick.
 portable_build() {
-  local werror=${VELQUIST_WERROR:-OFF}
-  cmake -S . -B build-portable -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVELQUIST_WERROR="$werror" -DVELQUIST_PORTABLE_BLEND=ON -DVELQUIST_BUILD_APP=OFF \
-    -DVELQUIST_BUILD_BENCH=OFF
-  cmake --build build-portable --parallel "$(nproc)" --target editor_tests
+  cmake --preset portable -DVELQUIST_WERROR="${VELQUIST_WERROR:-OFF}"
+  cmake --build --preset portable --parallel "$(nproc)"
 }
 
 # Every tracked C++ file against .clang-format.
@@ -90,11 +86,8 @@ sanitize_build() {
     echo "The picture libraries could not be built from source: the system's are used," \
          "and fuzzing sees only our side of them." >&2
   fi
-  cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVELQUIST_WERROR="$werror" \
-    -DVELQUIST_BUILD_APP=OFF -DVELQUIST_BUILD_BENCH=OFF "${use_libs[@]}" \
-    -DVELQUIST_SANITIZE=address,undefined -DVELQUIST_BUILD_FUZZ=ON
-  cmake --build build-sanitize --parallel "$(nproc)"
+  cmake --preset sanitize -DVELQUIST_WERROR="$werror" "${use_libs[@]}"
+  cmake --build --preset sanitize --parallel "$(nproc)"
 }
 
 cmd=${1:-start}
@@ -131,7 +124,7 @@ case "$cmd" in
     exec ./build/src/app/velquist "$sample"
     ;;
   test)
-    cd build && ctest --output-on-failure --parallel "$(nproc)"
+    ctest --preset default --parallel "$(nproc)"
     ;;
   bench)
     for b in build/bench/bench_*; do
@@ -143,16 +136,15 @@ case "$cmd" in
     bench/startup.sh build 10
     ;;
   sanitize)
-    export UBSAN_OPTIONS=print_stacktrace=1
     if [ -x /usr/bin/llvm-symbolizer-14 ]; then
       export ASAN_SYMBOLIZER_PATH=/usr/bin/llvm-symbolizer-14
     fi
-    cd build-sanitize && ctest --output-on-failure --parallel "$(nproc)"
+    ctest --preset sanitize --parallel "$(nproc)"
     ;;
   fuzz)
     fuzz/run.sh build-sanitize "${2:-60}"
     ;;
   portable)
-    build-portable/tests/editor/editor_tests
+    ctest --preset portable --parallel "$(nproc)"
     ;;
 esac

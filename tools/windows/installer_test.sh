@@ -11,16 +11,17 @@ fail() { echo "installer test FAILED: $*" >&2; exit 1; }
 
 drive=$WINEPREFIX/drive_c
 folder="$drive/Velquist安装测试"  # no blank: Wine would quote it, and NSIS reads /D unquoted
-shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Velquist.lnk"
+shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Velquist/Velquist.lnk"
 rm -rf "$folder"
 velquist_wine64 "$setup" /S '/D=C:\Velquist安装测试'
-for file in velquist.exe Qt6Widgets.dll platforms/qwindows.dll uninstall.exe; do
+for file in velquist.exe Qt6Widgets.dll platforms/qwindows.dll translations/qtbase_zh_CN.qm \
+  Uninstall.exe; do
   [ -f "$folder/$file" ] || fail "$file was not installed"
 done
 [ -f "$shortcut" ] || fail "no Start-menu entry"
 
 # The uninstaller runs on from a copy of itself and ends later: wait for the folder to go.
-velquist_wine64 'C:\Velquist安装测试\uninstall.exe' /S
+velquist_wine64 'C:\Velquist安装测试\Uninstall.exe' /S
 for _ in $(seq 100); do [ -e "$folder" ] || break; sleep 0.1; done
 [ ! -e "$folder" ] || fail "the uninstaller left $(ls "$folder")"
 [ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu entry"

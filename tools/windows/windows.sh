@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows version of Velquist and its tests in build-windows/, then packages
-# it in dist/ (a zip and an installer). Run through ./dev.sh windows, which installs the tools.
+# Cross-builds the Windows version of Velquist and its tests in build-windows/ (CMake's "windows"
+# preset), then packages it in dist/ with CPack: a zip and an installer. Run through
+# ./dev.sh windows, which installs the tools.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . tools/windows/env.sh
@@ -10,12 +11,13 @@ tools/windows/build_deps.sh
 # The build runs programs under Wine: test discovery and the updater's packer.
 velquist_wine_prefix
 
-cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_PREFIX_PATH="$VELQUIST_WINDOWS_DEPS/qt6" \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_C_FLAGS_RELEASE="-O2 -DNDEBUG" \
-  -DVELQUIST_BUILD_BENCH=OFF -DVELQUIST_WERROR="${VELQUIST_WERROR:-OFF}" >/dev/null
-cmake --build build-windows --parallel "$(nproc)"
-tools/windows/package.sh build-windows dist
+cmake --preset windows -DVELQUIST_WERROR="${VELQUIST_WERROR:-OFF}" >/dev/null
+cmake --build --preset windows --parallel "$(nproc)"
+mkdir -p dist
+(cd build-windows && cpack -B "$PWD/../dist/cpack")
+for f in dist/cpack/velquist-*-windows-x64.zip dist/cpack/velquist-*-setup.exe; do
+  mv "$f" dist/
+  echo "$(du -h "dist/${f##*/}" | cut -f1)	dist/${f##*/}"
+done
+rm -rf dist/cpack
 echo "Windows build and packages done in $((SECONDS - start)) s"
