@@ -16,6 +16,7 @@
 #include "core/address.h"
 #include "core/file_io.h"
 #include "core/program_dir.h"
+#include "settings/remembered_style.h"
 
 namespace velquist {
 namespace {
@@ -56,6 +57,10 @@ int runApplication(QApplication& app) {
     QApplication::setFont(interfaceFont(12));
     AppState state;
     state.programDir = settingsFolder();
+    state.editor.setStyle(readRememberedStyle(state.programDir));
+    if (const auto color = readRememberedWorkAreaColor(state.programDir)) {
+        state.editor.canvas().setBackgroundColor(*color);
+    }
     WindowLifetime lifetime;
     QPointer<MainWindow> window = new MainWindow(state);
     lifetime.watch(window);
