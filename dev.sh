@@ -24,7 +24,9 @@ compiler_and_libraries=(
   libcurl4-openssl-dev libssl-dev libxml2-dev nlohmann-json3-dev
   libgtest-dev libcpp-httplib-dev
 )
-qt_and_benchmarks=(qt6-base-dev qt6-qpa-plugins libgl-dev fonts-wqy-microhei libbenchmark-dev)
+qt_and_benchmarks=(
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev fonts-wqy-microhei libbenchmark-dev
+)
 virtual_screen=(xvfb xauth)  # starting without a display
 sanitizers=(clang libclang-rt-14-dev llvm-14)
 formatter=(clang-format-14)

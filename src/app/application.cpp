@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
 
 #include "app/app_state.h"
 #include "app/main_window.h"
@@ -16,6 +18,7 @@
 #include "core/address.h"
 #include "core/file_io.h"
 #include "core/program_dir.h"
+#include "settings/remembered_style.h"
 
 namespace velquist {
 namespace {
@@ -51,11 +54,29 @@ std::string settingsFolder() {
 
 }  // namespace
 
+bool installQtTranslation(QApplication& app, const QString& programFolder) {
+    auto* translator = new QTranslator(&app);
+    const QString name = QStringLiteral("qtbase_zh_CN");
+    for (const QString& folder : {programFolder + QStringLiteral("/translations"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+        if (translator->load(name, folder)) {
+            return QCoreApplication::installTranslator(translator);
+        }
+    }
+    delete translator;
+    return false;
+}
+
 int runApplication(QApplication& app) {
+    installQtTranslation(app, QCoreApplication::applicationDirPath());
     QApplication::setWindowIcon(programIcon());
     QApplication::setFont(interfaceFont(12));
     AppState state;
     state.programDir = settingsFolder();
+    state.editor.setStyle(readRememberedStyle(state.programDir));
+    if (const auto color = readRememberedWorkAreaColor(state.programDir)) {
+        state.editor.canvas().setBackgroundColor(*color);
+    }
     WindowLifetime lifetime;
     QPointer<MainWindow> window = new MainWindow(state);
     lifetime.watch(window);

@@ -29,7 +29,8 @@ inline constexpr std::string_view kConvert = "超级按钮_转换";
 inline constexpr std::string_view kStatusTimer = "时钟1";
 }  // namespace code_controls
 
-// The one filter of the save and open dialogs.
+// The file types of the save and open dialogs, the text files' first.
 inline constexpr std::string_view kCodeFileFilter = "文本文件(*.txt)";
+inline constexpr std::string_view kWebPageFilter = "网页文件 (*.html *.htm)";
 
 }  // namespace velquist

@@ -24,19 +24,23 @@ namespace {
 
 namespace cc = code_controls;
 
-std::optional<std::string> showFileDialog(QWidget* parent, CodeOutputWindow::DialogMode mode,
-                                          const std::string& offered) {
-    const QString filter = toQString(kCodeFileFilter);
+std::optional<CodeOutputWindow::ChosenFile> showFileDialog(QWidget* parent,
+                                                           CodeOutputWindow::DialogMode mode,
+                                                           const std::string& offered) {
+    const QString webPage = toQString(kWebPageFilter);
+    const QString filters = toQString(kCodeFileFilter) + ";;" + webPage;
+    QString chosenFilter;
     // Saving replaces an existing file without asking, as the program always has.
     const QString chosen =
         mode == CodeOutputWindow::DialogMode::Save
-            ? QFileDialog::getSaveFileName(parent, QString(), toQString(offered), filter, nullptr,
-                                           QFileDialog::DontConfirmOverwrite)
-            : QFileDialog::getOpenFileName(parent, QString(), toQString(offered), filter);
+            ? QFileDialog::getSaveFileName(parent, QString(), toQString(offered), filters,
+                                           &chosenFilter, QFileDialog::DontConfirmOverwrite)
+            : QFileDialog::getOpenFileName(parent, QString(), toQString(offered), filters);
     if (chosen.isEmpty()) {
         return std::nullopt;
     }
-    return chosen.toStdString();
+    return CodeOutputWindow::ChosenFile(
+        chosen.toStdString(), chosenFilter == webPage ? CodeFileKind::WebPage : CodeFileKind::Text);
 }
 
 void openInDefaultProgram(const std::string& path) {
@@ -76,10 +80,14 @@ void CodeOutputWindow::wireActions() {
     onClick(cc::kClose, [this] { close(); });
     onClick(cc::kCopy, [this] { apply(m_session.copy(sourceText())); });
     onClick(cc::kSave, [this] {
-        const std::optional<std::string> chosen = askForFile(DialogMode::Save);
-        apply(m_session.save(chosen, sourceText()));
+        const std::optional<ChosenFile> chosen = askForFile(DialogMode::Save);
+        apply(chosen ? m_session.save(chosen->path, sourceText(), chosen->kind)
+                     : m_session.save(std::nullopt, sourceText()));
     });
-    onClick(cc::kOpen, [this] { apply(m_session.open(askForFile(DialogMode::Open))); });
+    onClick(cc::kOpen, [this] {
+        const std::optional<ChosenFile> chosen = askForFile(DialogMode::Open);
+        apply(m_session.open(chosen ? std::optional(chosen->path) : std::nullopt));
+    });
     onClick(cc::kRegenerate, [this] { apply(m_session.regenerate(m_regenerateInput())); });
     onClick(cc::kPreview, [this] {
         const bool inTemplate = control<QCheckBox>(cc::kFramePreview)->isChecked();
@@ -101,7 +109,7 @@ void CodeOutputWindow::wireActions() {
     });
 }
 
-std::optional<std::string> CodeOutputWindow::askForFile(DialogMode mode) {
+std::optional<CodeOutputWindow::ChosenFile> CodeOutputWindow::askForFile(DialogMode mode) {
     return m_fileDialog(mode, m_session.lastChosenFile());
 }
 

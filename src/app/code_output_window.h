@@ -18,9 +18,16 @@ public:
     // What "重新生成" generates from, read afresh at every click.
     using InputSource = std::function<ImageMapInput()>;
     enum class DialogMode { Save, Open };
+    // The dialog's answer: the file and the type chosen for it.
+    struct ChosenFile {
+        ChosenFile(std::string chosenPath, CodeFileKind chosenKind = CodeFileKind::Text)
+            : path(std::move(chosenPath)), kind(chosenKind) {}
+        std::string path;
+        CodeFileKind kind;
+    };
     // Asks for a file; `offered` is the starting name. Nothing means cancelled.
     using FileDialog =
-        std::function<std::optional<std::string>(DialogMode mode, const std::string& offered)>;
+        std::function<std::optional<ChosenFile>(DialogMode mode, const std::string& offered)>;
     // Opens a file in the user's default program.
     using FileOpener = std::function<void(const std::string& path)>;
 
@@ -37,7 +44,7 @@ public:
 
 private:
     void wireActions();
-    std::optional<std::string> askForFile(DialogMode mode);
+    std::optional<ChosenFile> askForFile(DialogMode mode);
     std::string sourceText() const;
     // Carries out what the session asked for, then shows its captions.
     void apply(const WindowUpdate& update);

@@ -15,6 +15,10 @@ ContentWindow::ContentWindow(HotspotEditor& editor)
     : DescribedWindow(contentWindowDescription(), cc::kTitle), m_editor(editor) {
     connect(control<ImageButton>(cc::kConfirm), &QAbstractButton::clicked, this,
             &ContentWindow::confirm);
+    // Enter in either box confirms, as in the other windows.
+    for (const std::string_view box : {cc::kTip, cc::kLink}) {
+        connect(control<QLineEdit>(box), &QLineEdit::returnPressed, this, &ContentWindow::confirm);
+    }
     connect(control<ImageButton>(cc::kClose), &QAbstractButton::clicked, this, [this] {
         m_editor.cancelContent();
         emit editorChanged();

@@ -1,4 +1,5 @@
-// A label that reports left presses and releases (the resize handles and title strips use them).
+// A label that reports left presses and releases (the resize handles and title strips use them)
+// and can end a text too long for it in "…".
 #pragma once
 
 #include <QLabel>
@@ -10,6 +11,10 @@ class ControlLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // From now on a plain text too long for the label is drawn ending in "…", and the whole
+    // text is the tooltip; text() stays whole.
+    void setElided(bool elided);
+
 signals:
     void leftPressed();
     void leftReleased(QPoint globalPos);
@@ -19,6 +24,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    bool clipped() const;
+
+    bool m_elided = false;
 };
 
 }  // namespace velquist

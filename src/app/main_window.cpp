@@ -57,7 +57,8 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
         m_canvas = new CanvasView(m_state.editor.canvas(), parent);
         return static_cast<QWidget*>(m_canvas);
     });
-    m_status = findChild<QLabel*>(toQString(mc::kStatus));
+    m_status = findChild<ControlLabel*>(toQString(mc::kStatus));
+    m_status->setElided(true);  // a long report ends in "…" and shows whole on hover
     m_status->setText(toQString(m_state.editor.status()));
     m_loader = new BackgroundLoader(this);
     m_loader->setOnFinished([this](const std::string& address, Result<Picture> result) {

@@ -30,6 +30,7 @@ struct AppState;
 class BackgroundLoader;
 class CanvasView;
 class CodeOutputWindow;
+class ControlLabel;
 class ContentWindow;
 class ImageButton;
 class PictureAddressWindow;
@@ -153,7 +154,7 @@ private:
 
     AppState& m_state;
     CanvasView* m_canvas = nullptr;
-    QLabel* m_status = nullptr;
+    ControlLabel* m_status = nullptr;
     QMenu* m_hotspotMenu = nullptr;
     QMenu* m_dropDownMenu = nullptr;
     QSystemTrayIcon* m_tray = nullptr;

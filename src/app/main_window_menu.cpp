@@ -20,7 +20,7 @@ void openUrlInBrowser(const QUrl& address) {
 
 void MainWindow::openSettingsWindow() {
     showSingle(m_settingsWindow, [this] {
-        auto* window = new SettingsWindow(m_state.editor);
+        auto* window = new SettingsWindow(m_state.editor, m_state.programDir);
         connect(window, &SettingsWindow::editorChanged, this, &MainWindow::refresh);
         return window;
     });

@@ -37,10 +37,10 @@ constexpr auto kAddressControls = std::to_array<ControlDescription>({
     {.name = ac::kKeepHotspots, .kind = ControlKind::CheckBox, .x = 18, .y = 75, .width = 90,
      .height = 24, .caption = "保留热区", .colors = {0x606060, kNoColor}, .parent = "外形框1"},
     {.name = ac::kHint, .kind = ControlKind::Label, .x = 18, .y = 127, .width = 360, .height = 24,
-     .caption = "请输入以http或https开头的图片地址", .colors = {0x606060, kWhite},
+     .caption = "可输入网址（http/https）或本机图片文件的路径", .colors = {0x606060, kWhite},
      .parent = "外形框1"},
     {.name = "标签3", .kind = ControlKind::Label, .x = 18, .y = 153, .width = 360, .height = 24,
-     .caption = "更新背景图片会清除所有已绘制的热区数据", .colors = {0x606060, kWhite},
+     .caption = "未勾选“保留热区”时换图会清除热区，可按Ctrl+Z恢复", .colors = {0x606060, kWhite},
      .parent = "外形框1"},
 });
 

@@ -9,6 +9,7 @@
 #include "app/image_button.h"
 #include "app/settings_window_description.h"
 #include "editor/hotspot_editor.h"
+#include "settings/remembered_style.h"
 
 namespace velquist {
 namespace {
@@ -21,9 +22,10 @@ QWidget* makeColorPicker(const ControlDescription& c, QWidget* parent) {
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(HotspotEditor& editor)
+SettingsWindow::SettingsWindow(HotspotEditor& editor, std::string programDir)
     : DescribedWindow(settingsWindowDescription(), sc::kTitle, nullptr, makeColorPicker),
-      m_editor(editor) {
+      m_editor(editor),
+      m_programDir(std::move(programDir)) {
     auto* slider = control<QSlider>(sc::kTransparency);
     slider->setRange(sc::kTransparencyMin, sc::kTransparencyMax);
     slider->setPageStep(sc::kTransparencyPageStep);
@@ -35,6 +37,10 @@ SettingsWindow::SettingsWindow(HotspotEditor& editor)
     connect(control<ImageButton>(sc::kConfirm), &QAbstractButton::clicked, this,
             &SettingsWindow::confirm);
     connect(control<ImageButton>(sc::kClose), &QAbstractButton::clicked, this, &QWidget::close);
+    for (const std::string_view side : {sc::kWidth, sc::kHeight}) {
+        connect(control<QLineEdit>(side), &QLineEdit::textChanged, this,
+                &SettingsWindow::clearMendedError);
+    }
 }
 
 void SettingsWindow::fill() {
@@ -50,6 +56,10 @@ void SettingsWindow::fill() {
 
 void SettingsWindow::changeWorkAreaColor(const QColor& color) {
     m_editor.canvas().setBackgroundColor(toColorRef(color));
+    const Status kept = rememberWorkAreaColor(m_programDir, toColorRef(color));
+    if (!kept) {
+        m_editor.setStatus(m_editor.status() + rememberedStyleNote(kept));
+    }
     emit editorChanged();
 }
 
@@ -61,6 +71,13 @@ SettingsForm SettingsWindow::form() const {
             control<QSlider>(sc::kTransparency)->value()};
 }
 
+void SettingsWindow::clearMendedError() {
+    HotspotStyle scratch;
+    if (applySettings(form(), scratch)) {
+        control<QLabel>(sc::kMessage)->clear();
+    }
+}
+
 void SettingsWindow::confirm() {
     HotspotStyle style = m_editor.map().style();
     const Result<std::string> applied = applySettings(form(), style);
@@ -69,7 +86,7 @@ void SettingsWindow::confirm() {
         control<QLabel>(sc::kMessage)->setText(QString::fromStdString(applied.error()));
         return;
     }
-    m_editor.setStatus(applied.value());
+    m_editor.setStatus(applied.value() + rememberedStyleNote(rememberStyle(m_programDir, style)));
     m_editor.setStyle(style);
     emit editorChanged();
     close();

@@ -14,6 +14,13 @@ namespace velquist {
 namespace {
 
 constexpr std::string_view kTxt = ".txt";
+constexpr std::string_view kHtml = ".html";
+constexpr std::string_view kHtm = ".htm";
+
+bool endsWithIgnoringCase(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() &&
+           equalsIgnoreAsciiCase(text.substr(text.size() - end.size()), end);
+}
 
 Status writeText(const std::string& path, std::string_view text) {
     Result<std::string> bytes = encodeTextFile(text);
@@ -25,12 +32,14 @@ Status writeText(const std::string& path, std::string_view text) {
 
 }  // namespace
 
-std::string withTxtExtension(std::string_view chosen) {
-    const bool hasTxt = chosen.size() >= kTxt.size() &&
-                        equalsIgnoreAsciiCase(chosen.substr(chosen.size() - kTxt.size()), kTxt);
+std::string withCodeExtension(std::string_view chosen, CodeFileKind kind) {
+    const bool page = kind == CodeFileKind::WebPage;
+    const bool hasOne =
+        page ? endsWithIgnoringCase(chosen, kHtml) || endsWithIgnoringCase(chosen, kHtm)
+             : endsWithIgnoringCase(chosen, kTxt);
     std::string path(chosen);
-    if (!hasTxt) {
-        path += kTxt;
+    if (!hasOne) {
+        path += page ? kHtml : kTxt;
     }
     return path;
 }

@@ -64,12 +64,12 @@ WindowUpdate CodeOutputSession::copy(std::string_view code) {
 
 // Save reports without the timer, so that a failure stays readable.
 WindowUpdate CodeOutputSession::save(const std::optional<std::string>& chosen,
-                                     std::string_view code) {
+                                     std::string_view code, CodeFileKind kind) {
     if (!chosen || chosen->empty()) {
         return report(msg::kSaveCancelled, false);
     }
     m_lastChosenFile = *chosen;
-    const Status saved = saveCodeFile(withTxtExtension(*chosen), code);
+    const Status saved = saveCodeFile(withCodeExtension(*chosen, kind), code);
     if (!saved) {
         return report(std::string(msg::kSaveFailed) + saved.message(), false);
     }

@@ -50,13 +50,16 @@ void HotspotEditor::duplicateSelected() {
 }
 
 void HotspotEditor::selectNextHotspot(bool backward) {
-    const auto index = m_map.indexOf(m_map.selection());
-    if (!index) {
+    const std::vector<Hotspot>& all = m_map.hotspots();
+    if (all.empty()) {
         return;
     }
-    const std::vector<Hotspot>& all = m_map.hotspots();
-    const size_t next =
-        backward ? (*index + all.size() - 1) % all.size() : (*index + 1) % all.size();
+    // With none selected, stepping starts at the first hotspot (the last, going backward).
+    const auto index = m_map.indexOf(m_map.selection());
+    size_t next = backward ? all.size() - 1 : 0;
+    if (index) {
+        next = backward ? (*index + all.size() - 1) % all.size() : (*index + 1) % all.size();
+    }
     (void)m_map.apply(op::Select{all[next].id});  // choosing is not a change of the map
     placeHandles(all[next].id);
 }
@@ -69,14 +72,15 @@ void HotspotEditor::wheel(int deltaX, int deltaY) {
     m_wheelRest.y += deltaY;
     const int dx = takePixels(m_wheelRest.x);
     const int dy = takePixels(m_wheelRest.y);
-    if (dx == 0 && dy == 0) {
+    const Background& b = m_map.background();
+    const Point to = wheelScrolledPosition(b.rect(), {dx, dy}, m_canvas.width(), m_canvas.height());
+    if (to == b.position) {
         return;
     }
     if (!m_history.isOpen(editor_messages::kStepScroll)) {
         m_history.begin(editor_messages::kStepScroll);
     }
-    const Background& b = m_map.background();
-    change(op::MoveBackground{{b.position.x + dx, b.position.y + dy}});
+    change(op::MoveBackground{to});
     // The handles stay on the selected hotspot; the status line tells where the picture is.
     placeHandles(m_map.selection());
     showStatus(m_map.background().id);

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -231,6 +232,27 @@ private slots:
             {DialogMode::Open, m_dir->file("code")},
             {DialogMode::Open, m_dir->file("code.txt")}};
         QCOMPARE(m_asked, asked);
+    }
+
+    // The real save dialog offers web pages too, and a file saved as one takes ".html".
+    void saveAsWebPageTakesItsExtension() {
+        if (QGuiApplication::platformName() != "offscreen") {
+            QSKIP("the system's own file dialog cannot be driven here");
+        }
+        CodeOutputWindow window(m_dir->path(), [] { return pictureWith(1); });
+        window.findChild<QPlainTextEdit*>(toQString(cc::kSource))->setPlainText("<map></map>");
+        QStringList offered;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            offered = dialog->nameFilters();
+            dialog->selectNameFilter("网页文件 (*.html *.htm)");
+            dialog->selectFile(toQString(m_dir->file("page")));
+            static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+        });
+        QTest::mouseClick(window.findChild<QWidget*>(toQString(cc::kSave)), Qt::LeftButton);
+        QCOMPARE(offered, QStringList({"文本文件(*.txt)", "网页文件 (*.html *.htm)"}));
+        QCOMPARE(fileBytes(m_dir->file("page.html")), std::string("<map></map>"));
     }
 
     void previewWritesThePageAndOpensIt() {

@@ -142,6 +142,12 @@ private slots:
         QCOMPARE(map().selection(), b);
         key(Qt::Key_Tab);
         QCOMPARE(map().selection(), a);
+        // A press on the picture selects no hotspot; Tab then starts at the first.
+        QWidget* canvas = m_window->findChild<QWidget*>(toQString(mc::kCanvas));
+        QTest::mouseClick(canvas, Qt::LeftButton, {}, QPoint(600, 350));
+        QCOMPARE(map().selection(), map().background().id);
+        key(Qt::Key_Tab);
+        QCOMPARE(map().selection(), a);
 
         key(Qt::Key_Delete);
         QCOMPARE(map().hotspots().size(), size_t{1});
@@ -156,7 +162,7 @@ private slots:
     }
 
     void wheelScrollsThePictureWithItsHotspots() {
-        dropAndWait(writePicture("tall.bmp", 750, 3000));
+        dropAndWait(writePicture("tall.bmp", 1500, 3000));
         QTest::mouseClick(m_window->findChild<ImageButton*>(toQString(mc::kAddHotspot)),
                           Qt::LeftButton);
         const int32_t a = map().selection();

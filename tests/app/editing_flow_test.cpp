@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QtTest>
 #include <fstream>
 
@@ -279,7 +281,7 @@ private slots:
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(160, 150));
         QCOMPARE(title->text(), QString("热区内容 (110, 100, 210, 200)"));  // it follows B
         link->setText("https://shop.example/item?id=1&x=2");
-        QTest::mouseClick(part<ImageButton>(content, content_controls::kConfirm), Qt::LeftButton);
+        QTest::keyClick(link, Qt::Key_Return);  // Enter confirms as "确定" does
         QCOMPARE(status(), QString("选中热区内容修改完成"));
         QCOMPARE(m_state->editor.map().findHotspot(b)->link, "https://shop.example/item?id=1&x=2");
         QCOMPARE(m_state->editor.map().findHotspot(b)->tip, "Miva，我想你了");
@@ -328,6 +330,36 @@ private slots:
                 QVERIFY2(shown.pixelColor(x, y) != QColor(Qt::red), "the picture was drawn");
             }
         }
+    }
+
+    // A status line too long for its width ends in "…" and shows whole as its tooltip.
+    void longStatusLineEndsInAnEllipsis() {
+        loadAndWait(m_server->url("/bg.bmp"));
+        QTest::mouseClick(control<ImageButton>(mc::kAddHotspot), Qt::LeftButton);
+        const QString link = "https://shop.example/item?id=" + QString(200, '7');
+        chooseFromMenu(QPoint(150, 150), "内容");
+        QWidget* content = contentWindow();
+        QVERIFY(content != nullptr);
+        part<QLineEdit>(content, content_controls::kLink)->setText(link);
+        QTest::mouseClick(part<ImageButton>(content, content_controls::kConfirm), Qt::LeftButton);
+        QTest::mouseClick(control(mc::kCanvas), Qt::LeftButton, {}, QPoint(150, 150));
+        auto* label = control<QLabel>(mc::kStatus);
+        const QString whole = status();
+        QVERIFY(whole.endsWith(link));  // the text itself stays whole
+        const QImage shown = label->grab().toImage();
+
+        // What is drawn is what the label draws for the text cut short with "…".
+        const QString cut =
+            label->fontMetrics().elidedText(whole, Qt::ElideRight, label->contentsRect().width());
+        QVERIFY(cut.endsWith(QChar(0x2026)));
+        label->setText(cut);
+        QCOMPARE(shown, label->grab().toImage());
+        label->setText(whole);
+
+        const QPoint inside(label->width() / 2, label->height() / 2);
+        QHelpEvent hover(QEvent::ToolTip, inside, label->mapToGlobal(inside));
+        QApplication::sendEvent(label, &hover);
+        QCOMPARE(QToolTip::text(), Qt::convertFromPlainText(whole, Qt::WhiteSpaceNoWrap));
     }
 
     void failedLoadKeepsTheWork() {

@@ -257,7 +257,9 @@ private slots:
                 message->width());
 
         width->setText("32768");
+        QVERIFY(!message->text().isEmpty());  // 32768 x 8193 is still too large
         height->setText("2048");
+        QVERIFY(message->text().isEmpty());  // mended: the error goes before "确定"
         QTest::mouseClick(window->control<ImageButton>(sc::kConfirm), Qt::LeftButton);
         QVERIFY(openSettingsWindows().isEmpty());
         QCOMPARE(m_state->editor.map().style().width, 32768);

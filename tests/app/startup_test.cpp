@@ -1,11 +1,14 @@
 // Start-up: the main window frame, the single-copy rule and how the program ends.
 #include <QImage>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "app/app_state.h"
+#include "app/application.h"
 #include "app/main_window.h"
 #include "app/window_lifetime.h"
 #include "mapfile/map_file.h"
@@ -39,6 +42,19 @@ private slots:
         QCOMPARE(window.size(), QSize(1000, 680));
         QCOMPARE(window.windowTitle(), QString("v1.0.1"));
         QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    }
+
+    // Qt's own questions and buttons are in Chinese too.
+    void qtDialogsSpeakChinese() {
+        if (QSysInfo::productType() == "windows") {
+            QSKIP(
+                "the cross-built Qt has no translations; the package puts one beside the program");
+        }
+        QTemporaryDir programFolder;  // no translations beside it: Qt's own are found
+        QVERIFY(installQtTranslation(*qobject_cast<QApplication*>(qApp), programFolder.path()));
+        QMessageBox question(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(question.button(QMessageBox::Yes)->text(), QString("是(&Y)"));
+        QCOMPARE(question.button(QMessageBox::No)->text(), QString("否(&N)"));
     }
 
     void loopEndsWithTheLastWindowEvenWhenOneIsHidden() {

@@ -84,10 +84,11 @@ TEST(CodeFiles, OpenTellsGbkFromUtf8WhenTheBytesAreValidBothWays) {
 }
 
 TEST(CodeFiles, TxtIsAddedOnlyWhenMissing) {
-    EXPECT_EQ(withTxtExtension("/d/code"), "/d/code.txt");
-    EXPECT_EQ(withTxtExtension("/d/code.txt"), "/d/code.txt");
-    EXPECT_EQ(withTxtExtension("/d/CODE.TxT"), "/d/CODE.TxT");
-    EXPECT_EQ(withTxtExtension("/d/a.txt.bak"), "/d/a.txt.bak.txt");
+    constexpr CodeFileKind kText = CodeFileKind::Text;
+    EXPECT_EQ(withCodeExtension("/d/code", kText), "/d/code.txt");
+    EXPECT_EQ(withCodeExtension("/d/code.txt", kText), "/d/code.txt");
+    EXPECT_EQ(withCodeExtension("/d/CODE.TxT", kText), "/d/CODE.TxT");
+    EXPECT_EQ(withCodeExtension("/d/a.txt.bak", kText), "/d/a.txt.bak.txt");
 }
 
 TEST(CodeFiles, PreviewPageAloneOrInsideTheTemplate) {

@@ -9,8 +9,8 @@ namespace velquist {
 namespace {
 
 struct Loaded : HotspotEditor {
-    Loaded() : HotspotEditor(996, 624) {
-        finishLoad("http://img.example/a.png", test::solidPicture(750, 400, 0x00336699));
+    explicit Loaded(int width = 750, int height = 400) : HotspotEditor(996, 624) {
+        finishLoad("http://img.example/a.png", test::solidPicture(width, height, 0x00336699));
     }
     // Adds a hotspot and drags it to `at`, returning its id.
     int32_t addAt(Point at) {
@@ -93,13 +93,18 @@ TEST(EditingKeys, TabStepsThroughTableOrderWrappingBothWays) {
     EXPECT_EQ(e.status(), hotspotStatus(e.rectOf(c), {0, 0}, "#"));
     EXPECT_EQ(e.handles().handles[0].position.x, 295);
     EXPECT_EQ(e.history().undoCount(), steps);  // choosing is no step
+    // With nothing selected, Tab starts at the first hotspot and Shift+Tab at the last.
     e.selectObject(0);
     e.selectNextHotspot();
-    EXPECT_EQ(e.map().selection(), 0);
+    EXPECT_EQ(e.map().selection(), a);
+    EXPECT_TRUE(e.handles().handles[0].visible);
+    e.selectObject(e.map().background().id);
+    e.selectNextHotspot(true);
+    EXPECT_EQ(e.map().selection(), c);
 }
 
 TEST(EditingWheel, NotchMoves60PxFractionsAddUpAndARunIsOneStep) {
-    Loaded e;
+    Loaded e(1500, 3000);
     const int32_t a = e.addAt({200, 150});
     e.wheel(0, -120);  // one notch down: the picture goes up
     EXPECT_EQ(e.map().background().position, (Point{0, -60}));
@@ -107,16 +112,46 @@ TEST(EditingWheel, NotchMoves60PxFractionsAddUpAndARunIsOneStep) {
     EXPECT_EQ(e.canvas().objectTop(a), 90);
     EXPECT_EQ(e.status(), backgroundStatus(e.map().background().rect(), 1));
     for (int i = 0; i < 7; ++i) {
-        e.wheel(3, 0);  // a touchpad's small steps: 21 units, 10 px, one unit left over
+        e.wheel(-3, 0);  // a touchpad's small steps: 21 units, 10 px, one unit left over
     }
-    EXPECT_EQ(e.map().background().position, (Point{10, -60}));
-    e.wheel(1, 0);
-    EXPECT_EQ(e.map().background().position.x, 11);
-    e.wheel(-5, 0);  // back across zero: -4 units, -2 px
-    EXPECT_EQ(e.map().background().position.x, 9);
+    EXPECT_EQ(e.map().background().position, (Point{-10, -60}));
+    e.wheel(-1, 0);
+    EXPECT_EQ(e.map().background().position.x, -11);
+    e.wheel(5, 0);  // back across zero: 4 units, 2 px
+    EXPECT_EQ(e.map().background().position.x, -9);
     e.undo();
     EXPECT_EQ(e.map().background().position, (Point{0, 0}));
     EXPECT_EQ(e.rectOf(a).top, 150);
+}
+
+TEST(EditingWheel, StopsAtThePictureEdgesAndNeverPushesItFurtherOut) {
+    Loaded e(790, 3000);  // taller than the 624 px canvas, narrower than its 996 px
+    const int32_t a = e.addAt({200, 150});
+    for (int i = 0; i < 65; ++i) {
+        e.wheel(0, -120);
+    }
+    EXPECT_EQ(e.map().background().position, (Point{0, 624 - 3000}));  // bottom edge at the bottom
+    EXPECT_EQ(e.rectOf(a).top, 150 + 624 - 3000);
+    e.wheel(-120, 0);  // sideways the picture fits: it stays
+    EXPECT_EQ(e.map().background().position.x, 0);
+    for (int i = 0; i < 65; ++i) {
+        e.wheel(0, 120);
+    }
+    EXPECT_EQ(e.map().background().position, (Point{0, 0}));
+
+    // A picture that fits the canvas does not move at all.
+    Loaded small;
+    small.wheel(0, -120);
+    EXPECT_EQ(small.map().background().position, (Point{0, 0}));
+
+    // Put out of range by a drag or a button, it may come back but never go further out.
+    const Rect dropped{0, 100, 790, 3000};
+    EXPECT_EQ(wheelScrolledPosition(dropped, {0, 60}, 996, 624), (Point{0, 100}));
+    EXPECT_EQ(wheelScrolledPosition(dropped, {0, -60}, 996, 624), (Point{0, 40}));
+    EXPECT_EQ(wheelScrolledPosition(dropped, {0, -500}, 996, 624), (Point{0, -400}));
+    const Rect lifted{-3100, -2900, 4000, 3000};  // right and bottom edges inside the canvas
+    EXPECT_EQ(wheelScrolledPosition(lifted, {-60, -60}, 996, 624), (Point{-3100, -2900}));
+    EXPECT_EQ(wheelScrolledPosition(lifted, {60, 60}, 996, 624), (Point{-3040, -2840}));
 }
 
 TEST(PictureSwap, KeepsHotspotsOnThePictureAndUndoesAsOneStep) {

@@ -12,9 +12,13 @@ namespace velquist {
 // A code file larger than this is refused rather than frozen into the source box.
 inline constexpr uint64_t kMaxCodeFileBytes = 32u << 20;
 
-// Where a save goes: the chosen name with ".txt" added unless it already ends in ".txt" (any
-// letter case).
-std::string withTxtExtension(std::string_view chosen);
+// What a save writes, as the save dialog's file type says.
+enum class CodeFileKind { Text, WebPage };
+
+// Where a save goes: the chosen name with the type's extension (".txt", or ".html" for a web
+// page) added unless it already ends in one of the type's (".txt"; ".html" or ".htm"), in any
+// letter case.
+std::string withCodeExtension(std::string_view chosen, CodeFileKind kind);
 
 // Writes `code` as GB18030 without BOM, atomically: on failure the old file is intact.
 Status saveCodeFile(const std::string& path, std::string_view code);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "codegen/click_outline.h"
+#include "codegen/code_files.h"
 #include "codegen/image_map.h"
 #include "codegen/status_line.h"
 
@@ -42,8 +43,9 @@ public:
     // Fresh code only; the picture size and the outline caption stay.
     WindowUpdate regenerate(const ImageMapInput& input);
     WindowUpdate copy(std::string_view code);
-    // `chosen` is the file dialog's answer; nothing means cancelled.
-    WindowUpdate save(const std::optional<std::string>& chosen, std::string_view code);
+    // `chosen` is the file dialog's answer, nothing meaning cancelled; `kind` its file type.
+    WindowUpdate save(const std::optional<std::string>& chosen, std::string_view code,
+                      CodeFileKind kind = CodeFileKind::Text);
     WindowUpdate open(const std::optional<std::string>& chosen);
     WindowUpdate preview(std::string_view code, bool insidePageTemplate);
     WindowUpdate toggleClickOutline(std::string_view code);

@@ -1,4 +1,4 @@
-// How a newly added hotspot looks: size, transparency and colours. Reset at every start.
+// How a newly added hotspot looks: size, transparency and colours. Kept in pz.ini by the settings.
 #pragma once
 
 #include <cstdint>

@@ -69,15 +69,17 @@ public:
     // `keepHotspots` only the picture under the map changes (a first picture is loaded as usual).
     void finishLoad(const std::string& address, Result<Picture> result, bool keepHotspots = false);
 
-    // --- keys and wheel; with no hotspot selected the hotspot keys do nothing ---
+    // --- keys and wheel; with no hotspot selected the keys that change one do nothing ---
     // Moves the selected hotspot by (dx, dy). Nudges of the same hotspot in a row are one step.
     void nudgeSelected(int dx, int dy);
     // A copy of the selected hotspot (size, tip, link, look) 10 px right and down, selected.
     void duplicateSelected();
-    // Selects the next (or previous) hotspot in table order, wrapping around.
+    // Selects the next (or previous) hotspot in table order, wrapping around; with none selected,
+    // the first (or last).
     void selectNextHotspot(bool backward = false);
     // A wheel turn over the canvas, in eighths of a degree (120 = one notch = 60 px): moves the
-    // background with every hotspot as a drag does. Fractions of a pixel add up over calls.
+    // background with every hotspot as a drag does, within the range of wheelScrolledPosition.
+    // Fractions of a pixel add up over calls.
     // Wheel moves in a row are one step.
     void wheel(int deltaX, int deltaY);
 
