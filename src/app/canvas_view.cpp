@@ -69,13 +69,21 @@ void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
 namespace velquist {
 namespace {
 
-// The one local file a drop carries, or an empty text when it carries anything else.
-QString droppedFile(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
-        return {};
+// What a drop carries, for the editor to judge: a browser gives a picture's or a link's address
+// as a URL or as plain text.
+std::vector<std::string> droppedItems(const QMimeData* data) {
+    std::vector<std::string> items;
+    if (data == nullptr) {
+        return items;
     }
-    const QUrl url = data->urls().front();
-    return url.isLocalFile() ? url.toLocalFile() : QString();
+    for (const QUrl& url : data->urls()) {
+        items.push_back(url.isLocalFile() ? url.toLocalFile().toStdString()
+                                          : url.toEncoded().toStdString());
+    }
+    if (items.empty() && data->hasText()) {
+        items.push_back(data->text().toStdString());
+    }
+    return items;
 }
 
 }  // namespace
@@ -91,30 +99,18 @@ void CanvasView::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
+// Every drop is taken, so that one that cannot be used can still say why.
 void CanvasView::dragEnterEvent(QDragEnterEvent* event) {
-    if (droppedFile(event->mimeData()).isEmpty()) {
-        event->ignore();
-        return;
-    }
     event->acceptProposedAction();
 }
 
 void CanvasView::dragMoveEvent(QDragMoveEvent* event) {
-    if (droppedFile(event->mimeData()).isEmpty()) {
-        event->ignore();
-        return;
-    }
     event->acceptProposedAction();
 }
 
 void CanvasView::dropEvent(QDropEvent* event) {
-    const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty()) {
-        event->ignore();
-        return;
-    }
     event->acceptProposedAction();
-    emit fileDropped(path);
+    emit dropped(droppedItems(event->mimeData()));
 }
 
 }  // namespace velquist

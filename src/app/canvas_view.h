@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+#include <vector>
 
 namespace velquist {
 
@@ -25,8 +27,9 @@ signals:
     // A wheel turn in eighths of a degree (a touchpad's pixels count two each), Shift turning
     // it sideways.
     void wheelTurned(int deltaX, int deltaY);
-    // A file dropped on the canvas.
-    void fileDropped(const QString& path);
+    // Something dropped on the canvas: each address it carries (a local file as its path), or
+    // its text when it carries none; empty when it has neither.
+    void dropped(const std::vector<std::string>& items);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -83,6 +83,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
     wireHandles();
     wireKeys();
     wireEditingKeys();
+    wireFileKeys();
     // Created handler: fresh style of new hotspots, then the layout at the normal size.
     m_state.editor.setStyle(HotspotStyle{});
     layoutMainWindow(kNormalWidth, kNormalHeight);
@@ -182,8 +183,6 @@ void MainWindow::refresh() {
 void MainWindow::buildMenus() {
     m_hotspotMenu = new QMenu(this);
     m_hotspotMenu->setObjectName("菜单");
-    m_dropDownMenu = new QMenu(this);
-    m_dropDownMenu->setObjectName("下拉");
     QAction* remove = nullptr;
     QAction* content = m_hotspotMenu->addAction("内容");
     content->setObjectName("内容");
@@ -192,19 +191,7 @@ void MainWindow::buildMenus() {
     remove->setObjectName("删除");
     connect(remove, &QAction::triggered, this,
             [this] { edit([](HotspotEditor& e) { e.deleteSelectedHotspot(); }); });
-    const std::pair<const char*, void (MainWindow::*)()> dropDownItems[] = {
-        {"设置", &MainWindow::openSettingsWindow},
-        {"官网", &MainWindow::openHomePage},
-        {"更新", &MainWindow::startUpdate},
-        {"保存热区文件…", &MainWindow::saveMapFileAs},
-        {"打开热区文件…", &MainWindow::openMapFile},
-        {"从代码导入热区…", &MainWindow::importCode},
-        {"退出", &MainWindow::endProgram}};
-    for (const auto& [caption, action] : dropDownItems) {
-        QAction* item = m_dropDownMenu->addAction(caption);
-        item->setObjectName(caption);
-        connect(item, &QAction::triggered, this, action);
-    }
+    buildDropDownMenu();
 }
 
 void MainWindow::wireEvents() {
@@ -303,8 +290,7 @@ void MainWindow::wireCanvas() {
             [this] { edit([](HotspotEditor& e) { e.endDrag(); }); });
     connect(m_canvas, &CanvasView::wheelTurned, this,
             [this](int dx, int dy) { edit([=](HotspotEditor& e) { e.wheel(dx, dy); }); });
-    connect(m_canvas, &CanvasView::fileDropped, this,
-            [this](const QString& path) { startLoad(path.toStdString()); });
+    connect(m_canvas, &CanvasView::dropped, this, &MainWindow::dropReceived);
 }
 
 void MainWindow::wireHandles() {
@@ -390,10 +376,12 @@ void MainWindow::loadFinished(const std::string& address, Result<Picture> result
         edit([&](HotspotEditor& e) { e.finishPictureFetch(address, std::move(result)); });
         return;
     }
+    const std::string kept =
+        result && editor.loadReplacesMap(m_keepHotspots) ? keepReplacedMap() : std::string();
     editor.finishLoad(address, std::move(result), m_keepHotspots);
     // The address is remembered whether the picture came or not.
     editor.setStatus(editor.status() +
-                     rememberedAddressNote(rememberAddress(m_state.programDir, address)));
+                     rememberedAddressNote(rememberAddress(m_state.programDir, address)) + kept);
     refresh();
 }
 

@@ -81,9 +81,23 @@ public:
     void restoreAutosave();
     // Writes the autosave now when the map changed since the last write.
     void autosaveNow();
-    // "保存热区文件…" / "打开热区文件…": the map to or from a file the user picks.
+    // "保存热区文件…" (Ctrl+Shift+S) / "打开热区文件…" (Ctrl+O): the map to or from a file the
+    // user picks.
     void saveMapFileAs();
     void openMapFile();
+    // Ctrl+S: the map to the file it was opened from or last saved to; asks like "保存热区文件…"
+    // when there is none (after a restore, an import or an entry of "最近的热区").
+    void saveMap();
+    void openMapFileAt(const std::string& path);
+    // An entry of "最近的热区", as one undo step, picture included.
+    void openRecentMap(const std::string& path);
+    // Every path that replaces the map calls this first: the map, when it has hotspots, goes to
+    // "最近的热区". Returns the note the status line adds to the action's own message.
+    std::string keepReplacedMap();
+    // What a drop on the canvas carries: a picture is loaded, a map file opened, anything else
+    // refused with the reason in the status line.
+    void dropReceived(const std::vector<std::string>& items);
+    QMenu* recentMapsMenu() const { return m_recentMenu; }
     // "从代码导入热区…": image-map code from the clipboard when it holds some, else from a file.
     void importCode();
     // Tests put a stand-in here for the file dialogs.
@@ -120,6 +134,10 @@ protected:
 
 private:
     void buildMenus();
+    void buildDropDownMenu();
+    // Lists the store's entries in "最近的热区" (greyed out while there are none).
+    void fillRecentMapsMenu();
+    void wireFileKeys();
     void wireEvents();
     void wireCanvas();
     void wireHandles();
@@ -131,6 +149,9 @@ private:
     // screen, else fetched.
     void replaceMap(const char* label, const MapDocument& document, std::string status);
     std::optional<std::string> askForMapFile(MapDialog kind);
+    void saveMapTo(const std::string& path);
+    // Ctrl+S writes `path` from now on, unless it is a file the program keeps itself.
+    void rememberMapFile(const std::string& path);
     // Shows the outcome of each updater that has ended; stops polling when none runs.
     void pollUpdaters();
     // Runs an editor operation, then shows what changed.
@@ -157,6 +178,7 @@ private:
     ControlLabel* m_status = nullptr;
     QMenu* m_hotspotMenu = nullptr;
     QMenu* m_dropDownMenu = nullptr;
+    QMenu* m_recentMenu = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     BackgroundLoader* m_loader = nullptr;
     QPointer<PictureAddressWindow> m_addressWindow;

@@ -3,7 +3,10 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QShortcut>
 #include <QTimer>
+#include <ctime>
 
 #include "app/app_state.h"
 #include "app/background_loader.h"
@@ -12,10 +15,12 @@
 #include "core/encoding.h"
 #include "core/file_io.h"
 #include "core/template_fill.h"
+#include "editor/drop_rules.h"
 #include "editor/messages.h"
 #include "mapfile/image_map_import.h"
 #include "mapfile/map_file.h"
 #include "mapfile/messages.h"
+#include "mapfile/recent_maps.h"
 
 namespace velquist {
 namespace {
@@ -59,7 +64,14 @@ bool looksLikeImageMapCode(const QString& text) {
 
 }  // namespace
 
+std::string MainWindow::keepReplacedMap() {
+    m_state.mapFilePath.clear();  // the file's map is no longer the one edited
+    return RecentMaps(m_state.programDir)
+        .keepReplaced(m_state.editor.document(), std::time(nullptr));
+}
+
 void MainWindow::replaceMap(const char* label, const MapDocument& document, std::string status) {
+    status += keepReplacedMap();
     HotspotEditor& editor = m_state.editor;
     const Background& shown = editor.map().background();
     std::shared_ptr<const Picture> picture;
@@ -137,18 +149,41 @@ void MainWindow::saveMapFileAs() {
     if (!chosen) {
         return;
     }
-    const std::string path = withMapFileExtension(*chosen);
+    saveMapTo(withMapFileExtension(*chosen));
+}
+
+void MainWindow::saveMap() {
+    if (m_state.mapFilePath.empty()) {
+        saveMapFileAs();
+        return;
+    }
+    saveMapTo(m_state.mapFilePath);
+}
+
+void MainWindow::saveMapTo(const std::string& path) {
     const Status saved = saveMapFile(path, m_state.editor.document());
     m_state.editor.setStatus(saved ? mm::kSaved + path : mm::kSaveFailed + saved.message());
+    if (saved) {
+        rememberMapFile(path);
+    }
     refresh();
+}
+
+void MainWindow::rememberMapFile(const std::string& path) {
+    // The program's own files are rewritten by the program alone: Ctrl+S asks instead.
+    const bool own = RecentMaps(m_state.programDir).keptByProgram(path);
+    m_state.mapFilePath = own ? std::string() : path;
 }
 
 void MainWindow::openMapFile() {
     const std::optional<std::string> chosen = askForMapFile(MapDialog::OpenMap);
-    if (!chosen) {
-        return;
+    if (chosen) {
+        openMapFileAt(*chosen);
     }
-    MapFileLoad load = loadMapFile(*chosen);
+}
+
+void MainWindow::openMapFileAt(const std::string& path) {
+    MapFileLoad load = loadMapFile(path);
     if (load.state != MapFileState::Loaded) {
         m_state.editor.setStatus(mm::kOpenFailed + load.cause);
         refresh();
@@ -156,6 +191,50 @@ void MainWindow::openMapFile() {
     }
     replaceMap(editor_messages::kStepOpenMap, load.map,
                fillTemplate(mm::kOpened, {{"{个数}", countOf(load.map)}}));
+    rememberMapFile(path);
+}
+
+void MainWindow::openRecentMap(const std::string& path) {
+    MapFileLoad load = loadMapFile(path);
+    if (load.state != MapFileState::Loaded) {
+        m_state.editor.setStatus(mm::kRecentOpenFailed + load.cause);
+        refresh();
+        return;
+    }
+    replaceMap(editor_messages::kStepOpenRecent, load.map,
+               fillTemplate(mm::kRecentOpened, {{"{个数}", countOf(load.map)}}));
+}
+
+void MainWindow::fillRecentMapsMenu() {
+    m_recentMenu->clear();
+    for (const RecentMap& entry : RecentMaps(m_state.programDir).list()) {
+        QAction* item = m_recentMenu->addAction(QString::fromStdString(recentMapCaption(entry)));
+        connect(item, &QAction::triggered, this,
+                [this, path = entry.path] { openRecentMap(path); });
+    }
+    m_recentMenu->menuAction()->setEnabled(!m_recentMenu->isEmpty());
+}
+
+void MainWindow::wireFileKeys() {
+    // Ctrl+Shift+S and Ctrl+O belong to their menu items.
+    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(save, &QShortcut::activated, this, &MainWindow::saveMap);
+}
+
+void MainWindow::dropReceived(const std::vector<std::string>& items) {
+    DropDecision decision = decideDrop(items);
+    switch (decision.action) {
+        case DropAction::LoadPicture:
+            startLoad(decision.address);
+            return;
+        case DropAction::OpenMapFile:
+            openMapFileAt(decision.address);
+            return;
+        case DropAction::Refused:
+            m_state.editor.setStatus(std::move(decision.status));
+            refresh();
+            return;
+    }
 }
 
 void MainWindow::importCode() {

@@ -1,5 +1,7 @@
-// The main window's drop-down menu items "设置", "官网" and "更新".
+// The main window's drop-down menu: its order, and the items "设置", "官网" and "更新".
 #include <QDesktopServices>
+#include <QKeySequence>
+#include <QMenu>
 #include <QTimer>
 #include <QUrl>
 
@@ -16,6 +18,56 @@ namespace velquist {
 void openUrlInBrowser(const QUrl& address) {
     // The browser's own behaviour is all the user sees; the tool reports nothing.
     QDesktopServices::openUrl(address);
+}
+
+void MainWindow::buildDropDownMenu() {
+    m_dropDownMenu = new QMenu(this);
+    m_dropDownMenu->setObjectName("下拉");
+    using Action = void (MainWindow::*)();
+    struct Item {
+        const char* caption;
+        Action action;  // null: the "最近的热区" submenu
+        QKeySequence key;
+    };
+    // Sections between separators; a section whose features are all missing is left out.
+    const std::vector<std::vector<Item>> sections = {
+        {{"设置", &MainWindow::openSettingsWindow, {}},
+         {"官网", &MainWindow::openHomePage, {}},
+         {"更新", &MainWindow::startUpdate, {}}},
+        {},  // 建议热区, 热区列表
+        {},  // 添加图片, 切片导出…, 替换图片地址…
+        {{"保存热区文件…", &MainWindow::saveMapFileAs,
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+         {"打开热区文件…", &MainWindow::openMapFile, QKeySequence(Qt::CTRL | Qt::Key_O)},
+         {"最近的热区", nullptr, {}},
+         {"从代码导入热区…", &MainWindow::importCode, {}}},
+        {{"退出", &MainWindow::endProgram, {}}}};
+    for (const std::vector<Item>& section : sections) {
+        if (section.empty()) {
+            continue;
+        }
+        if (!m_dropDownMenu->isEmpty()) {
+            m_dropDownMenu->addSeparator();
+        }
+        for (const Item& item : section) {
+            QAction* added = nullptr;
+            if (item.action == nullptr) {
+                m_recentMenu = m_dropDownMenu->addMenu(QString::fromUtf8(item.caption));
+                m_recentMenu->setObjectName(item.caption);
+                added = m_recentMenu->menuAction();
+            } else {
+                added = m_dropDownMenu->addAction(QString::fromUtf8(item.caption));
+                connect(added, &QAction::triggered, this, item.action);
+            }
+            added->setObjectName(item.caption);
+            if (!item.key.isEmpty()) {
+                added->setShortcut(item.key);
+                addAction(added);  // the key works while the menu is shut
+            }
+        }
+    }
+    // Filled as the menu opens: the store changes with every replaced map.
+    connect(m_dropDownMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMapsMenu);
 }
 
 void MainWindow::openSettingsWindow() {

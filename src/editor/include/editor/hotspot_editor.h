@@ -68,6 +68,10 @@ public:
     // The end of a load: a picture replaces the map; a failure keeps the map and says why. With
     // `keepHotspots` only the picture under the map changes (a first picture is loaded as usual).
     void finishLoad(const std::string& address, Result<Picture> result, bool keepHotspots = false);
+    // Whether a picture that arrives for such a load replaces the map, hotspots and all.
+    bool loadReplacesMap(bool keepHotspots) const {
+        return !keepHotspots || !m_map.hasBackground();
+    }
 
     // --- keys and wheel; with no hotspot selected the keys that change one do nothing ---
     // Moves the selected hotspot by (dx, dy). Nudges of the same hotspot in a row are one step.

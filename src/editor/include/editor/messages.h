@@ -23,6 +23,10 @@ inline constexpr const char* kAlignedCentre = "背景图已居中对齐";
 inline constexpr const char* kLoading = "正在载入图片，请稍候...";
 inline constexpr const char* kLoadFailed = "图片载入失败：";
 inline constexpr const char* kHttpStatus = "服务器返回 HTTP ";
+// A drop on the canvas that cannot be used; the cause follows the colon.
+inline constexpr const char* kDropFailed = "拖入失败：";
+inline constexpr const char* kDropNothingUsable = "拖入的内容不是文件，也不是网址";
+inline constexpr const char* kDropTooMany = "一次只能拖入一个文件或网址";
 
 // Undo and redo: the status line names the step ("已撤销：移动热区").
 inline constexpr const char* kUndone = "已撤销：";
@@ -44,6 +48,7 @@ inline constexpr const char* kStepNudge = "微移热区";
 inline constexpr const char* kStepDuplicate = "复制热区";
 inline constexpr const char* kStepScroll = "滚动背景图";
 inline constexpr const char* kStepSwapPicture = "更换背景图";
+inline constexpr const char* kStepOpenRecent = "打开最近的热区";
 
 // Why a picture file on this computer cannot be read. "{上限}" is the size limit in force.
 inline constexpr const char* kFileMissing = "找不到这个文件";

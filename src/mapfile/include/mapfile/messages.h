@@ -18,6 +18,18 @@ inline constexpr const char* kAutosaveFailed = "自动保存热区失败：";
 inline constexpr const char* kAutosaveUnreadable = "上次自动保存的热区无法读取：";
 inline constexpr const char* kImportedTail = "（Ctrl+Z 撤销导入）";
 
+// The store of recent maps ("最近的热区"). The note follows the message of the action that
+// replaced the map; "{原因}" is why the map could not be kept.
+inline constexpr const char* kRecentKept =
+    "；原来的 {个数} 个热区已存入“最近的热区”（Ctrl+Z 撤销）";
+inline constexpr const char* kRecentKeepFailed =
+    "；原来的 {个数} 个热区未能存入“最近的热区”（{原因}），Ctrl+Z 可撤销";
+inline constexpr const char* kRecentFolderFailed = "无法建立文件夹 {文件夹}：";
+inline constexpr const char* kRecentCaption = "{图片} · {个数} 个热区 · {时间}";
+inline constexpr const char* kRecentNoPicture = "（无图片）";
+inline constexpr const char* kRecentOpened = "已打开最近的热区，共 {个数} 个热区";
+inline constexpr const char* kRecentOpenFailed = "打开最近的热区失败：";
+
 // Why a map file cannot be read.
 inline constexpr const char* kFileEmpty = "文件是空的";
 inline constexpr const char* kFileTruncated = "文件不完整，可能没有保存完";
