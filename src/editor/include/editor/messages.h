@@ -23,6 +23,10 @@ inline constexpr const char* kAlignedCentre = "背景图已居中对齐";
 inline constexpr const char* kLoading = "正在载入图片，请稍候...";
 inline constexpr const char* kLoadFailed = "图片载入失败：";
 inline constexpr const char* kHttpStatus = "服务器返回 HTTP ";
+inline constexpr const char* kLoadCancelled = "已取消载入图片";
+// Follows the loaded status when the map changed while the picture came.
+inline constexpr const char* kKeptEditsDuringLoad =
+    "；载入期间修改了热区，已保留热区，只更换背景图";
 
 // Undo and redo: the status line names the step ("已撤销：移动热区").
 inline constexpr const char* kUndone = "已撤销：";
