@@ -29,7 +29,6 @@
 #include "app/window_builder.h"
 #include "codegen/code_notice.h"
 #include "core/version.h"
-#include "settings/remembered_address.h"
 
 namespace velquist {
 namespace {
@@ -376,44 +375,6 @@ void MainWindow::openCodeOutputWindow() {
         m_state.editor.setStatus(std::move(notice));
         refresh();
     }
-}
-
-void MainWindow::startLoad(const std::string& address, bool keepHotspots) {
-    m_state.editor.loadStarted(address,
-                               keepHotspots ? LoadPurpose::KeepHotspots : LoadPurpose::Replace);
-    refresh();
-    m_loader->load(address);
-}
-
-void MainWindow::fetchMapPicture(const std::string& address) {
-    m_state.editor.loadStarted(address, LoadPurpose::MapPicture);
-    m_loader->load(address);
-}
-
-void MainWindow::cancelLoad() {
-    m_loader->cancel();
-    edit([](HotspotEditor& e) { e.cancelLoad(); });
-}
-
-void MainWindow::escapePressed() {
-    // Proposed hotspots, once the editor offers them, are dismissed here first.
-    if (m_state.editor.runningLoad()) {
-        cancelLoad();
-        return;
-    }
-    // Then a selection of several hotspots would be cleared; one selected hotspot stays.
-}
-
-void MainWindow::loadFinished(const std::string& address, Result<Picture> result) {
-    HotspotEditor& editor = m_state.editor;
-    const bool userLoad = editor.runningLoad() != LoadPurpose::MapPicture;
-    editor.finishLoad(address, std::move(result));
-    if (userLoad) {
-        // The address is remembered whether the picture came or not.
-        editor.setStatus(editor.status() +
-                         rememberedAddressNote(rememberAddress(m_state.programDir, address)));
-    }
-    refresh();
 }
 
 void MainWindow::onObjectRightPressed(int id) {
