@@ -17,10 +17,15 @@ BackgroundLoader::~BackgroundLoader() {
     }
 }
 
-void BackgroundLoader::load(const std::string& address) {
+void BackgroundLoader::cancel() {
     for (auto& [load, worker] : m_workers) {
-        *worker.cancel = true;  // superseded: stop fetching, its result is dropped anyway
+        *worker.cancel = true;  // stop fetching; the result is dropped as not the newest
     }
+    m_sequence.begin();
+}
+
+void BackgroundLoader::load(const std::string& address) {
+    cancel();  // superseded
     const uint64_t load = m_sequence.begin();
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     // The worker never outlives this object (the destructor joins it), so it may post to it.

@@ -24,6 +24,8 @@ public:
 
     // Starts loading `address`; a load still running is cancelled and its result dropped.
     void load(const std::string& address);
+    // The load under way stops (its connection closes within a second) and reports nothing.
+    void cancel();
     bool busy() const { return !m_workers.empty(); }
     // Limits of the fetch (tests use small ones).
     void setLimits(const HttpLimits& limits) { m_limits = limits; }

@@ -29,7 +29,6 @@
 #include "app/window_builder.h"
 #include "codegen/code_notice.h"
 #include "core/version.h"
-#include "settings/remembered_address.h"
 
 namespace velquist {
 namespace {
@@ -65,9 +64,6 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
         loadFinished(address, std::move(result));
     });
     m_loader->setOnProgress([this](const std::string&, const HttpProgress& progress) {
-        if (m_fetchKeepsHotspots) {
-            return;  // the status line keeps saying what became of the map
-        }
         edit(
             [&progress](HotspotEditor& e) { e.loadProgressed(progress.received, progress.total); });
     });
@@ -223,6 +219,8 @@ void MainWindow::wireKeys() {
         {QKeySequence(Qt::CTRL | Qt::Key_Z), &HotspotEditor::undo},
         {QKeySequence(Qt::CTRL | Qt::Key_Y), &HotspotEditor::redo},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &HotspotEditor::redo}};
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &MainWindow::escapePressed);
     for (const auto& [key, action] : keys) {
         auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, this, [this, action] {
@@ -230,9 +228,8 @@ void MainWindow::wireKeys() {
             // A map redone before its picture came (or after it failed) fetches it again.
             const Background& b = m_state.editor.map().background();
             if (action == &HotspotEditor::redo && !b.picture && !b.address.empty() &&
-                !m_loader->busy()) {
-                m_fetchKeepsHotspots = true;
-                m_loader->load(b.address);
+                !m_state.editor.runningLoad()) {
+                fetchMapPicture(b.address);
             }
         });
     }
@@ -330,6 +327,11 @@ void MainWindow::openPictureAddressWindow() {
                 [this, window](const std::string& address) {
                     startLoad(address, window->keepHotspots());
                 });
+        connect(window, &PictureAddressWindow::cancelled, this, [this] {
+            if (m_state.editor.runningLoad()) {
+                cancelLoad();
+            }
+        });
         return window;
     });
 }
@@ -360,29 +362,6 @@ void MainWindow::openCodeOutputWindow() {
         m_state.editor.setStatus(std::move(notice));
         refresh();
     }
-}
-
-void MainWindow::startLoad(const std::string& address, bool keepHotspots) {
-    m_fetchKeepsHotspots = false;
-    m_keepHotspots = keepHotspots;
-    m_state.editor.loadStarted(address);
-    refresh();
-    m_loader->load(address);
-}
-
-void MainWindow::loadFinished(const std::string& address, Result<Picture> result) {
-    HotspotEditor& editor = m_state.editor;
-    if (std::exchange(m_fetchKeepsHotspots, false)) {
-        edit([&](HotspotEditor& e) { e.finishPictureFetch(address, std::move(result)); });
-        return;
-    }
-    const std::string kept =
-        result && editor.loadReplacesMap(m_keepHotspots) ? keepReplacedMap() : std::string();
-    editor.finishLoad(address, std::move(result), m_keepHotspots);
-    // The address is remembered whether the picture came or not.
-    editor.setStatus(editor.status() +
-                     rememberedAddressNote(rememberAddress(m_state.programDir, address)) + kept);
-    refresh();
 }
 
 void MainWindow::onObjectRightPressed(int id) {

@@ -73,6 +73,11 @@ public:
     // the status line tells how it went, also when the address is refused.
     // With `keepHotspots` the picture goes under the map's hotspots instead of replacing the map.
     void startLoad(const std::string& address, bool keepHotspots = false);
+    // Esc or the picture-address window's "取消": the load under way stops, the map stays.
+    void cancelLoad();
+    // Esc, one handler for every use of the key, the first that applies: proposed hotspots are
+    // dismissed, else a running load is cancelled, else a selection of several is cleared.
+    void escapePressed();
 
     // --- the map kept: autosave, map files, imported code ---
     // At start: the map of the last session, when its autosave holds hotspots, as one undo
@@ -145,6 +150,8 @@ private:
     void wireEditingKeys();
     void onObjectRightPressed(int id);
     void loadFinished(const std::string& address, Result<Picture> result);
+    // The picture of a replaced map, fetched without touching its hotspots.
+    void fetchMapPicture(const std::string& address);
     // The map becomes `document` (one undo step); its picture is reused when it is the one on
     // screen, else fetched.
     void replaceMap(const char* label, const MapDocument& document, std::string status);
@@ -194,8 +201,6 @@ private:
     QTimer* m_autosaveTimer = nullptr;
     uint64_t m_autosavedChange = 0;  // the editor's change count the autosave holds
     bool m_autosaveFailureShown = false;
-    bool m_fetchKeepsHotspots = false;  // the running load is the picture of a replaced map
-    bool m_keepHotspots = false;        // for the load under way
     bool m_maximized = false;
     bool m_dragToMove = true;
     bool m_dragging = false;

@@ -82,8 +82,7 @@ void MainWindow::replaceMap(const char* label, const MapDocument& document, std:
     const bool fetch = !picture && !document.pictureAddress.empty();
     editor.replaceMap(label, document, std::move(picture), std::move(status));
     if (fetch) {
-        m_fetchKeepsHotspots = true;
-        m_loader->load(document.pictureAddress);
+        fetchMapPicture(document.pictureAddress);
     }
     refresh();
 }

@@ -34,6 +34,10 @@ PictureAddressWindow::PictureAddressWindow(const std::string& currentAddress,
     connect(control<ImageButton>(ac::kConfirm), &QAbstractButton::clicked, this,
             &PictureAddressWindow::confirm);
     connect(edit, &QLineEdit::returnPressed, this, &PictureAddressWindow::confirm);
+    connect(control<ImageButton>(ac::kCancel), &QAbstractButton::clicked, this, [this] {
+        emit cancelled();
+        close();
+    });
 }
 
 bool PictureAddressWindow::keepHotspots() const {

@@ -19,6 +19,8 @@ public:
 signals:
     // An accepted address; the window closes right after.
     void confirmed(const std::string& address);
+    // "取消": the window closes right after; a load under way is to stop.
+    void cancelled();
 
 private:
     void confirm();

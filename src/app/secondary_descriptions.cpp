@@ -33,6 +33,9 @@ constexpr auto kAddressControls = std::to_array<ControlDescription>({
      .parent = "外形框1"},
     {.name = ac::kConfirm, .kind = ControlKind::ImageButton, .x = 174, .y = 69, .width = 72,
      .height = 35, .caption = "确定", .colors = kConfirmColors, .parent = "外形框1"},
+    {.name = ac::kCancel, .kind = ControlKind::ImageButton, .x = 254, .y = 69, .width = 72,
+     .height = 35, .caption = "取消", .colors = {0x606060, kWhite, 0x008080, kWhite},
+     .parent = "外形框1"},
     // On: a new picture goes under the hotspots instead of replacing the map.
     {.name = ac::kKeepHotspots, .kind = ControlKind::CheckBox, .x = 18, .y = 75, .width = 90,
      .height = 24, .caption = "保留热区", .colors = {0x606060, kNoColor}, .parent = "外形框1"},

@@ -15,7 +15,8 @@ inline constexpr std::string_view kReadBackup = "超级按钮4";
 inline constexpr std::string_view kAddress = "编辑框1";
 inline constexpr std::string_view kPaste = "超级按钮2";
 inline constexpr std::string_view kConfirm = "超级按钮1";
-inline constexpr std::string_view kHint = "标签2";  // also says why an address is refused
+inline constexpr std::string_view kCancel = "超级按钮5";  // also stops a load under way
+inline constexpr std::string_view kHint = "标签2";        // also says why an address is refused
 inline constexpr std::string_view kKeepHotspots = "选择框_保留热区";
 }  // namespace address_controls
 

@@ -147,7 +147,6 @@ std::optional<MapOperation> EditedMap::applyOne(op::ReplacePicture& o) {
         if (m_selection == m_background.id) {
             m_selection = 0;
         }
-        m_background.id = 0;
     } else if (m_background.id == 0) {
         m_background.id = takeId(o.id);
     }
@@ -157,7 +156,9 @@ std::optional<MapOperation> EditedMap::applyOne(op::ReplacePicture& o) {
 std::optional<MapOperation> EditedMap::applyOne(op::RestoreMap& o) {
     op::RestoreMap back{state()};
     MapState& s = o.state;
-    if (s.background.picture || s.background.id > 0) {
+    // A picture still to come needs the background's id before any hotspot takes one: the
+    // picture arriving later must lie under them.
+    if (s.background.picture || s.background.id > 0 || !s.background.address.empty()) {
         s.background.id = takeId(s.background.id);
     }
     m_background = s.background;

@@ -92,9 +92,13 @@ void HotspotEditor::follow(const MapOperation& applied) {
                     m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
                 }
             } else if constexpr (std::is_same_v<T, op::ReplacePicture>) {
-                m_canvas.setPicture(m_map.background().id, m_map.background().picture);
+                const Background& b = m_map.background();
+                if (m_canvas.hasObject(b.id)) {
+                    m_canvas.setPicture(b.id, b.picture);
+                } else {
+                    redrawAll();  // a first picture: its object is new
+                }
             } else if constexpr (std::is_same_v<T, op::ReplaceBackground> ||
-                                 std::is_same_v<T, op::ReplacePicture> ||
                                  std::is_same_v<T, op::RestoreMap>) {
                 m_handles.hideAll();
                 redrawAll();
@@ -144,43 +148,6 @@ void HotspotEditor::alignBackground(Alignment where) {
     m_status = alignedMessage(where);
 }
 
-void HotspotEditor::loadStarted(std::string address) {
-    m_loadingAddress = std::move(address);
-    m_status = editor_messages::kLoading;
-}
-
-const std::string& HotspotEditor::addressToShow() const {
-    return m_loadingAddress.empty() ? m_map.background().address : m_loadingAddress;
-}
-
-void HotspotEditor::loadProgressed(uint64_t received, std::optional<uint64_t> total) {
-    m_status = loadingStatus(received, total);
-}
-
-void HotspotEditor::finishLoad(const std::string& address, Result<Picture> result,
-                               bool keepHotspots) {
-    m_loadingAddress.clear();
-    if (!result) {
-        // A mistyped address must not cost the user's hotspots.
-        m_status = editor_messages::kLoadFailed + result.error();
-        return;
-    }
-    if (keepHotspots && m_map.hasBackground()) {
-        changeAsStep(editor_messages::kStepSwapPicture,
-                     op::ReplacePicture{std::make_shared<const Picture>(std::move(result).value()),
-                                        address});
-        placeHandles(m_map.selection());
-        const Background& b = m_map.background();
-        m_status = loadedStatus(b.width(), b.height());
-        return;
-    }
-    changeAsStep(
-        editor_messages::kStepLoad,
-        op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()), address});
-    const Background& b = m_map.background();
-    m_status = loadedStatus(b.width(), b.height());
-}
-
 void HotspotEditor::replaceMap(const char* label, const MapDocument& document,
                                std::shared_ptr<const Picture> picture, std::string status) {
     m_awaitedWidth = document.pictureWidth;
@@ -192,24 +159,6 @@ void HotspotEditor::replaceMap(const char* label, const MapDocument& document,
 
 MapDocument HotspotEditor::document() const {
     return mapDocumentOf(m_map, m_awaitedWidth, m_awaitedHeight);
-}
-
-bool HotspotEditor::awaitsPicture(const std::string& address) const {
-    const Background& b = m_map.background();
-    return !b.picture && !address.empty() && b.address == address;
-}
-
-void HotspotEditor::finishPictureFetch(const std::string& address, Result<Picture> result) {
-    if (!awaitsPicture(address)) {
-        return;
-    }
-    if (!result) {
-        m_status = editor_messages::kLoadFailed + result.error();
-        return;
-    }
-    // Applied outside any step: the step that replaced the map takes the picture back with it.
-    m_map.apply(
-        op::ReplacePicture{std::make_shared<const Picture>(std::move(result).value()), address});
 }
 
 ContentForm HotspotEditor::contentFormFor(int32_t id) const {

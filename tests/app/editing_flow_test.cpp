@@ -535,7 +535,7 @@ private slots:
         dropDownItem("打开热区文件…")->trigger();
         QCOMPARE(status(), QString("已打开热区文件，共 2 个热区"));
         QTRY_COMPARE_WITH_TIMEOUT(m_state->editor.map().background().width(), 750, 10000);
-        QCOMPARE(status(), QString("已打开热区文件，共 2 个热区"));
+        QCOMPARE(status(), QString("图片载入完成....宽度为：750；高度为：400 PX"));
         const std::vector<Hotspot>& opened = m_state->editor.map().hotspots();
         QCOMPARE(opened.size(), 2u);
         for (size_t i = 0; i < 2; ++i) {

@@ -1,9 +1,13 @@
-// Undo and redo: random editing compared against the map as it was after each step.
+// Undo and redo: random editing compared against the map as it was after each step, and the
+// canvas against a fresh drawing of the map.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "editor/hotspot_editor.h"
+#include "editor/hotspot_tile.h"
+#include "editor/messages.h"
 #include "pictures/test_pictures.h"
 
 namespace velquist {
@@ -31,6 +35,59 @@ Seen seen(const HotspotEditor& e) {
     return s;
 }
 
+// The map drawn from nothing on a canvas of its own: the picture at the bottom, the hotspots
+// over it in table order. Compared with what the editor's canvas shows after any history.
+struct FreshDrawing {
+    HotspotCanvas canvas;
+    std::vector<int32_t> mapIds{0};  // the map's id of each object of `canvas`, by object id
+    explicit FreshDrawing(const HotspotEditor& e)
+        : canvas(e.canvas().width(), e.canvas().height()) {
+        const Background& b = e.map().background();
+        if (b.picture) {
+            canvas.setPicture(canvas.createObject(b.position.x, b.position.y), b.picture);
+            mapIds.push_back(b.id);
+        }
+        for (const Hotspot& h : e.map().hotspots()) {
+            const int id = canvas.createObject(h.rect.left, h.rect.top);
+            canvas.setPicture(
+                id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
+            canvas.setTransparency(id, h.look.transparency);
+            mapIds.push_back(h.id);
+        }
+        canvas.render();
+    }
+};
+
+// Whether the editor shows the map: every pixel drawn, and what a click hits on a grid of points
+// and at every hotspot's corner.
+::testing::AssertionResult showsTheMap(HotspotEditor& e) {
+    FreshDrawing fresh(e);
+    HotspotCanvas& shown = e.canvas();
+    shown.render();
+    const size_t pixels = static_cast<size_t>(shown.width()) * static_cast<size_t>(shown.height());
+    if (!std::equal(shown.frame(), shown.frame() + pixels, fresh.canvas.frame())) {
+        return ::testing::AssertionFailure() << "the frame differs from a fresh drawing";
+    }
+    std::vector<Point> points;
+    for (int y = 0; y < shown.height(); y += 16) {
+        for (int x = 0; x < shown.width(); x += 16) {
+            points.push_back({x, y});
+        }
+    }
+    for (const Hotspot& h : e.map().hotspots()) {
+        points.push_back({h.rect.left, h.rect.top});
+    }
+    for (const Point& p : points) {
+        const int32_t want = fresh.mapIds[static_cast<size_t>(fresh.canvas.hitTest(p.x, p.y))];
+        if (shown.hitTest(p.x, p.y) != want) {
+            return ::testing::AssertionFailure()
+                   << "a click at (" << p.x << ", " << p.y << ") hits " << shown.hitTest(p.x, p.y)
+                   << ", not " << want;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
 // One user action chosen at random (some change nothing).
 void randomStep(HotspotEditor& e, std::mt19937& rng) {
     auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
@@ -39,7 +96,7 @@ void randomStep(HotspotEditor& e, std::mt19937& rng) {
         hotspots.empty()
             ? 0
             : hotspots[static_cast<size_t>(pick(static_cast<int>(hotspots.size())))].id;
-    switch (pick(8)) {
+    switch (pick(10)) {
         case 0:
         case 1:
             e.addHotspot();
@@ -76,10 +133,22 @@ void randomStep(HotspotEditor& e, std::mt19937& rng) {
             e.finishLoad("http://p/" + std::to_string(pick(100)),
                          test::solidPicture(50 + pick(300), 50 + pick(300), 0));
             break;
+        case 8: {  // the map reopened from its saved form, its picture arriving later
+            const MapDocument saved = e.document();
+            e.replaceMap(editor_messages::kStepOpenMap, saved, nullptr, "");
+            e.finishPictureFetch(saved.pictureAddress,
+                                 test::solidPicture(50 + pick(300), 50 + pick(300), 0x0000FF00));
+            break;
+        }
+        case 9:  // a picture put under the hotspots
+            e.finishLoad("http://q/" + std::to_string(pick(100)),
+                         test::solidPicture(50 + pick(300), 50 + pick(300), 0x000000FF), true);
+            break;
     }
 }
 
 TEST(UndoHistory, RandomEditingUndoneAndRedoneMatchesEachStep) {
+    constexpr unsigned kDrawnSeeds = 4;
     for (unsigned seed = 1; seed <= 20; ++seed) {
         std::mt19937 rng(seed);
         HotspotEditor e(996, 624);
@@ -106,6 +175,10 @@ TEST(UndoHistory, RandomEditingUndoneAndRedoneMatchesEachStep) {
                 at = std::min(at + 1, states.size() - 1);
             }
             ASSERT_EQ(seen(e), states[at]) << "seed " << seed << " round " << round;
+            // A whole fresh drawing costs a millisecond or two: a few seeds check it.
+            if (seed <= kDrawnSeeds) {
+                ASSERT_TRUE(showsTheMap(e)) << "seed " << seed << " round " << round;
+            }
         }
     }
 }

@@ -31,7 +31,9 @@ public:
 
     // --- read-only views ---
     const Background& background() const { return m_background; }
-    bool hasBackground() const { return m_background.id > 0; }
+    // A picture is shown under the map. A map waiting for its picture already has the
+    // background's id (below every hotspot's), but no background yet.
+    bool hasBackground() const { return m_background.picture != nullptr; }
     const std::vector<Hotspot>& hotspots() const { return m_hotspots; }
     const Hotspot* findHotspot(int32_t id) const;
     std::optional<size_t> indexOf(int32_t id) const;  // position among the hotspots

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/hotspot_style.h"
 #include "core/status.h"
@@ -19,6 +20,13 @@
 #include "pictures/picture.h"
 
 namespace velquist {
+
+// What a picture load is for, decided when it starts.
+enum class LoadPurpose {
+    Replace,       // a new map on the picture (unless the map changes while it loads)
+    KeepHotspots,  // "保留热区": only the picture under the map changes
+    MapPicture,    // the picture of a restored, opened or imported map
+};
 
 // The hotspot-content window's texts for the hotspot it edits.
 struct ContentForm {
@@ -59,19 +67,25 @@ public:
     // "删除": the selected hotspot goes, reported in the status line.
     void deleteSelectedHotspot();
     void alignBackground(Alignment where);
-    // A load of `address` is under way; it has fetched `received` bytes of `total` (when the
-    // server said).
-    void loadStarted(std::string address);
+    // A load of `address` for `purpose` is under way (it supersedes any other); it has fetched
+    // `received` bytes of `total` (when the server said). Progress shows only while the status
+    // line still says what the load last said: a newer message is never overwritten.
+    void loadStarted(std::string address, LoadPurpose purpose = LoadPurpose::Replace);
     void loadProgressed(uint64_t received, std::optional<uint64_t> total);
+    // The purpose of the load under way, if any.
+    std::optional<LoadPurpose> runningLoad() const;
+    // Esc or "取消": the load under way is dropped and the map stays as it is. False when no
+    // load runs.
+    bool cancelLoad();
     // What the picture-address window offers: the address being loaded, else the background's.
     const std::string& addressToShow() const;
-    // The end of a load: a picture replaces the map; a failure keeps the map and says why. With
-    // `keepHotspots` only the picture under the map changes (a first picture is loaded as usual).
+    // The end of a load: a picture replaces the map; a failure keeps the map and says why. Only
+    // the picture under the map changes (a first picture is loaded as usual) with
+    // `keepHotspots`, for a load started to keep them, and when the hotspots changed while it
+    // ran. The picture of a replaced map goes to finishPictureFetch.
     void finishLoad(const std::string& address, Result<Picture> result, bool keepHotspots = false);
-    // Whether a picture that arrives for such a load replaces the map, hotspots and all.
-    bool loadReplacesMap(bool keepHotspots) const {
-        return !keepHotspots || !m_map.hasBackground();
-    }
+    // Whether the picture of the running load, when it arrives, replaces the map, hotspots and all.
+    bool loadReplacesMap() const { return m_load && !keepsTheMap(&*m_load, false); }
 
     // --- keys and wheel; with no hotspot selected the keys that change one do nothing ---
     // Moves the selected hotspot by (dx, dy). Nudges of the same hotspot in a row are one step.
@@ -152,6 +166,17 @@ private:
     void resizeSelected(int x, int y);
     void placeHandles(int32_t id);
     void showStatus(int32_t id);
+    void swapPicture(const std::string& address, Picture picture);
+
+    struct RunningLoad {
+        std::string address;
+        LoadPurpose purpose = LoadPurpose::Replace;
+        std::vector<Hotspot> hotspotsAtStart;  // to tell whether the map changed meanwhile
+        std::string statusShown;               // the load's last word in the status line
+    };
+    // Whether the picture of `load` (none: a load not started through loadStarted) goes under
+    // the map as it is instead of replacing it.
+    bool keepsTheMap(const RunningLoad* load, bool keepHotspots) const;
 
     EditedMap m_map;
     HotspotCanvas m_canvas;
@@ -159,7 +184,7 @@ private:
     HandleSet m_handles;
     std::string m_status;
     UndoHistory m_history;
-    std::string m_loadingAddress;  // empty when no load is under way
+    std::optional<RunningLoad> m_load;
     uint64_t m_changeCount = 0;
     // The picture size a replaced map expects while its picture is fetched.
     int m_awaitedWidth = 0;

@@ -33,7 +33,9 @@ struct Hotspot {
 };
 
 struct Background {
-    int32_t id = 0;  // 0: none loaded
+    // 0: none. Taken before the hotspots' ids, so that stacking by id keeps the picture at the
+    // bottom; a map waiting for its picture holds the id without a picture.
+    int32_t id = 0;
     std::shared_ptr<const Picture> picture;
     std::string address;  // as entered
     Point position;       // canvas position of the picture's top-left corner
@@ -86,7 +88,8 @@ struct ReplaceBackground {
 };
 // The picture of the background changes and everything else stays: the background keeps its
 // position, every hotspot its place. A picture arriving for a restored map; undone by the same
-// operation with the old picture. No picture: the map is left without one.
+// operation with the old picture. No picture: the map is left waiting for one, its background
+// keeping its id.
 struct ReplacePicture {
     std::shared_ptr<const Picture> picture;
     std::string address;

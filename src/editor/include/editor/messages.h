@@ -27,6 +27,10 @@ inline constexpr const char* kHttpStatus = "服务器返回 HTTP ";
 inline constexpr const char* kDropFailed = "拖入失败：";
 inline constexpr const char* kDropNothingUsable = "拖入的内容不是文件，也不是网址";
 inline constexpr const char* kDropTooMany = "一次只能拖入一个文件或网址";
+inline constexpr const char* kLoadCancelled = "已取消载入图片";
+// Follows the loaded status when the map changed while the picture came.
+inline constexpr const char* kKeptEditsDuringLoad =
+    "；载入期间修改了热区，已保留热区，只更换背景图";
 
 // Undo and redo: the status line names the step ("已撤销：移动热区").
 inline constexpr const char* kUndone = "已撤销：";
