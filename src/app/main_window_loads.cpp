@@ -43,7 +43,8 @@ void MainWindow::loadFinished(const std::string& address, Result<Picture> result
     if (userLoad) {
         // The address is remembered whether the picture came or not.
         editor.setStatus(editor.status() +
-                         rememberedAddressNote(rememberAddress(m_state.programDir, address)) + kept);
+                         rememberedAddressNote(rememberAddress(m_state.programDir, address)) +
+                         kept);
     }
     refresh();
 }
