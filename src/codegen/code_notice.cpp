@@ -3,8 +3,10 @@
 
 #include <vector>
 
+#include "area_overlaps.h"
 #include "codegen/messages.h"
 #include "core/address.h"
+#include "core/messages.h"
 #include "core/template_fill.h"
 #include "core/text.h"
 
@@ -13,7 +15,7 @@ namespace {
 
 namespace text = codegen_messages;
 
-constexpr std::string_view kBlanks = " \t\r\n\f\v";
+constexpr size_t kNamedOverlaps = 3;
 
 // In 64 bits: hotspots dragged far away must not overflow right and bottom.
 bool encloses(const Rect& outer, const Rect& inner) {
@@ -23,21 +25,60 @@ bool encloses(const Rect& outer, const Rect& inner) {
 }
 
 bool placeholderLink(std::string_view link) {
-    link = trimmed(link, kBlanks);
+    link = trimmedTypedBlanks(link);
     return link.empty() || link == "#";
 }
 
-bool coveredByLater(const std::vector<ImageMapInput::Area>& areas, size_t index) {
-    for (size_t later = index + 1; later < areas.size(); ++later) {
-        if (encloses(areas[later].rect, areas[index].rect)) {
+// Text a shop system fills in on its server ("{{ url }}", "<%= url %>", "{% url %}"): its
+// blanks and missing scheme are not the page's.
+bool templateText(std::string_view value) {
+    return value.find("{{") != std::string_view::npos ||
+           value.find("<%") != std::string_view::npos || value.find("{%") != std::string_view::npos;
+}
+
+bool isAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// A scheme as browsers read one: a letter, then letters, digits, "+", "-" or ".", then ":".
+bool hasScheme(std::string_view link) {
+    if (link.empty() || !isAsciiLetter(link.front())) {
+        return false;
+    }
+    for (const char c : link.substr(1)) {
+        if (c == ':') {
             return true;
+        }
+        if (!isAsciiLetter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.') {
+            return false;
         }
     }
     return false;
 }
 
+// "item.taobao.com/..." is read as a path beside the page, not as a site. Links that say they
+// are relative ("#top", "/x", "./x", "?q=1") were meant so.
+bool lacksScheme(std::string_view link) {
+    link = trimmedTypedBlanks(link);
+    if (placeholderLink(link) || templateText(link) || hasScheme(link)) {
+        return false;
+    }
+    return std::string_view("#/.?").find(link.front()) == std::string_view::npos;
+}
+
+bool blanksInside(std::string_view link) {
+    link = trimmedTypedBlanks(link);
+    return !templateText(link) && (link.find_first_of(" \t\r\n\f\v") != std::string_view::npos ||
+                                   link.find("\xE3\x80\x80") != std::string_view::npos);
+}
+
+bool unsetTip(std::string_view tip) {
+    tip = trimmedTypedBlanks(tip);
+    return tip.empty() || tip == core_messages::kDefaultTip;
+}
+
 const char* addressConcern(std::string_view address) {
-    address = trimmed(address, kBlanks);
+    address = trimmedTypedBlanks(address);
     if (address.empty()) {
         return text::kNoticeNoPicture;
     }
@@ -49,34 +90,87 @@ const char* addressConcern(std::string_view address) {
     return https ? nullptr : text::kNoticeNotHttps;
 }
 
+// The overlaps as the page has them; only the part on the picture can be clicked.
+std::string overlapPart(const ImageMapInput& input) {
+    std::vector<Rect> rects;
+    rects.reserve(input.areas.size());
+    const bool hasPicture = !input.background.empty();
+    for (const ImageMapInput::Area& area : input.areas) {
+        rects.push_back(hasPicture ? area.rect.intersected(input.background) : area.rect);
+    }
+    const codegen::AreaOverlaps overlaps = codegen::findOverlaps(rects, kNamedOverlaps);
+    if (overlaps.count == 0) {
+        return {};
+    }
+    std::string pairs;
+    for (const auto& [earlier, later] : overlaps.named) {
+        pairs += pairs.empty() ? "" : text::kNoticeOverlapJoin;
+        pairs += fillTemplate(text::kNoticeOverlapPair,
+                              {{"{前}", formatNumber(static_cast<int64_t>(earlier) + 1)},
+                               {"{后}", formatNumber(static_cast<int64_t>(later) + 1)}});
+    }
+    if (overlaps.count == 1) {
+        const int64_t first = static_cast<int64_t>(overlaps.named.front().first) + 1;
+        return fillTemplate(text::kNoticeOverlapOne,
+                            {{"{热区}", pairs}, {"{前}", formatNumber(first)}});
+    }
+    if (overlaps.count <= static_cast<int64_t>(kNamedOverlaps)) {
+        return fillTemplate(text::kNoticeOverlapFew, {{"{热区}", pairs}});
+    }
+    return fillTemplate(text::kNoticeOverlapMany,
+                        {{"{热区}", pairs}, {"{个数}", formatNumber(overlaps.count)}});
+}
+
+struct Counts {
+    int noScheme = 0;
+    int linkBlanks = 0;
+    int unlinked = 0;
+    int outside = 0;
+    int tips = 0;
+};
+
+Counts countConcerns(const ImageMapInput& input) {
+    Counts counts;
+    // Without a picture there is no range to leave; the address part says what is missing.
+    const bool hasPicture = !input.background.empty();
+    for (const ImageMapInput::Area& area : input.areas) {
+        counts.noScheme += lacksScheme(area.link) ? 1 : 0;
+        counts.linkBlanks += blanksInside(area.link) ? 1 : 0;
+        counts.unlinked += placeholderLink(area.link) ? 1 : 0;
+        counts.outside += hasPicture && !encloses(input.background, area.rect) ? 1 : 0;
+        counts.tips += unsetTip(area.tip) ? 1 : 0;
+    }
+    return counts;
+}
+
+void addCount(std::vector<std::string>& parts, const char* templ, int count) {
+    if (count > 0) {
+        parts.push_back(fillTemplate(
+            templ, {{"{个数}", formatNumber(count)}, {"{提示}", core_messages::kDefaultTip}}));
+    }
+}
+
 }  // namespace
 
 std::string codeNotice(const ImageMapInput& input) {
-    int unlinked = 0;
-    int outside = 0;
-    int covered = 0;
-    // Without a picture there is no range to leave; the address part says what is missing.
-    const bool hasPicture = !input.background.empty();
-    for (size_t i = 0; i < input.areas.size(); ++i) {
-        const ImageMapInput::Area& area = input.areas[i];
-        unlinked += placeholderLink(area.link) ? 1 : 0;
-        outside += hasPicture && !encloses(input.background, area.rect) ? 1 : 0;
-        covered += coveredByLater(input.areas, i) ? 1 : 0;
-    }
+    const Counts counts = countConcerns(input);
+    const char* address = addressConcern(input.backgroundAddress);
+    const bool plainHttp = address == text::kNoticeNotHttps;
     std::vector<std::string> parts;
-    const std::pair<int, const char*> counts[] = {
-        {unlinked, text::kNoticeUnlinked},
-        {outside, text::kNoticeOutside},
-        {covered, text::kNoticeCovered},
-    };
-    for (const auto& [count, templ] : counts) {
-        if (count > 0) {
-            parts.push_back(fillTemplate(templ, {{"{个数}", formatNumber(count)}}));
-        }
+    if (address != nullptr && !plainHttp) {
+        parts.emplace_back(address);  // no usable picture: the code shows nothing at all
     }
-    if (const char* concern = addressConcern(input.backgroundAddress)) {
-        parts.emplace_back(concern);
+    addCount(parts, text::kNoticeNoScheme, counts.noScheme);
+    addCount(parts, text::kNoticeLinkBlanks, counts.linkBlanks);
+    addCount(parts, text::kNoticeUnlinked, counts.unlinked);
+    if (std::string overlaps = overlapPart(input); !overlaps.empty()) {
+        parts.push_back(std::move(overlaps));
     }
+    addCount(parts, text::kNoticeOutside, counts.outside);
+    if (plainHttp) {
+        parts.emplace_back(address);
+    }
+    addCount(parts, text::kNoticeTips, counts.tips);
     if (parts.empty()) {
         return {};
     }
