@@ -29,11 +29,19 @@ private:
     std::vector<int64_t> m_tree;
 };
 
-struct Event {
-    int64_t y;
-    bool starts;  // at one height, areas that end go first: touching edges do not overlap
-    size_t area;
-};
+// A height and an area in one sortable number: heights lie within [-2^31, 2^32), indices below
+// 2^31, so both fit in 64 bits and the sweep sorts plain integers.
+constexpr int kAreaBits = 31;
+
+uint64_t heightKey(int64_t y, size_t area) {
+    return (static_cast<uint64_t>(y + (int64_t{1} << 31)) << kAreaBits) | area;
+}
+size_t areaOf(uint64_t key) {
+    return static_cast<size_t>(key & ((uint64_t{1} << kAreaBits) - 1));
+}
+uint64_t heightOf(uint64_t key) {
+    return key >> kAreaBits;
+}
 
 bool sharesColumns(const Rect& a, const Rect& b) {
     return int64_t{a.left} < int64_t{b.left} + b.width &&
@@ -58,8 +66,24 @@ public:
     }
 
     AreaOverlaps run() {
-        for (const Event& e : events()) {
-            e.starts ? start(e.area) : end(e.area);
+        std::vector<uint64_t> starts;
+        std::vector<uint64_t> ends;
+        for (size_t i = 0; i < m_areas.size(); ++i) {
+            const Rect& r = m_areas[i];
+            if (!r.empty()) {
+                starts.push_back(heightKey(r.top, i));
+                ends.push_back(heightKey(int64_t{r.top} + r.height, i));
+            }
+        }
+        std::sort(starts.begin(), starts.end());
+        std::sort(ends.begin(), ends.end());
+        // At one height the areas that end go first: edges that touch do not overlap.
+        size_t e = 0;
+        for (const uint64_t key : starts) {
+            for (; e < ends.size() && heightOf(ends[e]) <= heightOf(key); ++e) {
+                end(areaOf(ends[e]));
+            }
+            start(areaOf(key));
         }
         std::sort(m_found.named.begin(), m_found.named.end());
         return std::move(m_found);
@@ -68,21 +92,6 @@ public:
 private:
     static constexpr size_t kNone = static_cast<size_t>(-1);
 
-    std::vector<Event> events() const {
-        std::vector<Event> events;
-        for (size_t i = 0; i < m_areas.size(); ++i) {
-            const Rect& r = m_areas[i];
-            if (!r.empty()) {
-                events.push_back({r.top, true, i});
-                events.push_back({int64_t{r.top} + r.height, false, i});
-            }
-        }
-        std::sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
-            return a.y != b.y ? a.y < b.y
-                              : (a.starts < b.starts || (a.starts == b.starts && a.area < b.area));
-        });
-        return events;
-    }
     size_t position(int64_t x) const {
         return static_cast<size_t>(std::lower_bound(m_xs.begin(), m_xs.end(), x) - m_xs.begin());
     }
