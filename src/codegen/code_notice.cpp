@@ -1,6 +1,7 @@
 // Checks on the code's input, reported as one status line.
 #include "codegen/code_notice.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "area_overlaps.h"
@@ -22,6 +23,21 @@ bool encloses(const Rect& outer, const Rect& inner) {
     return outer.left <= inner.left && outer.top <= inner.top &&
            int64_t{inner.left} + inner.width <= int64_t{outer.left} + outer.width &&
            int64_t{inner.top} + inner.height <= int64_t{outer.top} + outer.height;
+}
+
+// The part of `rect` on the picture, in 64 bits like `encloses`; empty when there is none.
+Rect clipped(const Rect& rect, const Rect& picture) {
+    const int64_t left = std::max<int64_t>(rect.left, picture.left);
+    const int64_t top = std::max<int64_t>(rect.top, picture.top);
+    const int64_t right =
+        std::min(int64_t{rect.left} + rect.width, int64_t{picture.left} + picture.width);
+    const int64_t bottom =
+        std::min(int64_t{rect.top} + rect.height, int64_t{picture.top} + picture.height);
+    if (right <= left || bottom <= top) {
+        return {};
+    }
+    return Rect{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                static_cast<int>(bottom - top)};
 }
 
 bool isAsciiLetter(char c) {
@@ -119,7 +135,7 @@ std::string overlapPart(const ImageMapInput& input) {
     rects.reserve(input.areas.size());
     const bool hasPicture = !input.background.empty();
     for (const ImageMapInput::Area& area : input.areas) {
-        rects.push_back(hasPicture ? area.rect.intersected(input.background) : area.rect);
+        rects.push_back(hasPicture ? clipped(area.rect, input.background) : area.rect);
     }
     const codegen::AreaOverlaps overlaps = codegen::findOverlaps(rects, kNamedOverlaps);
     if (overlaps.count == 0) {
