@@ -93,11 +93,15 @@ bool startsCharacterReference(std::string_view value, size_t at) {
     return end > at + 1 && (end == value.size() || value[end] != '=');
 }
 
+// A byte loop: find_first_of with a set calls memchr once per byte of the value.
 void appendQuoteSafe(std::string& out, std::string_view value) {
     size_t from = 0;
-    for (size_t i = value.find_first_of("\"&"); i != std::string_view::npos;
-         i = value.find_first_of("\"&", i + 1)) {
-        const bool quote = value[i] == '"';
+    for (size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c != '"' && c != '&') {
+            continue;
+        }
+        const bool quote = c == '"';
         if (quote || startsCharacterReference(value, i)) {
             out.append(value.substr(from, i - from));
             out += quote ? "&quot;" : "&amp;";
