@@ -1,8 +1,11 @@
-// Image-map generation against the floor of appending the same bytes to one string.
+// Image-map generation against the floor of appending the same bytes to one string, and the
+// notice after "生成代码" against generating the code of the same map.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <string>
 
+#include "codegen/code_notice.h"
 #include "codegen/image_map.h"
 
 namespace {
@@ -58,6 +61,40 @@ BENCHMARK(appendSameBytes)
     ->Arg(10000)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::oN);
+
+constexpr int kLargestMap = 50'000;  // the most hotspots a map may hold
+double g_generateNs = 0;
+
+double nsPerIteration(std::chrono::steady_clock::time_point since, int64_t iterations) {
+    const auto elapsed = std::chrono::steady_clock::now() - since;
+    return std::chrono::duration<double, std::nano>(elapsed).count() /
+           static_cast<double>(iterations);
+}
+
+// The reference: the code of the largest map (every hotspot overlaps others in this layout).
+void generateLargestMap(benchmark::State& state) {
+    const velquist::ImageMapInput in = hotspots(kLargestMap);
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(velquist::generateImageMap(in, 4711));
+    }
+    g_generateNs = nsPerIteration(start, state.iterations());
+}
+BENCHMARK(generateLargestMap)->Unit(benchmark::kMillisecond);
+
+// The notice of the same map: overlaps are found by a sweep, so it costs a small multiple of the
+// code (about 2x when measured; testing every pair would be 1.25 billion tests).
+void noticeOfLargestMap(benchmark::State& state) {
+    const velquist::ImageMapInput in = hotspots(kLargestMap);
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(velquist::codeNotice(in));
+    }
+    const double ns = nsPerIteration(start, state.iterations());
+    state.counters["ratio_to_generate"] = g_generateNs > 0 ? ns / g_generateNs : 0;
+    state.counters["notice_ms"] = ns / 1e6;
+}
+BENCHMARK(noticeOfLargestMap)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

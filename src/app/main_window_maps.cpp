@@ -260,7 +260,8 @@ void MainWindow::importCode() {
         refresh();
         return;
     }
-    replaceMap(editor_messages::kStepImport, imported.value().map,
+    replaceMap(editor_messages::kStepImport,
+               importedOnto(imported.value(), m_state.editor.document()),
                importedMessage(imported.value()) + mm::kImportedTail);
 }
 

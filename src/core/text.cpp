@@ -98,6 +98,23 @@ std::string_view trimmed(std::string_view text, std::string_view blanks) {
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+std::string_view trimmedTypedBlanks(std::string_view text) {
+    constexpr std::string_view kAsciiBlanks = " \t\r\n\f\v";
+    constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+    for (bool changed = true; changed;) {
+        const size_t before = text.size();
+        text = trimmed(text, kAsciiBlanks);
+        while (text.starts_with(kIdeographicSpace)) {
+            text.remove_prefix(kIdeographicSpace.size());
+        }
+        while (text.ends_with(kIdeographicSpace)) {
+            text.remove_suffix(kIdeographicSpace.size());
+        }
+        changed = text.size() != before;
+    }
+    return text;
+}
+
 int hexDigitValue(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';

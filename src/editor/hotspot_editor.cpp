@@ -3,6 +3,7 @@
 
 #include <type_traits>
 
+#include "core/text.h"
 #include "editor/hotspot_tile.h"
 #include "editor/map_document_conversion.h"
 #include "editor/messages.h"
@@ -193,8 +194,9 @@ bool HotspotEditor::applyContent(const ContentForm& opened, std::string tip, std
         m_status = editor_messages::kContentTargetGone;
         return false;
     }
+    // Blanks pasted or typed around an address would end up inside the page's href.
     changeAsStep(editor_messages::kStepContent,
-                 op::SetContent{opened.id, std::move(tip), std::move(link)});
+                 op::SetContent{opened.id, std::move(tip), std::string(trimmedTypedBlanks(link))});
     m_status = editor_messages::kContentApplied;
     return true;
 }

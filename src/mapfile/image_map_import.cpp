@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "area_values.h"
@@ -123,46 +125,132 @@ std::optional<std::string> attribute(xmlNode* node, const char* name) {
     return value;
 }
 
-// The map a usemap value names: by name or id, exactly, else ignoring ASCII case.
-xmlNode* mapNamed(const std::vector<xmlNode*>& maps, std::string_view name) {
-    for (const bool ignoreCase : {false, true}) {
+// The maps by the names a usemap value can give: name or id, exactly, else ignoring ASCII case;
+// the first in the code wins. Looked up once per image, so a page of many stays quick.
+class MapIndex {
+public:
+    explicit MapIndex(const std::vector<xmlNode*>& maps) {
         for (xmlNode* map : maps) {
             for (const char* key : {"name", "id"}) {
-                const std::optional<std::string> value = attribute(map, key);
-                if (value && (ignoreCase ? equalsIgnoreAsciiCase(*value, name) : *value == name)) {
-                    return map;
+                if (const std::optional<std::string> value = attribute(map, key)) {
+                    m_exact.try_emplace(*value, map);
+                }
+            }
+        }
+        // Case-blind matches come after every exact one, as in the order of the lookup.
+        for (xmlNode* map : maps) {
+            for (const char* key : {"name", "id"}) {
+                if (const std::optional<std::string> value = attribute(map, key)) {
+                    m_folded.try_emplace(asciiLower(*value), map);
                 }
             }
         }
     }
-    return nullptr;
-}
+    xmlNode* find(const std::string& name) const {
+        if (const auto exact = m_exact.find(name); exact != m_exact.end()) {
+            return exact->second;
+        }
+        const auto folded = m_folded.find(asciiLower(name));
+        return folded != m_folded.end() ? folded->second : nullptr;
+    }
+
+private:
+    std::unordered_map<std::string, xmlNode*> m_exact;
+    std::unordered_map<std::string, xmlNode*> m_folded;
+};
+
+struct MappedImage {
+    xmlNode* node = nullptr;
+    std::string mapName;
+};
 
 struct Found {
-    xmlNode* image = nullptr;
-    std::string mapName;
+    std::vector<MappedImage> images;  // every <img> with a usemap, in document order
     std::vector<xmlNode*> maps;
 };
 
-Found findImageAndMaps(xmlDoc* doc) {
+// The map name an <img>'s usemap gives, or nothing when it has none.
+std::string usemapName(xmlNode* image) {
+    const std::optional<std::string> usemap = attribute(image, "usemap");
+    const std::string_view ref = usemap ? trimmed(*usemap, " \t\n\f\r") : "";
+    const size_t hash = ref.find('#');
+    // A name without "#" is not valid HTML, but hand-written code has it.
+    return std::string(hash == std::string_view::npos ? ref : ref.substr(hash + 1));
+}
+
+Found findImagesAndMaps(xmlDoc* doc) {
     Found found;
     forEachElement(reinterpret_cast<xmlNode*>(doc), [&found](xmlNode* node) {
         if (named(node, "map")) {
             found.maps.push_back(node);
-        } else if (found.image == nullptr && named(node, "img")) {
-            const std::optional<std::string> usemap = attribute(node, "usemap");
-            const std::string_view ref = usemap ? trimmed(*usemap, " \t\n\f\r") : "";
-            const size_t hash = ref.find('#');
-            // A name without "#" is not valid HTML, but hand-written code has it.
-            const std::string_view name =
-                hash == std::string_view::npos ? ref : ref.substr(hash + 1);
+        } else if (named(node, "img")) {
+            std::string name = usemapName(node);
             if (!name.empty()) {
-                found.image = node;
-                found.mapName = std::string(name);
+                found.images.push_back({node, std::move(name)});
             }
         }
     });
     return found;
+}
+
+bool holdsArea(xmlNode* mapElement) {
+    bool any = false;
+    forEachElement(mapElement, [&any](xmlNode* node) { any = any || named(node, "area"); });
+    return any;
+}
+
+// What is imported: the map, the picture that uses it (none for a map copied on its own), the
+// name to report, and how many other maps with areas the code holds.
+struct Chosen {
+    xmlNode* map = nullptr;
+    xmlNode* image = nullptr;
+    std::string name;
+    int otherMaps = 0;
+};
+
+// The first image whose map is there; the other pairs are counted once per map they use.
+Result<Chosen> chooseImagePair(const Found& found) {
+    Chosen chosen;
+    const MapIndex index(found.maps);
+    std::unordered_set<xmlNode*> used;
+    for (const MappedImage& image : found.images) {
+        xmlNode* map = index.find(image.mapName);
+        if (map == nullptr || !used.insert(map).second) {
+            continue;
+        }
+        if (chosen.map == nullptr) {
+            chosen = {map, image.node, image.mapName, 0};
+        } else if (holdsArea(map)) {
+            ++chosen.otherMaps;
+        }
+    }
+    if (chosen.map == nullptr) {
+        const std::string& name = found.images.front().mapName;
+        return Status::failure(fillTemplate(msg::kMapMissing, {{"{名称}", name}}));
+    }
+    return chosen;
+}
+
+// Without any image the first map with areas is taken; the picture shown stays.
+Result<Chosen> chooseBareMap(const Found& found) {
+    if (found.maps.empty()) {
+        return Status::failure(msg::kNoMap);
+    }
+    Chosen chosen;
+    for (xmlNode* map : found.maps) {
+        if (!holdsArea(map)) {
+            continue;
+        }
+        if (chosen.map == nullptr) {
+            chosen.map = map;
+        } else {
+            ++chosen.otherMaps;
+        }
+    }
+    chosen.map = chosen.map != nullptr ? chosen.map : found.maps.front();
+    const std::optional<std::string> name = attribute(chosen.map, "name");
+    chosen.name = name ? *name : attribute(chosen.map, "id").value_or("");
+    return chosen;
 }
 
 void readPicture(xmlNode* image, MapDocument& map) {
@@ -234,22 +322,23 @@ Result<ImportedMap> importImageMap(std::string_view html) {
         return Status::failure(msg::kCodeTooDeep);
     }
     // The parser gives no document for blank code.
-    const Found found = parsed.doc != nullptr ? findImageAndMaps(parsed.doc.get()) : Found{};
-    if (found.image == nullptr) {
-        return Status::failure(msg::kNoMappedImage);
-    }
-    xmlNode* mapElement = mapNamed(found.maps, found.mapName);
-    if (mapElement == nullptr) {
-        return Status::failure(fillTemplate(msg::kMapMissing, {{"{名称}", found.mapName}}));
+    const Found found = parsed.doc != nullptr ? findImagesAndMaps(parsed.doc.get()) : Found{};
+    Result<Chosen> chosen = found.images.empty() ? chooseBareMap(found) : chooseImagePair(found);
+    if (!chosen) {
+        return chosen.status();
     }
     ImportedMap imported;
-    readPicture(found.image, imported.map);
+    imported.hasPicture = chosen->image != nullptr;
+    imported.otherMaps = chosen->otherMaps;
+    if (imported.hasPicture) {
+        readPicture(chosen->image, imported.map);
+    }
     int areas = 0;
-    if (!readAreas(mapElement, imported, areas)) {
+    if (!readAreas(chosen->map, imported, areas)) {
         return Status::failure(mapfile::tooManyHotspots());
     }
     if (areas == 0) {
-        return Status::failure(fillTemplate(msg::kMapWithoutAreas, {{"{名称}", found.mapName}}));
+        return Status::failure(fillTemplate(msg::kMapWithoutAreas, {{"{名称}", chosen->name}}));
     }
     if (imported.map.hotspots.empty()) {
         return Status::failure(msg::kNoRectangles + skippedTail(imported));
@@ -262,7 +351,20 @@ Result<ImportedMap> importImageMap(std::string_view html) {
 
 std::string importedMessage(const ImportedMap& imported) {
     const std::string count = formatNumber(static_cast<int64_t>(imported.map.hotspots.size()));
-    return fillTemplate(msg::kImported, {{"{个数}", count}}) + skippedTail(imported);
+    std::string message = fillTemplate(msg::kImported, {{"{个数}", count}}) + skippedTail(imported);
+    if (imported.otherMaps > 0) {
+        message +=
+            fillTemplate(msg::kOtherMapsLeft, {{"{个数}", formatNumber(imported.otherMaps)}});
+    }
+    return message;
+}
+
+MapDocument importedOnto(const ImportedMap& imported, MapDocument current) {
+    if (imported.hasPicture) {
+        return imported.map;
+    }
+    current.hotspots = imported.map.hotspots;
+    return current;
 }
 
 }  // namespace velquist

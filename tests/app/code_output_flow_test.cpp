@@ -78,7 +78,8 @@ private slots:
         click(main, mc::kAddHotspot);
         click(main, mc::kGenerateCode);
         QCOMPARE(status->text(),
-                 QString("代码已生成；注意：1 个热区链接为空或 #，图片地址不是 https"));
+                 QString("代码已生成；注意：1 个热区链接为空或 #；图片地址不是 https；1 "
+                         "个热区提示文字为空或仍是“Miva，我想你了”"));
         QCOMPARE(opened.size(), 2);
         auto* code = qobject_cast<CodeOutputWindow*>(opened[1].data());
         QVERIFY(code != nullptr);

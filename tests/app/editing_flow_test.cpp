@@ -569,6 +569,25 @@ private slots:
         QVERIFY((h.rect == Rect{10, 20, 100, 50}));
         QCOMPARE(h.link, std::string("http://a/?x=1&y=2"));
         QCOMPARE(h.tip, std::string("甲<"));
+
+        // A map copied without its picture: its rectangles go on the picture shown, as one step.
+        const Background shown = m_state->editor.map().background();
+        QGuiApplication::clipboard()->setText("<map name=x><area coords='200,20,240,60'></map>");
+        dropDownItem("从代码导入热区…")->trigger();
+        QCOMPARE(status(), QString("已导入 1 个热区（Ctrl+Z 撤销导入）"));
+        QVERIFY(m_state->editor.map().background().picture == shown.picture);
+        QVERIFY(!m_window->loader()->busy());
+        QCOMPARE(m_state->editor.map().hotspots().size(), 1u);
+        QVERIFY((m_state->editor.map().hotspots()[0].rect ==
+                 Rect{shown.position.x + 200, shown.position.y + 20, 40, 40}));
+        // On the one-coloured picture: the new hotspot tinted, the old one's place plain.
+        const QColor plain = shownAt(QPoint(shown.position.x + 600, shown.position.y + 300));
+        QVERIFY(shownAt(QPoint(shown.position.x + 220, shown.position.y + 40)) != plain);
+        QCOMPARE(shownAt(QPoint(shown.position.x + 60, shown.position.y + 45)), plain);
+        press(Qt::Key_Z);
+        QCOMPARE(m_state->editor.map().hotspots().size(), 1u);
+        QVERIFY((m_state->editor.map().hotspots()[0].rect == Rect{10, 20, 100, 50}));
+        QVERIFY(m_state->editor.map().background().picture == shown.picture);
     }
     // At start the autosave's map comes back as one undo step; a picture that cannot be fetched
     // leaves the hotspots and says why; a damaged autosave is set aside.

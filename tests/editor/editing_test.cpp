@@ -272,9 +272,10 @@ TEST(ContentWindow, EditsTheHotspotItOpenedFor) {
     // The first hotspot is deleted meanwhile: the rows move up, the edit follows its hotspot.
     editor.selectObject(first);
     editor.deleteSelectedHotspot();
-    editor.applyContent(form, " tip ", "");
+    // Blanks typed around the link go (the ideographic space too); the tip keeps its own.
+    editor.applyContent(form, " tip ", " \r\n\xE3\x80\x80https://s.example/a b\t\n");
     EXPECT_EQ(editor.map().hotspots()[0].tip, " tip ");
-    EXPECT_EQ(editor.map().hotspots()[0].link, "");
+    EXPECT_EQ(editor.map().hotspots()[0].link, "https://s.example/a b");
     EXPECT_EQ(editor.status(), "选中热区内容修改完成");
 
     // Its own hotspot deleted: nothing is stored and the user is told.

@@ -102,9 +102,10 @@ TEST(ImageMapImport, CodeWithoutAMapToImportSaysWhatIsMissing) {
         std::string code;
         std::string cause;
     } cases[] = {
-        {"", "代码中没有使用热区的图片（带 usemap 的 <img>）"},
-        {"<img src=a.jpg usemap=\"\"><map name=\"\"><area coords=\"0,0,1,1\"></map>",
-         "代码中没有使用热区的图片（带 usemap 的 <img>）"},
+        {"", "代码中没有热区（<map> 和其中的 <area>）"},
+        {"<img src=a.jpg usemap=\"\"><area coords=\"0,0,1,1\">",
+         "代码中没有热区（<map> 和其中的 <area>）"},
+        {"<map id=m></map><map name=n><p></map>", "热区 <map name=\"m\"> 中没有 <area>"},
         {"<img src=a.jpg usemap=#m><map name=n><area coords=\"0,0,1,1\"></map>",
          "代码中找不到图片使用的热区 <map name=\"m\">"},
         {"<img src=a.jpg usemap=#m><map name=m></map><area coords=\"0,0,1,1\">",
@@ -126,6 +127,37 @@ TEST(ImageMapImport, CodeWithoutAMapToImportSaysWhatIsMissing) {
     for (const auto& c : cases) {
         EXPECT_EQ(importImageMap(c.code).error(), c.cause) << c.code;
     }
+}
+
+// Pages keep a map apart from its picture, or hold several; server templates fill in values.
+TEST(ImageMapImport, MapWithoutItsPictureOrOneOfSeveral) {
+    const MapDocument shown = {
+        "https://img.example/shown.jpg", 790, 400, {0, 35}, {{Rect{0, 0, 9, 9}, "旧", "#"}}};
+    const std::string bare =
+        "<p>页尾</p><map name=\"m\"><area shape=rect coords=\"10,20,30,40\" "
+        "href=\"<%= item_url(3) %>?a=1&b=2\" alt=\"{{ item.title }}\" "
+        "title='<% if x > 1 %>多<% end %>'></map>\n<map name=\"n\"><area coords=\"0,0,1,1\"></map>";
+    const Result<ImportedMap> alone = importImageMap(bare);
+    ASSERT_TRUE(alone.ok()) << alone.error();
+    EXPECT_EQ(
+        importedOnto(*alone, shown),
+        (MapDocument{"https://img.example/shown.jpg",
+                     790,
+                     400,
+                     {0, 35},
+                     {{Rect{10, 20, 20, 20}, "{{ item.title }}", "<%= item_url(3) %>?a=1&b=2"}}}));
+    EXPECT_EQ(importedMessage(*alone), "已导入 1 个热区；另有 1 组热区未导入");
+
+    // The first image whose map is there; a map used twice is one pair, a map of no image none.
+    const std::string pairs =
+        "<img src=gone.jpg usemap=#gone><img src=a.jpg usemap=#a><img src=b.jpg usemap=#B>"
+        "<img src=a2.jpg usemap=#a><map name=a><area coords=\"1,1,2,2\"><area shape=circle>"
+        "</map><map name=b><area coords=\"0,0,5,5\"></map><map name=c><area coords=\"0,0,9,9\">"
+        "</map>";
+    const Result<ImportedMap> first = importImageMap(pairs);
+    ASSERT_TRUE(first.ok()) << first.error();
+    EXPECT_EQ(importedOnto(*first, shown), picture("a.jpg", 0, 0, {{Rect{1, 1, 1, 1}, "", ""}}));
+    EXPECT_EQ(importedMessage(*first), "已导入 1 个热区，跳过 1 个非矩形热区；另有 1 组热区未导入");
 }
 
 }  // namespace

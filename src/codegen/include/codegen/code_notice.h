@@ -7,10 +7,12 @@
 
 namespace velquist {
 
-// One line for the main window's status line after "生成代码", or empty when all is well. It
-// counts hotspots whose link is empty or "#" (blanks aside), hotspots not wholly inside the
-// picture, and hotspots wholly covered by one later in the table (drawn over them), and says
-// when there is no picture address, or it names a file on this computer, or is not https.
+// One line for the main window's status line after "生成代码", or empty when all is well. Most
+// harmful first: no picture address or one on this computer; links without a scheme
+// ("item.taobao.com/..." is a broken relative link on the page), with blanks inside, empty or
+// "#"; areas that overlap on the picture, named with the one the page gives the click to (the
+// earlier in the code, though the editor draws the later on top); hotspots not wholly inside the
+// picture; a picture that is not https; tips empty or still the content window's default.
 std::string codeNotice(const ImageMapInput& input);
 
 }  // namespace velquist

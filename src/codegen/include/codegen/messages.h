@@ -27,14 +27,26 @@ inline constexpr const char* kOutlineRestoreFailed = "恢复热点点击框失�
 inline constexpr const char* kTabsConverted = "代码转换完成并已复制";
 
 // After "生成代码" the main window's status line lists what may be wrong with the code: the
-// lead, then the parts that apply joined by the separator. "{个数}" is a count of hotspots.
+// lead, then the parts that apply, most harmful first, joined by the separator. "{个数}" is a
+// count of hotspots.
 inline constexpr const char* kNoticeLead = "代码已生成；注意：";
-inline constexpr const char* kNoticeSeparator = "，";
-inline constexpr const char* kNoticeUnlinked = "{个数} 个热区链接为空或 #";
-inline constexpr const char* kNoticeOutside = "{个数} 个热区超出图片范围";
-inline constexpr const char* kNoticeCovered = "{个数} 个热区被后面的热区完全盖住";
+inline constexpr const char* kNoticeSeparator = "；";
 inline constexpr const char* kNoticeNoPicture = "没有背景图片";
 inline constexpr const char* kNoticeLocalPicture = "图片地址是本机文件";
+inline constexpr const char* kNoticeNoScheme =
+    "{个数} 个热区链接缺少 https:// 开头，网页上会打不开";
+inline constexpr const char* kNoticeLinkBlanks = "{个数} 个热区链接中间有空格或换行";
+inline constexpr const char* kNoticeUnlinked = "{个数} 个热区链接为空或 #";
+// Overlaps: up to three pairs "热区 2 与热区 3" joined by "、", and the count of all when there
+// are more; the page gives a click where areas overlap to the one earlier in the code.
+inline constexpr const char* kNoticeOverlapPair = "热区 {前} 与热区 {后}";
+inline constexpr const char* kNoticeOverlapJoin = "、";
+inline constexpr const char* kNoticeOverlapOne = "{热区} 重叠，网页上重叠处点到的是热区 {前}";
+inline constexpr const char* kNoticeOverlapFew = "{热区} 重叠，网页上重叠处点到的是编号小的热区";
+inline constexpr const char* kNoticeOverlapMany =
+    "{热区} 等 {个数} 处重叠，网页上重叠处点到的是编号小的热区";
+inline constexpr const char* kNoticeOutside = "{个数} 个热区超出图片范围";
 inline constexpr const char* kNoticeNotHttps = "图片地址不是 https";
+inline constexpr const char* kNoticeTips = "{个数} 个热区提示文字为空或仍是“{提示}”";
 
 }  // namespace velquist::codegen_messages

@@ -9,6 +9,8 @@ inline constexpr const char* kInvalidGb18030 = "文本不是有效的 GB18030";
 // Where Windows lacks GB18030 the text goes through GBK, which has fewer characters.
 inline constexpr const char* kOutsideGbk = "文本含有 GBK 编码无法表示的字符（系统缺少 GB18030）";
 inline constexpr const char* kIniLineBreak = "设置值不能包含换行";
+// The tip the content window offers for a hotspot without one.
+inline constexpr const char* kDefaultTip = "Miva，我想你了";
 
 // File-system causes, chosen by errno.
 inline constexpr const char* kNoPermission = "没有权限";

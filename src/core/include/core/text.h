@@ -28,6 +28,9 @@ int hexDigitValue(char c);
 
 // `text` without the leading and trailing characters found in `blanks`.
 std::string_view trimmed(std::string_view text, std::string_view blanks);
+// `text` without the blanks a user types around a value: ASCII white space, line breaks and the
+// ideographic space U+3000 of Chinese input methods.
+std::string_view trimmedTypedBlanks(std::string_view text);
 
 // Position of the first occurrence of `pattern` at or after `from`, or npos. Matching a valid
 // UTF-8 pattern in UTF-8 text never starts inside a character.

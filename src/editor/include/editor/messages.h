@@ -1,6 +1,8 @@
 // Texts the editor shows to the user: status line messages and why a picture cannot be opened.
 #pragma once
 
+#include "core/messages.h"
+
 namespace velquist::editor_messages {
 
 inline constexpr const char* kWelcome = "欢迎使用Velquist，请添加背景图片";
@@ -13,7 +15,8 @@ inline constexpr const char* kContentWithoutHotspot = "修改失败，没有选�
 inline constexpr const char* kAddWithoutPicture =
     "添加失败：热点区的宽和高须在 1 到 32768 之间，宽×高不超过 67108864";
 inline constexpr const char* kContentCancelled = "已取消选中热区的内容修改";
-inline constexpr const char* kDefaultTip = "Miva，我想你了";
+// The code notice names this tip too, so it lives in core.
+inline constexpr const char* kDefaultTip = core_messages::kDefaultTip;
 inline constexpr const char* kNoBackgroundLoaded = "没有加载背景图片";
 inline constexpr const char* kAlignedTop = "背景图已顶对齐";
 inline constexpr const char* kAlignedBottom = "背景图已底对齐";

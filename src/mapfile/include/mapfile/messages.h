@@ -71,7 +71,7 @@ inline constexpr const char* kTooManyHotspots = "热区太多（最多 {上限} 
 // Importing image-map code.
 inline constexpr const char* kCodeTooLarge = "代码太长（最多 {上限}）";
 inline constexpr const char* kCodeTooDeep = "代码中的标签嵌套太深，无法完整读取";
-inline constexpr const char* kNoMappedImage = "代码中没有使用热区的图片（带 usemap 的 <img>）";
+inline constexpr const char* kNoMap = "代码中没有热区（<map> 和其中的 <area>）";
 inline constexpr const char* kMapMissing = "代码中找不到图片使用的热区 <map name=\"{名称}\">";
 inline constexpr const char* kMapWithoutAreas = "热区 <map name=\"{名称}\"> 中没有 <area>";
 inline constexpr const char* kNoRectangles = "没有可导入的矩形热区";
@@ -81,5 +81,7 @@ inline constexpr const char* kSkipped = "，跳过 ";
 inline constexpr const char* kSkippedNonRect = "{个数} 个非矩形热区";
 inline constexpr const char* kSkippedBadCoords = "{个数} 个坐标不正确的热区";
 inline constexpr const char* kAnd = "和 ";
+// Only the first image's map (or the first map) is taken: "；另有 2 组热区未导入".
+inline constexpr const char* kOtherMapsLeft = "；另有 {个数} 组热区未导入";
 
 }  // namespace velquist::mapfile_messages
