@@ -1,0 +1,150 @@
+// Choosing what to propose among the blocks of a page.
+#include "layout_rules.h"
+
+#include <algorithm>
+
+#include "repetition.h"
+
+namespace velquist::suggest_detail {
+namespace {
+
+constexpr int kStackGap = 14;  // parts of one card lie closer together than two cards
+constexpr int kSmallest = 16;  // smaller boxes are specks, icons or rules
+
+struct Candidate {
+    Rect box;
+    SuggestionKind kind = SuggestionKind::Block;
+    double score = 0;
+    int group = -1;  // candidates of one repeated group share it
+};
+
+bool inside(const Rect& inner, const Rect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right() <= outer.right() &&
+           inner.bottom() <= outer.bottom();
+}
+
+bool decoration(const Rect& box, const Page& page) {
+    return box.width < kSmallest || box.height < kSmallest || box.width * 100 >= page.width * 95;
+}
+
+SuggestionKind repeatedKind(const Rect& box) {
+    if (box.height <= 64) {
+        return SuggestionKind::MenuItem;
+    }
+    return box.width * 10 >= box.height * 18 && box.height <= 200 ? SuggestionKind::Coupon
+                                                                  : SuggestionKind::Card;
+}
+
+SuggestionKind singleKind(const Rect& box) {
+    return box.height <= 72 && box.width <= 360 ? SuggestionKind::Button : SuggestionKind::Block;
+}
+
+// Boxes drawn as boxes, grouped when several of one size line up.
+void addBoxed(const std::vector<Component>& components, const Page& page,
+              std::vector<Candidate>& out) {
+    std::vector<Rect> boxes;
+    for (const Component& c : components) {
+        if (c.boxed && !decoration(c.box, page)) {
+            boxes.push_back(c.box);
+        }
+    }
+    const std::vector<int> groups = repeatedGroups(boxes);
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        const bool repeated = groups[i] >= 0;
+        out.push_back(Candidate{boxes[i], repeated ? repeatedKind(boxes[i]) : singleKind(boxes[i]),
+                                repeated ? 3.0 : 2.0, repeated ? groups[i] : -1});
+    }
+}
+
+// Parts outside any drawn box, stacked; only stacks that repeat are cards.
+void addStacks(const std::vector<Component>& components, const Page& page,
+               std::vector<Candidate>& out) {
+    std::vector<Rect> parts;
+    for (const Component& c : components) {
+        if (c.box.width * 100 < page.width * 95 && (c.box.width >= 4 || c.box.height >= 4)) {
+            parts.push_back(c.box);
+        }
+    }
+    const std::vector<Rect> stacks = stackParts(parts, kStackGap);
+    std::vector<Rect> tall;
+    for (const Rect& s : stacks) {
+        if (!decoration(s, page) && s.height >= 2 * kSmallest) {
+            tall.push_back(s);
+        }
+    }
+    const std::vector<int> groups = repeatedGroups(tall);
+    for (size_t i = 0; i < tall.size(); ++i) {
+        if (groups[i] >= 0) {
+            out.push_back(Candidate{tall[i], repeatedKind(tall[i]), 2.5, 100000 + groups[i]});
+        }
+    }
+}
+
+void addNavigation(const std::vector<Component>& components, const Page& page,
+                   std::vector<Candidate>& out) {
+    std::vector<Rect> words;
+    for (const Component& c : components) {
+        if (!c.boxed) {
+            words.push_back(c.box);
+        }
+    }
+    static const std::vector<int> kNone;
+    const std::vector<Rect> cells =
+        navigationCells(words, page.bandBoundaries ? *page.bandBoundaries : kNone);
+    const int group = 200000 + int(out.size());
+    for (const Rect& cell : cells) {
+        out.push_back(Candidate{cell, SuggestionKind::MenuItem, 2.2, group});
+    }
+}
+
+// A container gives way to the members of one repeated group inside it; otherwise what lies
+// inside a proposal is a part of it.
+std::vector<bool> resolveContainment(const std::vector<Candidate>& all) {
+    std::vector<bool> keep(all.size(), true);
+    for (size_t i = 0; i < all.size(); ++i) {
+        std::vector<int> count;
+        bool hasRepeats = false;
+        for (size_t j = 0; j < all.size(); ++j) {
+            if (i == j || all[j].group < 0 || !inside(all[j].box, all[i].box) ||
+                all[j].box == all[i].box) {
+                continue;
+            }
+            const int n = int(std::count_if(all.begin(), all.end(), [&](const Candidate& c) {
+                return c.group == all[j].group && inside(c.box, all[i].box);
+            }));
+            hasRepeats = hasRepeats || n >= 2;
+        }
+        if (hasRepeats) {
+            keep[i] = false;
+        }
+    }
+    for (size_t i = 0; i < all.size(); ++i) {
+        for (size_t j = 0; j < all.size() && keep[i]; ++j) {
+            const bool sameBox = all[i].box == all[j].box;
+            if (i != j && keep[j] && inside(all[i].box, all[j].box) && (!sameBox || j < i)) {
+                keep[i] = false;
+            }
+        }
+    }
+    return keep;
+}
+
+}  // namespace
+
+std::vector<Suggestion> layoutProposals(const std::vector<Component>& components,
+                                        const Page& page) {
+    std::vector<Candidate> all;
+    addBoxed(components, page, all);
+    addStacks(components, page, all);
+    addNavigation(components, page, all);
+    const std::vector<bool> keep = resolveContainment(all);
+    std::vector<Suggestion> out;
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (keep[i]) {
+            out.push_back(Suggestion{all[i].box, all[i].kind, all[i].score});
+        }
+    }
+    return out;
+}
+
+}  // namespace velquist::suggest_detail

@@ -1,0 +1,181 @@
+// Repetition, stacking and navigation rows: the regular structures of shop pages.
+#include "repetition.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <numeric>
+
+namespace velquist::suggest_detail {
+namespace {
+
+class Groups {
+public:
+    explicit Groups(size_t n) : m_parent(n) { std::iota(m_parent.begin(), m_parent.end(), 0); }
+    int root(int i) {
+        while (m_parent[size_t(i)] != i) {
+            i = m_parent[size_t(i)] = m_parent[size_t(m_parent[size_t(i)])];
+        }
+        return i;
+    }
+    void join(int a, int b) { m_parent[size_t(root(b))] = root(a); }
+
+private:
+    std::vector<int> m_parent;
+};
+
+bool near(int a, int b, int slack) {
+    return std::abs(a - b) <= slack;
+}
+
+bool sameSize(const Rect& a, const Rect& b) {
+    const int slackW = std::max(4, std::max(a.width, b.width) / 25);
+    const int slackH = std::max(4, std::max(a.height, b.height) / 16);
+    return near(a.width, b.width, slackW) && near(a.height, b.height, slackH);
+}
+
+bool linedUp(const Rect& a, const Rect& b) {
+    return near(a.top, b.top, 4) || near(a.bottom(), b.bottom(), 4) || near(a.left, b.left, 4) ||
+           near(a.right(), b.right(), 4);
+}
+
+bool overlapsColumns(const Rect& a, const Rect& b) {
+    const int shared = std::min(a.right(), b.right()) - std::max(a.left, b.left);
+    return shared * 2 >= std::min(a.width, b.width);
+}
+
+int verticalGap(const Rect& a, const Rect& b) {
+    return std::max(a.top, b.top) - std::min(a.bottom(), b.bottom());
+}
+
+}  // namespace
+
+std::vector<int> repeatedGroups(const std::vector<Rect>& boxes) {
+    Groups groups(boxes.size());
+    std::vector<int> members(boxes.size(), 1);
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        for (size_t j = i + 1; j < boxes.size(); ++j) {
+            if (sameSize(boxes[i], boxes[j]) && linedUp(boxes[i], boxes[j]) &&
+                boxes[i].intersected(boxes[j]).empty()) {
+                groups.join(int(i), int(j));
+            }
+        }
+    }
+    std::vector<int> size(boxes.size(), 0);
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        ++size[size_t(groups.root(int(i)))];
+    }
+    std::vector<int> out(boxes.size(), -1);
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        const int root = groups.root(int(i));
+        out[i] = size[size_t(root)] >= 2 ? root : -1;
+    }
+    return out;
+}
+
+std::vector<Rect> stackParts(const std::vector<Rect>& parts, int gap) {
+    Groups groups(parts.size());
+    for (size_t i = 0; i < parts.size(); ++i) {
+        for (size_t j = i + 1; j < parts.size(); ++j) {
+            const int g = verticalGap(parts[i], parts[j]);
+            if (g <= gap && g >= -2 && overlapsColumns(parts[i], parts[j])) {
+                groups.join(int(i), int(j));
+            }
+        }
+    }
+    std::vector<Rect> united(parts.size());
+    for (size_t i = 0; i < parts.size(); ++i) {
+        Rect& box = united[size_t(groups.root(int(i)))];
+        box = box.united(parts[i]);
+    }
+    std::vector<Rect> out;
+    for (const Rect& box : united) {
+        if (!box.empty()) {
+            out.push_back(box);
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// The band between the full-width lines around `words`, or the words with some room.
+std::pair<int, int> cellRows(const Rect& words, const std::vector<int>& bands) {
+    const int reach = words.height * 3 / 2 + 4;
+    int top = words.top - words.height / 2;
+    int bottom = words.bottom() + words.height / 2;
+    for (int row : bands) {
+        if (row < words.top && words.top - row <= reach) {
+            top = row + 1;
+        }
+        if (row >= words.bottom() && row - words.bottom() < reach) {
+            bottom = row;
+            break;
+        }
+    }
+    return {top, bottom};
+}
+
+std::vector<Rect> cellsOf(const std::vector<Rect>& line, const std::vector<int>& bands) {
+    Rect all;
+    for (const Rect& r : line) {
+        all = all.united(r);
+    }
+    const auto [top, bottom] = cellRows(all, bands);
+    std::vector<int> centres;
+    for (const Rect& r : line) {
+        centres.push_back(r.left + r.width / 2);
+    }
+    std::vector<Rect> cells;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const int before = i > 0 ? centres[i] - centres[i - 1] : centres[1] - centres[0];
+        const int after = i + 1 < line.size() ? centres[i + 1] - centres[i] : before;
+        const int left = std::max(0, centres[i] - before / 2);
+        cells.push_back(Rect{left, top, centres[i] + after / 2 - left, bottom - top});
+    }
+    return cells;
+}
+
+bool evenlySpaced(const std::vector<Rect>& line) {
+    int smallest = 1 << 30;
+    int largest = 0;
+    for (size_t i = 1; i < line.size(); ++i) {
+        const int gap = line[i].left - line[i - 1].right();
+        smallest = std::min(smallest, gap);
+        largest = std::max(largest, gap);
+    }
+    const int h = line.front().height;
+    return smallest * 5 >= h * 6 && largest <= h * 8 && largest * 2 <= smallest * 5;
+}
+
+}  // namespace
+
+std::vector<Rect> navigationCells(const std::vector<Rect>& words, const std::vector<int>& bands) {
+    std::vector<Rect> sorted = words;
+    std::sort(sorted.begin(), sorted.end(), [](const Rect& a, const Rect& b) {
+        return a.top != b.top ? a.top < b.top : a.left < b.left;
+    });
+    std::vector<bool> used(sorted.size(), false);
+    std::vector<Rect> cells;
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        if (used[i] || sorted[i].height > 48 || sorted[i].height < 8) {
+            continue;
+        }
+        std::vector<Rect> line;
+        for (size_t j = i; j < sorted.size(); ++j) {
+            if (!used[j] && near(sorted[j].top, sorted[i].top, 3) &&
+                near(sorted[j].bottom(), sorted[i].bottom(), 3)) {
+                line.push_back(sorted[j]);
+                used[j] = true;
+            }
+        }
+        std::sort(line.begin(), line.end(),
+                  [](const Rect& a, const Rect& b) { return a.left < b.left; });
+        if (line.size() >= 3 && evenlySpaced(line)) {
+            const std::vector<Rect> found = cellsOf(line, bands);
+            cells.insert(cells.end(), found.begin(), found.end());
+        }
+    }
+    return cells;
+}
+
+}  // namespace velquist::suggest_detail
