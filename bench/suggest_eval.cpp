@@ -37,6 +37,7 @@ void* operator new(size_t size) {
     }
     return p;
 }
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"  // free() pairs with the malloc() above
 void operator delete(void* p) noexcept {
     g_live -= int64_t(malloc_usable_size(p));
     std::free(p);

@@ -2,10 +2,14 @@
 #include "components.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
+#include <optional>
 
 namespace velquist::suggest_detail {
 namespace {
+
+constexpr int kOutlineDepth = 8;  // how far inside a block its drawn outline may start
 
 struct Run {
     int from;
@@ -71,34 +75,72 @@ std::vector<Run> runsOf(const uint8_t* row, int width) {
     return runs;
 }
 
-// Share of the marked pixels along the best of the first two lines inside one side of `box`.
-double sideCover(const EdgeMask& mask, const Rect& box, bool horizontal, bool far) {
-    double best = 0;
-    for (int inset = 0; inset < 2; ++inset) {
-        const int line = horizontal ? (far ? box.bottom() - 1 - inset : box.top + inset)
-                                    : (far ? box.right() - 1 - inset : box.left + inset);
-        const int length = horizontal ? box.width : box.height;
-        int count = 0;
-        for (int i = 0; i < length; ++i) {
-            const int x = horizontal ? box.left + i : line;
-            const int y = horizontal ? line : box.top + i;
-            count += (mask.at(x, y) & kEdge) ? 1 : 0;
-        }
-        best = std::max(best, double(count) / length);
+double cover(const EdgeMask& mask, const Rect& box, bool horizontal, int line, uint8_t bit) {
+    const int length = horizontal ? box.width : box.height;
+    int count = 0;
+    for (int i = 0; i < length; ++i) {
+        count +=
+            (horizontal ? mask.at(box.left + i, line) : mask.at(line, box.top + i)) & bit ? 1 : 0;
     }
-    return best;
+    return double(count) / length;
 }
 
-// Rounded ends take some of each side away, so a short box needs its long sides only.
-bool hasOutline(const EdgeMask& mask, const Rect& box) {
-    if (box.width < 8 || box.height < 8) {
-        return false;
+// The outermost line near one side of `box` that runs along most of it: a strong edge first,
+// since a shadow around a card makes weak lines outside its own edge.
+std::optional<int> sideLine(const EdgeMask& mask, const Rect& box, bool horizontal, bool far,
+                            double need) {
+    const int depth = std::min(kOutlineDepth, (horizontal ? box.height : box.width) / 4);
+    for (uint8_t bit : {kStrong, kEdge}) {
+        for (int inset = 0; inset < depth; ++inset) {
+            const int line = horizontal ? (far ? box.bottom() - 1 - inset : box.top + inset)
+                                        : (far ? box.right() - 1 - inset : box.left + inset);
+            if (cover(mask, box, horizontal, line, bit) >= need) {
+                return line;
+            }
+        }
     }
-    const bool longSides =
-        sideCover(mask, box, true, false) >= 0.6 && sideCover(mask, box, true, true) >= 0.6;
-    const bool shortSides =
-        sideCover(mask, box, false, false) >= 0.4 && sideCover(mask, box, false, true) >= 0.4;
-    return longSides && (shortSides || box.height <= 64);
+    return std::nullopt;
+}
+
+// Both ends of a short box are drawn: in every middle row the first mark from each end lies
+// where a straight or round end (at most a half circle) puts it; glyphs of a word do not.
+bool closedEnds(const EdgeMask& mask, const Rect& box) {
+    const double r = box.height / 2.0;
+    const double centre = box.top + r;
+    const int from = box.top + box.height / 5;
+    const int to = box.bottom() - box.height / 5;
+    int closed = 0;
+    for (int y = from; y < to; ++y) {
+        const double dy = y + 0.5 - centre;
+        const int reach = int(r - std::sqrt(std::max(0.0, r * r - dy * dy))) + 3;
+        bool left = false;
+        bool right = false;
+        for (int i = 0; i < reach && i < box.width / 2; ++i) {
+            left = left || (mask.at(box.left + i, y) & kEdge);
+            right = right || (mask.at(box.right() - 1 - i, y) & kEdge);
+        }
+        closed += left && right ? 1 : 0;
+    }
+    return to > from && closed * 10 >= (to - from) * 9;
+}
+
+// Rounded ends take some of each side away, so a short box needs its long sides only. A box
+// found is narrowed to its outline.
+Component outlined(const EdgeMask& mask, const Rect& box) {
+    if (box.width < 8 || box.height < 8) {
+        return Component{box, false};
+    }
+    const auto top = sideLine(mask, box, true, false, 0.6);
+    const auto bottom = sideLine(mask, box, true, true, 0.6);
+    if (!top || !bottom) {
+        return Component{box, false};
+    }
+    const auto left = sideLine(mask, box, false, false, 0.4);
+    const auto right = sideLine(mask, box, false, true, 0.4);
+    if (left && right) {
+        return Component{Rect{*left, *top, *right + 1 - *left, *bottom + 1 - *top}, true};
+    }
+    return Component{box, box.height <= 64 && closedEnds(mask, box)};
 }
 
 }  // namespace
@@ -128,7 +170,7 @@ std::vector<Component> findComponents(const EdgeMask& mask) {
     }
     std::vector<Component> out;
     for (const Rect& box : labels.roots()) {
-        out.push_back(Component{box, hasOutline(mask, box)});
+        out.push_back(outlined(mask, box));
     }
     return out;
 }

@@ -29,7 +29,8 @@ void markRow(PictureRows& rows, int y, int width, int height, int threshold, uin
         const int right = std::min(x + 1, width - 1);
         const int across = colourDistance(here[right], here[left]);
         const int down = colourDistance(below[x], above[x]);
-        out[x] = std::max(across, down) > threshold ? kEdge : 0;
+        const int change = std::max(across, down);
+        out[x] = change > threshold ? (change >= kStrongChange ? kEdge | kStrong : kEdge) : 0;
     }
 }
 

@@ -12,6 +12,8 @@ namespace velquist::suggest_detail {
 
 inline constexpr uint8_t kEdge = 1;    // the colour changes here
 inline constexpr uint8_t kClosed = 2;  // a small gap between changes, bridged
+inline constexpr uint8_t kStrong = 4;  // a change a border or a box's own edge makes
+inline constexpr int kStrongChange = 24;
 
 struct EdgeMask {
     int width = 0;

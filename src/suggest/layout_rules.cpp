@@ -2,6 +2,8 @@
 #include "layout_rules.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 #include "repetition.h"
 
@@ -68,7 +70,7 @@ void addStacks(const std::vector<Component>& components, const Page& page,
     const std::vector<Rect> stacks = stackParts(parts, kStackGap);
     std::vector<Rect> tall;
     for (const Rect& s : stacks) {
-        if (!decoration(s, page) && s.height >= 2 * kSmallest) {
+        if (!decoration(s, page) && s.height >= 3 * kSmallest && s.width >= 3 * kSmallest) {
             tall.push_back(s);
         }
     }
@@ -94,6 +96,83 @@ void addNavigation(const std::vector<Component>& components, const Page& page,
     const int group = 200000 + int(out.size());
     for (const Rect& cell : cells) {
         out.push_back(Candidate{cell, SuggestionKind::MenuItem, 2.2, group});
+    }
+}
+
+bool within(const Rect& inner, const Rect& outer, int slack) {
+    return inner.left >= outer.left - slack && inner.right() <= outer.right() + slack;
+}
+
+// Whether b belongs under a as another part of one card: in a's columns (or a in b's), close
+// below it, with nothing wider between them.
+bool partBelow(const Rect& a, const Rect& b, const std::vector<Component>& components) {
+    const int gap = b.top - a.bottom();
+    if (gap < 0 || gap * 4 > 3 * std::max(a.height, b.height) ||
+        !(within(b, a, 4) || within(a, b, 4))) {
+        return false;
+    }
+    const Rect columns = a.united(b);
+    const Rect between{columns.left, a.bottom(), columns.width, gap};
+    return std::none_of(components.begin(), components.end(), [&](const Component& c) {
+        return !c.box.intersected(between).empty() && !within(c.box, columns, 8);
+    });
+}
+
+// Two repeated groups whose members pair up one above the other, always at the same offset, are
+// the parts of repeated cards: each pair becomes one card.
+bool mergeGroups(std::vector<Candidate>& all, int a, int b,
+                 const std::vector<Component>& components) {
+    std::vector<size_t> upper, lower;
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (all[i].group == a)
+            upper.push_back(i);
+        if (all[i].group == b)
+            lower.push_back(i);
+    }
+    if (upper.size() != lower.size() || upper.size() < 2) {
+        return false;
+    }
+    std::vector<size_t> partner(upper.size(), SIZE_MAX);
+    for (size_t u = 0; u < upper.size(); ++u) {
+        for (size_t l = 0; l < lower.size(); ++l) {
+            const Rect& top = all[upper[u]].box;
+            const Rect& under = all[lower[l]].box;
+            if (partBelow(top, under, components) &&
+                (u == 0 || partner[0] == SIZE_MAX ||
+                 std::abs((under.top - top.top) -
+                          (all[lower[partner[0]]].box.top - all[upper[0]].box.top)) <= 4)) {
+                partner[u] = l;
+            }
+        }
+        if (partner[u] == SIZE_MAX) {
+            return false;
+        }
+    }
+    for (size_t u = 0; u < upper.size(); ++u) {
+        Candidate& card = all[upper[u]];
+        card.box = card.box.united(all[lower[partner[u]]].box);
+        card.kind = repeatedKind(card.box);
+        card.score = 3.0;
+        all[lower[partner[u]]].group = -2;  // taken into the card
+    }
+    std::erase_if(all, [](const Candidate& c) { return c.group == -2; });
+    return true;
+}
+
+void mergeRepeatedParts(std::vector<Candidate>& all, const std::vector<Component>& components) {
+    for (bool merged = true; merged;) {
+        merged = false;
+        std::vector<int> groups;
+        for (const Candidate& c : all) {
+            if (c.group >= 0 && std::find(groups.begin(), groups.end(), c.group) == groups.end()) {
+                groups.push_back(c.group);
+            }
+        }
+        for (size_t i = 0; i < groups.size() && !merged; ++i) {
+            for (size_t j = 0; j < groups.size() && !merged; ++j) {
+                merged = i != j && mergeGroups(all, groups[i], groups[j], components);
+            }
+        }
     }
 }
 
@@ -136,6 +215,7 @@ std::vector<Suggestion> layoutProposals(const std::vector<Component>& components
     std::vector<Candidate> all;
     addBoxed(components, page, all);
     addStacks(components, page, all);
+    mergeRepeatedParts(all, components);
     addNavigation(components, page, all);
     const std::vector<bool> keep = resolveContainment(all);
     std::vector<Suggestion> out;

@@ -83,14 +83,16 @@ std::vector<Rect> stackParts(const std::vector<Rect>& parts, int gap) {
         }
     }
     std::vector<Rect> united(parts.size());
+    std::vector<int> count(parts.size(), 0);
     for (size_t i = 0; i < parts.size(); ++i) {
-        Rect& box = united[size_t(groups.root(int(i)))];
-        box = box.united(parts[i]);
+        const size_t root = size_t(groups.root(int(i)));
+        united[root] = united[root].united(parts[i]);
+        ++count[root];
     }
     std::vector<Rect> out;
-    for (const Rect& box : united) {
-        if (!box.empty()) {
-            out.push_back(box);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (count[i] >= 2) {
+            out.push_back(united[i]);
         }
     }
     return out;
@@ -144,7 +146,7 @@ bool evenlySpaced(const std::vector<Rect>& line) {
         largest = std::max(largest, gap);
     }
     const int h = line.front().height;
-    return smallest * 5 >= h * 6 && largest <= h * 8 && largest * 2 <= smallest * 5;
+    return smallest * 5 >= h * 6 && largest <= h * 20 && largest * 2 <= smallest * 5;
 }
 
 }  // namespace

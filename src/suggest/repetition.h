@@ -12,6 +12,7 @@ std::vector<int> repeatedGroups(const std::vector<Rect>& boxes);
 
 // Boxes that follow one another down the page with small gaps and overlapping columns, united:
 // the picture, title, price and button of a card drawn without a border.
+// Only stacks of two parts or more are given.
 std::vector<Rect> stackParts(const std::vector<Rect>& parts, int gap);
 
 // The cells of a navigation bar whose items are bare words on one line, evenly spaced.

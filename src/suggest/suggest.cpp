@@ -11,9 +11,9 @@ namespace {
 
 using namespace suggest_detail;
 
-constexpr int kChangeThreshold = 10;  // channel difference; JPEG noise on flat colour stays below
-constexpr int kGapX = 6;              // glyphs of one word, a dashed border
-constexpr int kGapY = 6;
+constexpr int kChangeThreshold = 10;  // brightness steps; JPEG noise on flat colour stays below
+constexpr int kGapX = 3;              // glyphs of one word; wider gaps keep shadowed cards apart
+constexpr int kGapY = 3;
 
 int64_t area(const Rect& r) {
     return int64_t(r.width) * r.height;
