@@ -75,14 +75,18 @@ std::vector<Run> runsOf(const uint8_t* row, int width) {
     return runs;
 }
 
+// The longest unbroken run of marks along a line inside `box`, as a share of the side: a drawn
+// side is one run, the tops of glyphs are many short ones.
 double cover(const EdgeMask& mask, const Rect& box, bool horizontal, int line, uint8_t bit) {
     const int length = horizontal ? box.width : box.height;
-    int count = 0;
+    int longest = 0;
+    int run = 0;
     for (int i = 0; i < length; ++i) {
-        count +=
-            (horizontal ? mask.at(box.left + i, line) : mask.at(line, box.top + i)) & bit ? 1 : 0;
+        const uint8_t cell = horizontal ? mask.at(box.left + i, line) : mask.at(line, box.top + i);
+        run = cell & bit ? run + 1 : 0;
+        longest = std::max(longest, run);
     }
-    return double(count) / length;
+    return double(longest) / length;
 }
 
 // The outermost line near one side of `box` that runs along most of it: a strong edge first,

@@ -84,9 +84,14 @@ void addStacks(const std::vector<Component>& components, const Page& page,
 
 void addNavigation(const std::vector<Component>& components, const Page& page,
                    std::vector<Candidate>& out) {
+    // Words inside a drawn box are its title or price, not a menu.
     std::vector<Rect> words;
     for (const Component& c : components) {
-        if (!c.boxed) {
+        const bool enclosed =
+            std::any_of(components.begin(), components.end(), [&](const Component& box) {
+                return box.boxed && box.box.width > c.box.width && inside(c.box, box.box);
+            });
+        if (!c.boxed && !enclosed) {
             words.push_back(c.box);
         }
     }
