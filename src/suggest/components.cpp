@@ -147,6 +147,43 @@ Component outlined(const EdgeMask& mask, const Rect& box) {
     return Component{box, box.height <= 64 && closedEnds(mask, box)};
 }
 
+// Lines right across a box, well inside it, that cut it into pieces of one size: the shared
+// borders of cards drawn touching.
+std::vector<Rect> splitAtDividers(const EdgeMask& mask, const Rect& box, bool horizontal) {
+    const int length = horizontal ? box.height : box.width;
+    const int start = horizontal ? box.top : box.left;
+    std::vector<int> cuts;  // middles of the dividers, ascending
+    int groupFrom = -1;
+    int groupTo = -1;
+    for (int i = kOutlineDepth + 8; i <= length - kOutlineDepth - 8; ++i) {
+        const bool divider = i < length - kOutlineDepth - 8 && cover(mask, box, horizontal, start + i, kEdge) >= 0.9;
+        if (divider && groupTo >= 0 && i - groupTo <= 2) {
+            groupTo = i;
+        } else if (divider) {
+            groupFrom = groupTo = i;
+        } else if (groupTo >= 0 && i - groupTo > 2) {
+            cuts.push_back(start + (groupFrom + groupTo + 1) / 2);
+            groupFrom = groupTo = -1;
+        }
+    }
+    std::vector<Rect> pieces;
+    int from = start;
+    for (size_t c = 0; c <= cuts.size(); ++c) {
+        // One pixel more on each side of a cut, as for any edge found by central differences.
+        const int to = c < cuts.size() ? cuts[c] + 1 : start + length;
+        pieces.push_back(horizontal ? Rect{box.left, from, box.width, to - from}
+                                    : Rect{from, box.top, to - from, box.height});
+        from = c < cuts.size() ? cuts[c] - 1 : from;
+    }
+    const auto extent = [&](const Rect& r) { return horizontal ? r.height : r.width; };
+    const auto [small, large] = std::minmax_element(pieces.begin(), pieces.end(),
+                                                    [&](const Rect& a, const Rect& b) { return extent(a) < extent(b); });
+    if (pieces.size() < 2 || extent(*small) * 10 < extent(*large) * 9) {
+        return {box};
+    }
+    return pieces;
+}
+
 }  // namespace
 
 std::vector<Component> findComponents(const EdgeMask& mask) {
@@ -174,7 +211,16 @@ std::vector<Component> findComponents(const EdgeMask& mask) {
     }
     std::vector<Component> out;
     for (const Rect& box : labels.roots()) {
-        out.push_back(outlined(mask, box));
+        const Component found = outlined(mask, box);
+        if (!found.boxed) {
+            out.push_back(found);
+            continue;
+        }
+        for (const Rect& column : splitAtDividers(mask, found.box, false)) {
+            for (const Rect& piece : splitAtDividers(mask, column, true)) {
+                out.push_back(Component{piece, true});
+            }
+        }
     }
     return out;
 }

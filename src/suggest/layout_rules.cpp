@@ -29,6 +29,12 @@ bool decoration(const Rect& box, const Page& page) {
     return box.width < kSmallest || box.height < kSmallest || box.width * 100 >= page.width * 95;
 }
 
+// A box on its own this small and not wider than tall is a boxy character of a title (日, 口)
+// or an icon, not a button.
+bool glyphSized(const Rect& box) {
+    return box.width < 48 || box.height < 20 || (box.width * 5 < box.height * 6 && box.width < 80);
+}
+
 SuggestionKind repeatedKind(const Rect& box) {
     if (box.height <= 64) {
         return SuggestionKind::MenuItem;
@@ -53,6 +59,9 @@ void addBoxed(const std::vector<Component>& components, const Page& page,
     const std::vector<int> groups = repeatedGroups(boxes);
     for (size_t i = 0; i < boxes.size(); ++i) {
         const bool repeated = groups[i] >= 0;
+        if (!repeated && glyphSized(boxes[i])) {
+            continue;
+        }
         out.push_back(Candidate{boxes[i], repeated ? repeatedKind(boxes[i]) : singleKind(boxes[i]),
                                 repeated ? 3.0 : 2.0, repeated ? groups[i] : -1});
     }

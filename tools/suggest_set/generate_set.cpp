@@ -36,6 +36,12 @@ CardStyle anyStyle(Dice& d) {
                                           CardStyle::Shadowed, CardStyle::Bare});
 }
 
+// White cards without a border need a grey page to show; a detail page is white or dark.
+CardStyle pageCardStyle(ShopPainter& s) {
+    const CardStyle style = anyStyle(s.dice());
+    return s.theme().dark || style == CardStyle::OnGrey ? CardStyle::Bordered : style;
+}
+
 int columnsFor(Dice& d, int width) {
     return d.pick(2, std::clamp(width / 190, 2, 5));
 }
@@ -107,7 +113,7 @@ Scene detail(Dice& d) {
                              case 1:
                                  y = cardGrid(
                                      s, y, w, s.dice().pick(2, 3), s.dice().pick(1, 2),
-                                     s.theme().dark ? CardStyle::Bordered : anyStyle(s.dice()));
+                                     pageCardStyle(s));
                                  break;
                              case 2:
                                  y = blockRow(s, y, w, s.dice().pick(1, 2));
