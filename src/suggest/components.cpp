@@ -156,7 +156,8 @@ std::vector<Rect> splitAtDividers(const EdgeMask& mask, const Rect& box, bool ho
     int groupFrom = -1;
     int groupTo = -1;
     for (int i = kOutlineDepth + 8; i <= length - kOutlineDepth - 8; ++i) {
-        const bool divider = i < length - kOutlineDepth - 8 && cover(mask, box, horizontal, start + i, kEdge) >= 0.9;
+        const bool divider =
+            i < length - kOutlineDepth - 8 && cover(mask, box, horizontal, start + i, kEdge) >= 0.9;
         if (divider && groupTo >= 0 && i - groupTo <= 2) {
             groupTo = i;
         } else if (divider) {
@@ -176,8 +177,9 @@ std::vector<Rect> splitAtDividers(const EdgeMask& mask, const Rect& box, bool ho
         from = c < cuts.size() ? cuts[c] - 1 : from;
     }
     const auto extent = [&](const Rect& r) { return horizontal ? r.height : r.width; };
-    const auto [small, large] = std::minmax_element(pieces.begin(), pieces.end(),
-                                                    [&](const Rect& a, const Rect& b) { return extent(a) < extent(b); });
+    const auto [small, large] =
+        std::minmax_element(pieces.begin(), pieces.end(),
+                            [&](const Rect& a, const Rect& b) { return extent(a) < extent(b); });
     if (pieces.size() < 2 || extent(*small) * 10 < extent(*large) * 9) {
         return {box};
     }

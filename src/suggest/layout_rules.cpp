@@ -236,6 +236,14 @@ std::vector<Suggestion> layoutProposals(const std::vector<Component>& components
     for (size_t i = 0; i < all.size(); ++i) {
         if (keep[i]) {
             out.push_back(Suggestion{all[i].box, all[i].kind, all[i].score});
+            // A lone box as tall as wide holding a picture and a button is a card.
+            const auto parts = std::count_if(all.begin(), all.end(), [&](const Candidate& c) {
+                return !(c.box == all[i].box) && inside(c.box, all[i].box);
+            });
+            if (all[i].kind == SuggestionKind::Block && parts >= 2 &&
+                all[i].box.height >= all[i].box.width) {
+                out.back().kind = SuggestionKind::Card;
+            }
         }
     }
     return out;

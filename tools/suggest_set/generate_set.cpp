@@ -111,9 +111,8 @@ Scene detail(Dice& d) {
                                  y = couponStrip(s, y, w, s.dice().pick(2, 3));
                                  break;
                              case 1:
-                                 y = cardGrid(
-                                     s, y, w, s.dice().pick(2, 3), s.dice().pick(1, 2),
-                                     pageCardStyle(s));
+                                 y = cardGrid(s, y, w, s.dice().pick(2, 3), s.dice().pick(1, 2),
+                                              pageCardStyle(s));
                                  break;
                              case 2:
                                  y = blockRow(s, y, w, s.dice().pick(1, 2));
