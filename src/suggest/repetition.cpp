@@ -164,8 +164,11 @@ std::vector<Rect> navigationCells(const std::vector<Rect>& words, const std::vec
         }
         std::vector<Rect> line;
         for (size_t j = i; j < sorted.size(); ++j) {
-            if (!used[j] && near(sorted[j].top, sorted[i].top, 3) &&
-                near(sorted[j].bottom(), sorted[i].bottom(), 3)) {
+            // On one line: centres within 4 px, heights within a third (JPEG blurs glyphs).
+            const int centreI = sorted[i].top * 2 + sorted[i].height;
+            const int centreJ = sorted[j].top * 2 + sorted[j].height;
+            if (!used[j] && near(centreI, centreJ, 8) &&
+                near(sorted[j].height, sorted[i].height, std::max(3, sorted[i].height / 3))) {
                 line.push_back(sorted[j]);
                 used[j] = true;
             }
