@@ -100,7 +100,9 @@ void addNavigation(const std::vector<Component>& components, const Page& page,
             std::any_of(components.begin(), components.end(), [&](const Component& box) {
                 return box.boxed && box.box.width > c.box.width && inside(c.box, box.box);
             });
-        if (!c.boxed && !enclosed) {
+        const bool inProposal = std::any_of(
+            out.begin(), out.end(), [&](const Candidate& k) { return inside(c.box, k.box); });
+        if (!c.boxed && !enclosed && !inProposal) {
             words.push_back(c.box);
         }
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <numeric>
+#include <optional>
 
 namespace velquist::suggest_detail {
 namespace {
@@ -100,11 +101,11 @@ std::vector<Rect> stackParts(const std::vector<Rect>& parts, int gap) {
 
 namespace {
 
-// The band between the full-width lines around `words`, or the words with some room.
-std::pair<int, int> cellRows(const Rect& words, const std::vector<int>& bands) {
+// The band between the full-width lines around `words`; none when the words are not in a bar.
+std::optional<std::pair<int, int>> cellRows(const Rect& words, const std::vector<int>& bands) {
     const int reach = words.height * 3 / 2 + 4;
-    int top = words.top - words.height / 2;
-    int bottom = words.bottom() + words.height / 2;
+    std::optional<int> top;
+    std::optional<int> bottom;
     for (int row : bands) {
         if (row < words.top && words.top - row <= reach) {
             top = row + 1;
@@ -114,7 +115,10 @@ std::pair<int, int> cellRows(const Rect& words, const std::vector<int>& bands) {
             break;
         }
     }
-    return {top, bottom};
+    if (!top || !bottom) {
+        return std::nullopt;
+    }
+    return std::pair{*top, *bottom};
 }
 
 std::vector<Rect> cellsOf(const std::vector<Rect>& line, const std::vector<int>& bands) {
@@ -122,7 +126,11 @@ std::vector<Rect> cellsOf(const std::vector<Rect>& line, const std::vector<int>&
     for (const Rect& r : line) {
         all = all.united(r);
     }
-    const auto [top, bottom] = cellRows(all, bands);
+    const auto rows = cellRows(all, bands);
+    if (!rows) {
+        return {};
+    }
+    const auto [top, bottom] = *rows;
     std::vector<int> centres;
     for (const Rect& r : line) {
         centres.push_back(r.left + r.width / 2);

@@ -15,7 +15,8 @@ std::vector<int> repeatedGroups(const std::vector<Rect>& boxes);
 // Only stacks of two parts or more are given.
 std::vector<Rect> stackParts(const std::vector<Rect>& parts, int gap);
 
-// The cells of a navigation bar whose items are bare words on one line, evenly spaced.
+// The cells of a navigation bar: bare words on one line, evenly spaced, in a band between two
+// full-width lines (`bands`, the rows of those lines).
 std::vector<Rect> navigationCells(const std::vector<Rect>& words, const std::vector<int>& bands);
 
 }  // namespace velquist::suggest_detail

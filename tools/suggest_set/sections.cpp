@@ -55,7 +55,11 @@ int blockRow(ShopPainter& s, int y, int width, int count) {
     const int gap = s.dice().pick(14, 30);
     const int w = (width - 2 * margin - (count - 1) * gap) / count;
     const int h = std::clamp(w * s.dice().pick(40, 60) / 100, 120, 320);
-    const QColor fill = s.theme().dark ? QColor(52, 54, 66) : s.theme().card;
+    // A block stands apart from the page: on a white page it is tinted.
+    const QColor fill = s.theme().dark ? QColor(52, 54, 66)
+                        : s.theme().page != QColor(Qt::white)
+                            ? s.theme().card
+                            : QColor::fromHsv(s.theme().accent.hue(), 28, 252);
     for (int i = 0; i < count; ++i) {
         s.block(QRect(margin + i * (w + gap), y, w, h), fill);
     }
