@@ -25,8 +25,14 @@ bool inside(const Rect& inner, const Rect& outer) {
            inner.bottom() <= outer.bottom();
 }
 
+// Across the whole page: a band, a banner picture or a rule, not something to link.
+bool edgeToEdge(const Rect& box, const Page& page) {
+    const int margin = page.width / 100 + 1;
+    return box.left <= margin && box.right() >= page.width - margin;
+}
+
 bool decoration(const Rect& box, const Page& page) {
-    return box.width < kSmallest || box.height < kSmallest || box.width * 100 >= page.width * 95;
+    return box.width < kSmallest || box.height < kSmallest || edgeToEdge(box, page);
 }
 
 // A box on its own this small and not wider than tall is a boxy character of a title (日, 口)
@@ -72,7 +78,7 @@ void addStacks(const std::vector<Component>& components, const Page& page,
                std::vector<Candidate>& out) {
     std::vector<Rect> parts;
     for (const Component& c : components) {
-        if (c.box.width * 100 < page.width * 95 && (c.box.width >= 4 || c.box.height >= 4)) {
+        if (!edgeToEdge(c.box, page) && (c.box.width >= 4 || c.box.height >= 4)) {
             parts.push_back(c.box);
         }
     }
