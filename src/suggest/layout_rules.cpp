@@ -100,12 +100,17 @@ void addStacks(const std::vector<Component>& components, const Page& page,
 void addNavigation(const std::vector<Component>& components, const Page& page,
                    std::vector<Candidate>& out) {
     // Words inside a drawn box are its title or price, not a menu.
+    std::vector<Rect> boxes;
+    for (const Component& c : components) {
+        if (c.boxed) {
+            boxes.push_back(c.box);
+        }
+    }
     std::vector<Rect> words;
     for (const Component& c : components) {
-        const bool enclosed =
-            std::any_of(components.begin(), components.end(), [&](const Component& box) {
-                return box.boxed && box.box.width > c.box.width && inside(c.box, box.box);
-            });
+        const bool enclosed = std::any_of(boxes.begin(), boxes.end(), [&](const Rect& box) {
+            return box.width > c.box.width && inside(c.box, box);
+        });
         const bool inProposal = std::any_of(
             out.begin(), out.end(), [&](const Candidate& k) { return inside(c.box, k.box); });
         if (!c.boxed && !enclosed && !inProposal) {

@@ -50,14 +50,30 @@ int verticalGap(const Rect& a, const Rect& b) {
 
 }  // namespace
 
+// Indexes of `boxes` ordered by `key`: pairs are then looked for in a window, not everywhere,
+// so a patterned picture with many thousand blocks stays quick.
+template <typename Key>
+std::vector<size_t> orderedBy(const std::vector<Rect>& boxes, Key key) {
+    std::vector<size_t> order(boxes.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return key(boxes[a]) < key(boxes[b]); });
+    return order;
+}
+
 std::vector<int> repeatedGroups(const std::vector<Rect>& boxes) {
     Groups groups(boxes.size());
-    std::vector<int> members(boxes.size(), 1);
-    for (size_t i = 0; i < boxes.size(); ++i) {
-        for (size_t j = i + 1; j < boxes.size(); ++j) {
-            if (sameSize(boxes[i], boxes[j]) && linedUp(boxes[i], boxes[j]) &&
-                boxes[i].intersected(boxes[j]).empty()) {
-                groups.join(int(i), int(j));
+    const std::vector<size_t> order = orderedBy(boxes, [](const Rect& r) { return r.width; });
+    for (size_t a = 0; a < order.size(); ++a) {
+        const Rect& first = boxes[order[a]];
+        for (size_t b = a + 1; b < order.size(); ++b) {
+            const Rect& second = boxes[order[b]];
+            if (second.width - first.width > std::max(4, second.width / 25)) {
+                break;
+            }
+            if (sameSize(first, second) && linedUp(first, second) &&
+                first.intersected(second).empty()) {
+                groups.join(int(order[a]), int(order[b]));
             }
         }
     }
@@ -75,10 +91,19 @@ std::vector<int> repeatedGroups(const std::vector<Rect>& boxes) {
 
 std::vector<Rect> stackParts(const std::vector<Rect>& parts, int gap) {
     Groups groups(parts.size());
+    const std::vector<size_t> order = orderedBy(parts, [](const Rect& r) { return r.top; });
+    std::vector<int> tops;
+    for (size_t i : order) {
+        tops.push_back(parts[i].top);
+    }
     for (size_t i = 0; i < parts.size(); ++i) {
-        for (size_t j = i + 1; j < parts.size(); ++j) {
+        // The parts that start within `gap` below this one ends.
+        const auto from = std::lower_bound(tops.begin(), tops.end(), parts[i].bottom() - 2);
+        const auto to = std::upper_bound(tops.begin(), tops.end(), parts[i].bottom() + gap);
+        for (auto k = from; k != to; ++k) {
+            const size_t j = order[size_t(k - tops.begin())];
             const int g = verticalGap(parts[i], parts[j]);
-            if (g <= gap && g >= -2 && overlapsColumns(parts[i], parts[j])) {
+            if (j != i && g <= gap && g >= -2 && overlapsColumns(parts[i], parts[j])) {
                 groups.join(int(i), int(j));
             }
         }
@@ -171,7 +196,7 @@ std::vector<Rect> navigationCells(const std::vector<Rect>& words, const std::vec
             continue;
         }
         std::vector<Rect> line;
-        for (size_t j = i; j < sorted.size(); ++j) {
+        for (size_t j = i; j < sorted.size() && sorted[j].top <= sorted[i].bottom(); ++j) {
             // On one line: centres within 4 px, heights within a third (JPEG blurs glyphs).
             const int centreI = sorted[i].top * 2 + sorted[i].height;
             const int centreJ = sorted[j].top * 2 + sorted[j].height;
