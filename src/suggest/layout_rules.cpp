@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 #include "repetition.h"
 
@@ -147,40 +148,58 @@ bool partBelow(const Rect& a, const Rect& b, const std::vector<Component>& compo
 
 // Two repeated groups whose members pair up one above the other, always at the same offset, are
 // the parts of repeated cards: each pair becomes one card.
-bool mergeGroups(std::vector<Candidate>& all, int a, int b,
-                 const std::vector<Component>& components) {
-    std::vector<size_t> upper, lower;
+std::vector<size_t> membersOf(const std::vector<Candidate>& all, int group) {
+    std::vector<size_t> out;
     for (size_t i = 0; i < all.size(); ++i) {
-        if (all[i].group == a)
-            upper.push_back(i);
-        if (all[i].group == b)
-            lower.push_back(i);
+        if (all[i].group == group) {
+            out.push_back(i);
+        }
     }
-    if (upper.size() != lower.size() || upper.size() < 2) {
-        return false;
-    }
+    return out;
+}
+
+// For each upper member, the lower member under it, at the first pair's offset; nothing when
+// one has none.
+std::optional<std::vector<size_t>> pairUp(const std::vector<Candidate>& all,
+                                          const std::vector<size_t>& upper,
+                                          const std::vector<size_t>& lower,
+                                          const std::vector<Component>& components) {
     std::vector<size_t> partner(upper.size(), SIZE_MAX);
     for (size_t u = 0; u < upper.size(); ++u) {
-        for (size_t l = 0; l < lower.size(); ++l) {
-            const Rect& top = all[upper[u]].box;
+        const Rect& top = all[upper[u]].box;
+        for (size_t l = 0; l < lower.size() && partner[u] == SIZE_MAX; ++l) {
             const Rect& under = all[lower[l]].box;
-            if (partBelow(top, under, components) &&
-                (u == 0 || partner[0] == SIZE_MAX ||
-                 std::abs((under.top - top.top) -
-                          (all[lower[partner[0]]].box.top - all[upper[0]].box.top)) <= 4)) {
+            const bool sameOffset =
+                u == 0 || std::abs((under.top - top.top) -
+                                   (all[lower[partner[0]]].box.top - all[upper[0]].box.top)) <= 4;
+            if (sameOffset && partBelow(top, under, components)) {
                 partner[u] = l;
             }
         }
         if (partner[u] == SIZE_MAX) {
-            return false;
+            return std::nullopt;
         }
+    }
+    return partner;
+}
+
+bool mergeGroups(std::vector<Candidate>& all, int a, int b,
+                 const std::vector<Component>& components) {
+    const std::vector<size_t> upper = membersOf(all, a);
+    const std::vector<size_t> lower = membersOf(all, b);
+    if (upper.size() != lower.size() || upper.size() < 2) {
+        return false;
+    }
+    const auto partner = pairUp(all, upper, lower, components);
+    if (!partner) {
+        return false;
     }
     for (size_t u = 0; u < upper.size(); ++u) {
         Candidate& card = all[upper[u]];
-        card.box = card.box.united(all[lower[partner[u]]].box);
+        card.box = card.box.united(all[lower[(*partner)[u]]].box);
         card.kind = repeatedKind(card.box);
         card.score = 3.0;
-        all[lower[partner[u]]].group = -2;  // taken into the card
+        all[lower[(*partner)[u]]].group = -2;  // taken into the card
     }
     std::erase_if(all, [](const Candidate& c) { return c.group == -2; });
     return true;
