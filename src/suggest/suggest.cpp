@@ -45,7 +45,10 @@ std::vector<Suggestion> suggestHotspots(const Picture& picture, std::span<const 
     for (Component& c : components) {
         c.box = tighten(c.box, picture);
     }
-    const std::vector<int> bands = std::move(mask.cleanRows);
+    // The picture's own top and bottom bound a bar as a line does.
+    std::vector<int> bands = std::move(mask.cleanRows);
+    bands.insert(bands.begin(), -1);
+    bands.push_back(picture.height);
     mask = {};
     const Page page{picture.width, picture.height, &bands};
     std::vector<Suggestion> found = layoutProposals(components, page);
