@@ -217,6 +217,7 @@ int main(int argc, char** argv) {
                     evaluate(dir + "/" + name + "." + ext, dir + "/" + name + ".txt", verbose);
                 scores[format + " " + use + " " + kind].add(s);
                 scores[format + " " + use + " all"].add(s);
+                scores[format + " all " + kind].add(s);
                 scores[format + " all"].add(s);
             }
         }
