@@ -574,7 +574,9 @@ private slots:
         const Background shown = m_state->editor.map().background();
         QGuiApplication::clipboard()->setText("<map name=x><area coords='200,20,240,60'></map>");
         dropDownItem("从代码导入热区…")->trigger();
-        QCOMPARE(status(), QString("已导入 1 个热区（Ctrl+Z 撤销导入）"));
+        // The map it replaces is kept among the recent ones.
+        QCOMPARE(status(), QString("已导入 1 个热区（Ctrl+Z 撤销导入）；原来的 1 个热区已存入"
+                                   "“最近的热区”（Ctrl+Z 撤销）"));
         QVERIFY(m_state->editor.map().background().picture == shown.picture);
         QVERIFY(!m_window->loader()->busy());
         QCOMPARE(m_state->editor.map().hotspots().size(), 1u);
