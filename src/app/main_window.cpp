@@ -29,6 +29,7 @@
 #include "app/window_builder.h"
 #include "codegen/code_notice.h"
 #include "core/version.h"
+#include "editor/drop_rules.h"
 
 namespace velquist {
 namespace {
@@ -149,6 +150,21 @@ void MainWindow::trayActivated(TrayClick kind) {
         show();
         raise();
         activateWindow();
+    }
+}
+
+void MainWindow::openArgument(const std::string& address) {
+    trayActivated(TrayClick::Single);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    bringToFront(this);
+    if (address.empty()) {
+        return;
+    }
+    const DropDecision decision = decideArgument(address);
+    if (decision.action == DropAction::OpenMapFile) {
+        openMapFileAt(decision.address);
+    } else {
+        startLoad(decision.address);
     }
 }
 
