@@ -67,7 +67,7 @@ CopyHandover::Claim CopyHandover::serve() {
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server->listen(m_name)) {
-        qWarning("Velquist: later starts cannot hand over to this copy: %s",
+        qWarning("Later starts cannot hand over to this copy: %s",
                  qPrintable(m_server->errorString()));
         stopServing();
         return Claim::Unserved;
