@@ -7,6 +7,7 @@ setup=$(realpath "${1:?usage: installer_test.sh <setup.exe>}")
 cd "$(dirname "$0")/../.."
 . tools/windows/env.sh
 velquist_wine_prefix
+trap 'velquist_wineserver -k 2>/dev/null || true' EXIT
 fail() { echo "installer test FAILED: $*" >&2; exit 1; }
 
 drive=$WINEPREFIX/drive_c
