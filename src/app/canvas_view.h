@@ -1,13 +1,19 @@
-// Shows the canvas's composited frame and turns mouse input into the canvas events.
+// Shows the canvas's composited frame and forwards the mouse to the editor as pointer input.
 #pragma once
 
 #include <QWidget>
 #include <string>
 #include <vector>
 
+#include "editor/pointer_input.h"
+
 namespace velquist {
 
 class HotspotCanvas;
+
+// A mouse event at `at` (canvas pixels) as the editor takes it. A movement passes the buttons
+// held, of which only the left one counts.
+PointerInput pointerInput(QPoint at, Qt::MouseButtons button, Qt::KeyboardModifiers modifiers);
 
 class CanvasView : public QWidget {
     Q_OBJECT
@@ -18,12 +24,10 @@ public:
     void refresh();
 
 signals:
-    // For one left press: leftButtonDown first, then objectLeftPressed (id 0 = no object).
-    void leftButtonDown(int x, int y);
-    void objectLeftPressed(int id);
-    void objectRightPressed(int id);
-    void mouseMoved(int x, int y, int heldId, bool leftDown);
-    void leftButtonUp(int x, int y);
+    // Every press, movement and release of the mouse over the canvas.
+    void pointerPressed(const PointerInput& input);
+    void pointerMoved(const PointerInput& input);
+    void pointerReleased(const PointerInput& input);
     // A wheel turn in eighths of a degree (a touchpad's pixels count two each), Shift turning
     // it sideways.
     void wheelTurned(int deltaX, int deltaY);

@@ -274,41 +274,39 @@ void MainWindow::wireEditingKeys() {
 }
 
 void MainWindow::wireCanvas() {
-    connect(m_canvas, &CanvasView::leftButtonDown, this,
-            [this](int x, int y) { m_state.editor.leftButtonDown(x, y); });
-    connect(m_canvas, &CanvasView::objectLeftPressed, this,
-            [this](int id) { edit([id](HotspotEditor& e) { e.selectObject(id); }); });
-    connect(m_canvas, &CanvasView::objectRightPressed, this, &MainWindow::onObjectRightPressed);
-    connect(m_canvas, &CanvasView::mouseMoved, this, [this](int x, int y, int held, bool leftDown) {
+    connect(m_canvas, &CanvasView::pointerPressed, this, &MainWindow::onPointerPressed);
+    connect(m_canvas, &CanvasView::pointerMoved, this, [this](const PointerInput& input) {
         m_dragToMove = false;  // dragging on the canvas moves pictures, not the window
-        edit([=](HotspotEditor& e) { e.dragOrResize(x, y, held, leftDown); });
+        edit([&](HotspotEditor& e) { e.move(input); });
     });
-    connect(m_canvas, &CanvasView::leftButtonUp, this,
-            [this] { edit([](HotspotEditor& e) { e.endDrag(); }); });
+    connect(m_canvas, &CanvasView::pointerReleased, this, [this](const PointerInput& input) {
+        edit([&](HotspotEditor& e) { e.release(input); });
+    });
     connect(m_canvas, &CanvasView::wheelTurned, this,
             [this](int dx, int dy) { edit([=](HotspotEditor& e) { e.wheel(dx, dy); }); });
     connect(m_canvas, &CanvasView::dropped, this, &MainWindow::dropReceived);
 }
 
+// The handle holds the mouse while it is dragged, so it sees movements and the release wherever
+// they happen; the editor hears them as events on that handle, in canvas pixels.
 void MainWindow::wireHandles() {
-    constexpr ResizeMode kModes[] = {ResizeMode::Left, ResizeMode::Top, ResizeMode::Right,
-                                     ResizeMode::Bottom};
-    for (int edge = 0; edge < 4; ++edge) {
-        auto* label = static_cast<ControlLabel*>(handle(edge));
-        const ResizeMode mode = kModes[edge];
+    for (const HandleEdge edge : kHandleEdges) {
+        auto* label = static_cast<ControlLabel*>(handle(static_cast<int>(edge)));
+        const auto input = [this, edge](QPoint global, Qt::MouseButtons buttons) {
+            PointerInput in = pointerInput(m_canvas->mapFromGlobal(global), buttons,
+                                           QGuiApplication::keyboardModifiers());
+            in.handle = edge;
+            return in;
+        };
         connect(label, &ControlLabel::leftPressed, this,
-                [this, mode] { m_state.editor.beginResize(mode); });
-        // The handle holds the mouse while it is dragged, so it sees the release wherever it
-        // happens: every release ends the resize. Its movements over the canvas resize.
-        connect(label, &ControlLabel::leftReleased, this,
-                [this] { edit([](HotspotEditor& e) { e.endDrag(); }); });
-        connect(label, &ControlLabel::mouseMovedTo, this, [this](QPoint global, bool leftDown) {
-            const QPoint p = m_canvas->mapFromGlobal(global);
-            if (!m_canvas->rect().contains(p)) {
-                return;
-            }
-            const int held = m_state.editor.canvas().heldId(leftDown);
-            edit([=](HotspotEditor& e) { e.dragOrResize(p.x(), p.y(), held, leftDown); });
+                [this, input] { onPointerPressed(input(QCursor::pos(), Qt::LeftButton)); });
+        connect(label, &ControlLabel::leftReleased, this, [this, input](QPoint global) {
+            edit([&](HotspotEditor& e) { e.release(input(global, Qt::LeftButton)); });
+        });
+        connect(label, &ControlLabel::mouseMovedTo, this, [this, input](QPoint global, bool left) {
+            edit([&](HotspotEditor& e) {
+                e.move(input(global, left ? Qt::LeftButton : Qt::NoButton));
+            });
         });
     }
 }
@@ -364,10 +362,10 @@ void MainWindow::openCodeOutputWindow() {
     }
 }
 
-void MainWindow::onObjectRightPressed(int id) {
-    bool onHotspot = false;
-    edit([&](HotspotEditor& e) { onHotspot = e.selectForMenu(id); });
-    if (onHotspot) {
+void MainWindow::onPointerPressed(const PointerInput& input) {
+    PointerResponse response;
+    edit([&](HotspotEditor& e) { response = e.press(input); });
+    if (response.openHotspotMenu) {
         m_hotspotMenu->popup(QCursor::pos());
     }
 }

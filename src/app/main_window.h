@@ -31,6 +31,7 @@ class BackgroundLoader;
 class CanvasView;
 class CodeOutputWindow;
 class ControlLabel;
+struct PointerInput;
 class ContentWindow;
 class ImageButton;
 class PictureAddressWindow;
@@ -148,7 +149,7 @@ private:
     void wireHandles();
     void wireKeys();
     void wireEditingKeys();
-    void onObjectRightPressed(int id);
+    void onPointerPressed(const PointerInput& input);
     void loadFinished(const std::string& address, Result<Picture> result);
     // The picture of a replaced map, fetched without touching its hotspots.
     void fetchMapPicture(const std::string& address);

@@ -60,6 +60,9 @@ void HotspotEditor::drawHotspot(const Hotspot& h) {
 
 void HotspotEditor::redrawAll() {
     m_canvas.deleteAllObjects();
+    if (m_pointer.held > 0) {
+        m_pointer.held = -1;  // whatever was held is gone, even if it comes back
+    }
     m_canvas.clearBackdrop();
     const Background& b = m_map.background();
     if (b.id > 0) {
@@ -79,6 +82,7 @@ void HotspotEditor::follow(const MapOperation& applied) {
                 drawHotspot(*m_map.findHotspot(o.hotspot.id));
             } else if constexpr (std::is_same_v<T, op::RemoveHotspot>) {
                 m_canvas.deleteObject(o.id);
+                dropHeld(o.id);
             } else if constexpr (std::is_same_v<T, op::MoveHotspot>) {
                 m_canvas.moveObject(o.id, o.to.x, o.to.y);
             } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
