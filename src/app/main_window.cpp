@@ -44,7 +44,8 @@ constexpr std::string_view kHandleNames[] = {mc::kHandleLeft, mc::kHandleTop, mc
 
 }  // namespace
 
-MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+MainWindow::MainWindow(AppState& state, QWidget* parent)
+    : QWidget(parent), m_state(state), m_session(state.editor, state.programDir) {
     const WindowDescription& description = mainWindowDescription();
     applyWindowFrame(this, description);
     setWindowTitle(toQString(kProgramTitle));
@@ -61,7 +62,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
     m_status->setText(toQString(m_state.editor.status()));
     m_loader = new BackgroundLoader(this);
     m_loader->setOnFinished([this](const std::string& address, Result<Picture> result) {
-        loadFinished(address, std::move(result));
+        apply(m_session.loadFinished(address, std::move(result)));
     });
     m_loader->setOnProgress([this](const std::string&, const HttpProgress& progress) {
         edit(
@@ -171,7 +172,7 @@ void MainWindow::refresh() {
     if (m_contentWindow) {
         m_contentWindow->followEditor();
     }
-    if (editor.changeCount() != m_autosavedChange && !m_autosaveTimer->isActive()) {
+    if (m_session.autosaveDue() && !m_autosaveTimer->isActive()) {
         m_autosaveTimer->start();
     }
 }
@@ -215,23 +216,14 @@ void MainWindow::wireEvents() {
 }
 
 void MainWindow::wireKeys() {
-    const std::pair<QKeySequence, void (HotspotEditor::*)()> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), &HotspotEditor::undo},
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), &HotspotEditor::redo},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &HotspotEditor::redo}};
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &MainWindow::escapePressed);
-    for (const auto& [key, action] : keys) {
-        auto* shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this, [this, action] {
-            edit([action](HotspotEditor& e) { (e.*action)(); });
-            // A map redone before its picture came (or after it failed) fetches it again.
-            const Background& b = m_state.editor.map().background();
-            if (action == &HotspotEditor::redo && !b.picture && !b.address.empty() &&
-                !m_state.editor.runningLoad()) {
-                fetchMapPicture(b.address);
-            }
-        });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
+            [this] { edit([](HotspotEditor& e) { e.undo(); }); });
+    for (const QKeySequence& redo :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        connect(new QShortcut(redo, this), &QShortcut::activated, this,
+                [this] { apply(m_session.redo()); });
     }
 }
 
