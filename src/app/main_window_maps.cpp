@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QShortcut>
 #include <QTimer>
 
 #include "app/main_window.h"
@@ -70,12 +69,6 @@ void MainWindow::fillRecentMapsMenu() {
                 [this, path = entry.path] { apply(m_session.openRecentMap(path)); });
     }
     m_recentMenu->menuAction()->setEnabled(!m_recentMenu->isEmpty());
-}
-
-void MainWindow::wireFileKeys() {
-    // Ctrl+Shift+S and Ctrl+O belong to their menu items.
-    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
-    connect(save, &QShortcut::activated, this, &MainWindow::saveMap);
 }
 
 void MainWindow::dropReceived(const std::vector<std::string>& items) {
