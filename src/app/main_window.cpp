@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <utility>
@@ -44,7 +43,8 @@ constexpr std::string_view kHandleNames[] = {mc::kHandleLeft, mc::kHandleTop, mc
 
 }  // namespace
 
-MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+MainWindow::MainWindow(AppState& state, QWidget* parent)
+    : QWidget(parent), m_state(state), m_session(state.editor, state.programDir) {
     const WindowDescription& description = mainWindowDescription();
     applyWindowFrame(this, description);
     setWindowTitle(toQString(kProgramTitle));
@@ -61,7 +61,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
     m_status->setText(toQString(m_state.editor.status()));
     m_loader = new BackgroundLoader(this);
     m_loader->setOnFinished([this](const std::string& address, Result<Picture> result) {
-        loadFinished(address, std::move(result));
+        apply(m_session.loadFinished(address, std::move(result)));
     });
     m_loader->setOnProgress([this](const std::string&, const HttpProgress& progress) {
         edit(
@@ -171,7 +171,7 @@ void MainWindow::refresh() {
     if (m_contentWindow) {
         m_contentWindow->followEditor();
     }
-    if (editor.changeCount() != m_autosavedChange && !m_autosaveTimer->isActive()) {
+    if (m_session.autosaveDue() && !m_autosaveTimer->isActive()) {
         m_autosaveTimer->start();
     }
 }
@@ -214,65 +214,6 @@ void MainWindow::wireEvents() {
     connect(button(mc::kClose), &QAbstractButton::clicked, this, &MainWindow::hideToTray);
 }
 
-void MainWindow::wireKeys() {
-    const std::pair<QKeySequence, void (HotspotEditor::*)()> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), &HotspotEditor::undo},
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), &HotspotEditor::redo},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &HotspotEditor::redo}};
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &MainWindow::escapePressed);
-    for (const auto& [key, action] : keys) {
-        auto* shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this, [this, action] {
-            edit([action](HotspotEditor& e) { (e.*action)(); });
-            // A map redone before its picture came (or after it failed) fetches it again.
-            const Background& b = m_state.editor.map().background();
-            if (action == &HotspotEditor::redo && !b.picture && !b.address.empty() &&
-                !m_state.editor.runningLoad()) {
-                fetchMapPicture(b.address);
-            }
-        });
-    }
-}
-
-void MainWindow::wireEditingKeys() {
-    using Action = std::function<void(HotspotEditor&)>;
-    constexpr int kSmall = 1;
-    constexpr int kLarge = 10;
-    const std::pair<QKeySequence, Action> keys[] = {
-        {QKeySequence(Qt::Key_Delete),
-         [](HotspotEditor& e) {
-             if (e.map().isHotspot(e.map().selection())) {
-                 e.deleteSelectedHotspot();
-             }
-         }},
-        {QKeySequence(Qt::Key_Left), [](HotspotEditor& e) { e.nudgeSelected(-kSmall, 0); }},
-        {QKeySequence(Qt::Key_Right), [](HotspotEditor& e) { e.nudgeSelected(kSmall, 0); }},
-        {QKeySequence(Qt::Key_Up), [](HotspotEditor& e) { e.nudgeSelected(0, -kSmall); }},
-        {QKeySequence(Qt::Key_Down), [](HotspotEditor& e) { e.nudgeSelected(0, kSmall); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Left),
-         [](HotspotEditor& e) { e.nudgeSelected(-kLarge, 0); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Right),
-         [](HotspotEditor& e) { e.nudgeSelected(kLarge, 0); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Up),
-         [](HotspotEditor& e) { e.nudgeSelected(0, -kLarge); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Down),
-         [](HotspotEditor& e) { e.nudgeSelected(0, kLarge); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_D), [](HotspotEditor& e) { e.duplicateSelected(); }},
-        // Shortcuts come before the focus chain, so Tab never moves the keyboard focus here.
-        {QKeySequence(Qt::Key_Tab), [](HotspotEditor& e) { e.selectNextHotspot(); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Tab),
-         [](HotspotEditor& e) { e.selectNextHotspot(true); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Backtab),
-         [](HotspotEditor& e) { e.selectNextHotspot(true); }}};
-    for (const auto& [key, action] : keys) {
-        auto* shortcut = new QShortcut(key, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        shortcut->setAutoRepeat(true);
-        connect(shortcut, &QShortcut::activated, this, [this, action] { edit(action); });
-    }
-}
-
 void MainWindow::wireCanvas() {
     connect(m_canvas, &CanvasView::pointerPressed, this, &MainWindow::onPointerPressed);
     connect(m_canvas, &CanvasView::pointerMoved, this, [this](const PointerInput& input) {
@@ -311,8 +252,7 @@ void MainWindow::wireHandles() {
     }
 }
 
-template <typename Operation>
-void MainWindow::edit(Operation&& operation) {
+void MainWindow::edit(const std::function<void(HotspotEditor&)>& operation) {
     operation(m_state.editor);
     refresh();
 }
