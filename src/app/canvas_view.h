@@ -12,7 +12,10 @@ class HotspotCanvas;
 class CanvasView : public QWidget {
     Q_OBJECT
 public:
-    CanvasView(HotspotCanvas& canvas, QWidget* parent = nullptr);
+    explicit CanvasView(QWidget* parent = nullptr);
+
+    // The canvas shown and fed with the mouse; set once, before the view is shown.
+    void setCanvas(HotspotCanvas& canvas) { m_canvas = &canvas; }
 
     // Recomposites what changed and repaints just those rectangles.
     void refresh();
@@ -43,7 +46,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    HotspotCanvas& m_canvas;
+    HotspotCanvas* m_canvas = nullptr;
 };
 
 }  // namespace velquist

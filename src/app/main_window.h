@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/described_window.h"
+#include "app/main_window_layout.h"
 #include "app/tray_icon.h"
+#include "app/window_frame.h"
 #include "core/status.h"
 #include "mapfile/map_document.h"
 #include "pictures/picture.h"
@@ -23,6 +24,10 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QUrl;
+
+namespace Ui {
+class MainWindowForm;
+}
 
 namespace velquist {
 
@@ -43,6 +48,7 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(AppState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     void layoutMainWindow(int width, int height);
     void toggleMaximize();
@@ -177,9 +183,10 @@ private:
         slot->show();
         return slot;
     }
-    ImageButton* button(std::string_view name) const;
     QLabel* handle(int edge) const;
 
+    std::unique_ptr<Ui::MainWindowForm> m_ui;
+    MainWindowLayout m_form;  // where the form puts the controls at its own size
     AppState& m_state;
     CanvasView* m_canvas = nullptr;
     ControlLabel* m_status = nullptr;

@@ -10,7 +10,6 @@
 #include <QtTest>
 #include <deque>
 
-#include "app/code_output_description.h"
 #include "app/code_output_window.h"
 #include "app/image_button.h"
 #include "app/qt_text.h"
@@ -18,6 +17,7 @@
 #include "core/encoding.h"
 #include "core/file_io.h"
 #include "expected_controls.h"
+#include "support/control_names.h"
 #include "support/temp_dir.h"
 
 namespace velquist {

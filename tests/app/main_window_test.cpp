@@ -8,9 +8,9 @@
 #include "app/canvas_view.h"
 #include "app/image_button.h"
 #include "app/main_window.h"
-#include "app/main_window_description.h"
 #include "app/qt_text.h"
 #include "expected_controls.h"
+#include "support/control_names.h"
 #include "support/programs.h"
 
 namespace velquist {
