@@ -13,7 +13,7 @@
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "app/tray_icon.h"
-#include "app/window_builder.h"
+#include "app/window_frame.h"
 #include "app/window_lifetime.h"
 #include "core/address.h"
 #include "core/file_io.h"

@@ -13,22 +13,22 @@
 
 namespace velquist {
 
-CanvasView::CanvasView(HotspotCanvas& canvas, QWidget* parent) : QWidget(parent), m_canvas(canvas) {
+CanvasView::CanvasView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAcceptDrops(true);
 }
 
 void CanvasView::refresh() {
-    for (const Rect& r : m_canvas.render()) {
+    for (const Rect& r : m_canvas->render()) {
         update(QRect(r.left, r.top, r.width, r.height));
     }
 }
 
 void CanvasView::paintEvent(QPaintEvent* event) {
-    m_canvas.render();  // anything not yet composited joins this paint
-    const QImage frame(reinterpret_cast<const uchar*>(m_canvas.frame()), m_canvas.width(),
-                       m_canvas.height(), m_canvas.width() * 4, QImage::Format_RGB32);
+    m_canvas->render();  // anything not yet composited joins this paint
+    const QImage frame(reinterpret_cast<const uchar*>(m_canvas->frame()), m_canvas->width(),
+                       m_canvas->height(), m_canvas->width() * 4, QImage::Format_RGB32);
     QPainter painter(this);
     for (const QRect& r : event->region()) {
         painter.drawImage(r.topLeft(), frame, r);
@@ -36,7 +36,7 @@ void CanvasView::paintEvent(QPaintEvent* event) {
 }
 
 void CanvasView::resizeEvent(QResizeEvent*) {
-    m_canvas.resize(width(), height());
+    m_canvas->resize(width(), height());
     update();
 }
 

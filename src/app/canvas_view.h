@@ -18,7 +18,10 @@ PointerInput pointerInput(QPoint at, Qt::MouseButtons button, Qt::KeyboardModifi
 class CanvasView : public QWidget {
     Q_OBJECT
 public:
-    CanvasView(HotspotCanvas& canvas, QWidget* parent = nullptr);
+    explicit CanvasView(QWidget* parent = nullptr);
+
+    // The canvas shown and fed with the mouse; set once, before the view is shown.
+    void setCanvas(HotspotCanvas& canvas) { m_canvas = &canvas; }
 
     // Recomposites what changed and repaints just those rectangles.
     void refresh();
@@ -47,7 +50,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    HotspotCanvas& m_canvas;
+    HotspotCanvas* m_canvas = nullptr;
 };
 
 }  // namespace velquist

@@ -2,6 +2,8 @@
 #include "app/main_window.h"
 #include "app/qt_text.h"
 
+#include <array>
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
@@ -21,42 +23,49 @@
 #include "app/control_label.h"
 #include "app/image_button.h"
 #include "app/image_map_input.h"
-#include "app/main_window_description.h"
 #include "app/main_window_layout.h"
 #include "app/picture_address_window.h"
 #include "app/tray_icon.h"
-#include "app/window_builder.h"
 #include "codegen/code_notice.h"
 #include "core/version.h"
+#include "ui_main_window.h"
 
 namespace velquist {
 namespace {
-
-namespace mc = main_controls;
 
 // Started by the first change after a write and not restarted by later ones, so a change is on
 // disk well within a second even while the user keeps dragging.
 constexpr int kAutosaveDelayMs = 500;
 
-constexpr std::string_view kHandleNames[] = {mc::kHandleLeft, mc::kHandleTop, mc::kHandleRight,
-                                             mc::kHandleBottom};
+Rect rectOf(const QWidget* widget) {
+    return {widget->x(), widget->y(), widget->width(), widget->height()};
+}
 
 }  // namespace
 
 MainWindow::MainWindow(AppState& state, QWidget* parent)
-    : QWidget(parent), m_state(state), m_session(state.editor, state.programDir) {
-    const WindowDescription& description = mainWindowDescription();
-    applyWindowFrame(this, description);
+    : QWidget(parent),
+      m_ui(std::make_unique<Ui::MainWindowForm>()),
+      m_state(state),
+      m_session(state.editor, state.programDir) {
+    m_ui->setupUi(this);
+    frameWindow(this, false);
     setWindowTitle(toQString(kProgramTitle));
     setMouseTracking(true);
-    buildControls(this, description, [this](const ControlDescription& c, QWidget* parent) {
-        if (c.kind != ControlKind::Canvas) {
-            return static_cast<QWidget*>(nullptr);
-        }
-        m_canvas = new CanvasView(m_state.editor.canvas(), parent);
-        return static_cast<QWidget*>(m_canvas);
-    });
-    m_status = findChild<ControlLabel*>(toQString(mc::kStatus));
+    m_canvas = m_ui->canvas;
+    m_canvas->setCanvas(m_state.editor.canvas());
+    m_form = {width(),
+              height(),
+              rectOf(m_ui->pages),
+              rectOf(m_canvas),
+              m_ui->close->x(),
+              m_ui->maximize->x(),
+              m_ui->minimize->x(),
+              m_ui->dropDown->x(),
+              m_ui->generateCode->x(),
+              m_ui->status->y(),
+              m_ui->status->width()};
+    m_status = m_ui->status;
     m_status->setElided(true);  // a long report ends in "…" and shows whole on hover
     m_status->setText(toQString(m_state.editor.status()));
     m_loader = new BackgroundLoader(this);
@@ -80,40 +89,37 @@ MainWindow::MainWindow(AppState& state, QWidget* parent)
     wireKeys();
     wireEditingKeys();
     wireFileKeys();
-    // Created handler: fresh style of new hotspots, then the layout at the normal size.
+    // Created handler: fresh style of new hotspots.
     m_state.editor.setStyle(HotspotStyle{});
-    layoutMainWindow(kNormalWidth, kNormalHeight);
-    centreOnScreen(this);
 }
 
-ImageButton* MainWindow::button(std::string_view name) const {
-    return findChild<ImageButton*>(toQString(name));
-}
+MainWindow::~MainWindow() = default;
 
 QLabel* MainWindow::handle(int edge) const {
-    return findChild<QLabel*>(toQString(kHandleNames[edge]));
+    const std::array<QLabel*, 4> handles = {m_ui->handleLeft, m_ui->handleTop, m_ui->handleRight,
+                                            m_ui->handleBottom};
+    return handles[static_cast<size_t>(edge)];
 }
 
 void MainWindow::layoutMainWindow(int width, int height) {
-    const MainWindowLayout l = velquist::layoutMainWindow(width, height);
+    const MainWindowLayout l = velquist::layoutMainWindow(m_form, width, height);
     resize(l.width, l.height);
-    auto* pages = findChild<QWidget*>(toQString(mc::kPages));
-    pages->setGeometry(l.pages.left, l.pages.top, l.pages.width, l.pages.height);
+    m_ui->pages->setGeometry(l.pages.left, l.pages.top, l.pages.width, l.pages.height);
     m_canvas->setGeometry(l.canvas.left, l.canvas.top, l.canvas.width, l.canvas.height);
-    button(mc::kClose)->move(l.closeLeft, 0);
-    button(mc::kMaximize)->move(l.maximizeLeft, 0);
-    button(mc::kMinimize)->move(l.minimizeLeft, 0);
-    button(mc::kDropDown)->move(l.dropDownLeft, 0);
-    button(mc::kGenerateCode)->move(l.generateLeft, 0);
+    m_ui->close->move(l.closeLeft, 0);
+    m_ui->maximize->move(l.maximizeLeft, 0);
+    m_ui->minimize->move(l.minimizeLeft, 0);
+    m_ui->dropDown->move(l.dropDownLeft, 0);
+    m_ui->generateCode->move(l.generateLeft, 0);
     m_status->setGeometry(m_status->x(), l.statusTop, l.statusWidth, m_status->height());
 }
 
 void MainWindow::toggleMaximize() {
     const QSize screen = QGuiApplication::primaryScreen()->size();
     const MaximizeStep step =
-        velquist::toggleMaximize(m_maximized, screen.width(), screen.height());
+        velquist::toggleMaximize(m_maximized, screen.width(), screen.height(), m_form);
     m_maximized = step.maximized;
-    button(mc::kMaximize)->setText(toQString(maximizeCaption(m_maximized)));
+    m_ui->maximize->setText(toQString(maximizeCaption(m_maximized)));
     m_dragToMove = step.dragToMove;
     layoutMainWindow(step.width, step.height);
     if (step.centre) {
@@ -160,7 +166,7 @@ void MainWindow::endProgram() {
 void MainWindow::refresh() {
     const HotspotEditor& editor = m_state.editor;
     m_status->setText(QString::fromStdString(editor.status()));
-    button(mc::kAddHotspot)->setEnabled(editor.addHotspotEnabled());
+    m_ui->addHotspot->setEnabled(editor.addHotspotEnabled());
     for (int edge = 0; edge < 4; ++edge) {
         const Handle& h = editor.handles().handles[static_cast<size_t>(edge)];
         QLabel* label = handle(edge);
@@ -191,27 +197,26 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::wireEvents() {
-    connect(button(mc::kBackground), &QAbstractButton::clicked, this,
+    connect(m_ui->background, &QAbstractButton::clicked, this,
             &MainWindow::openPictureAddressWindow);
-    const std::pair<std::string_view, Alignment> alignments[] = {
-        {mc::kAlignLeft, Alignment::Left},
-        {mc::kAlignTop, Alignment::Top},
-        {mc::kAlignCentre, Alignment::Centre},
-        {mc::kAlignRight, Alignment::Right},
-        {mc::kAlignBottom, Alignment::Bottom}};
-    for (const auto& [name, where] : alignments) {
-        connect(button(name), &QAbstractButton::clicked, this,
+    const std::pair<ImageButton*, Alignment> alignments[] = {
+        {m_ui->alignLeft, Alignment::Left},
+        {m_ui->alignTop, Alignment::Top},
+        {m_ui->alignCentre, Alignment::Centre},
+        {m_ui->alignRight, Alignment::Right},
+        {m_ui->alignBottom, Alignment::Bottom}};
+    for (const auto& [button, where] : alignments) {
+        connect(button, &QAbstractButton::clicked, this,
                 [this, where] { edit([where](HotspotEditor& e) { e.alignBackground(where); }); });
     }
-    connect(button(mc::kAddHotspot), &QAbstractButton::clicked, this,
+    connect(m_ui->addHotspot, &QAbstractButton::clicked, this,
             [this] { edit([](HotspotEditor& e) { e.addHotspot(); }); });
-    connect(button(mc::kGenerateCode), &QAbstractButton::clicked, this,
-            &MainWindow::openCodeOutputWindow);
-    connect(button(mc::kDropDown), &QAbstractButton::clicked, this,
+    connect(m_ui->generateCode, &QAbstractButton::clicked, this, &MainWindow::openCodeOutputWindow);
+    connect(m_ui->dropDown, &QAbstractButton::clicked, this,
             [this] { m_dropDownMenu->popup(QCursor::pos()); });
-    connect(button(mc::kMinimize), &QAbstractButton::clicked, this, &QWidget::showMinimized);
-    connect(button(mc::kMaximize), &QAbstractButton::clicked, this, &MainWindow::toggleMaximize);
-    connect(button(mc::kClose), &QAbstractButton::clicked, this, &MainWindow::hideToTray);
+    connect(m_ui->minimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    connect(m_ui->maximize, &QAbstractButton::clicked, this, &MainWindow::toggleMaximize);
+    connect(m_ui->close, &QAbstractButton::clicked, this, &MainWindow::hideToTray);
 }
 
 void MainWindow::wireCanvas() {
@@ -318,7 +323,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-    m_dragToMove = dragToMoveAfterMouseMove(m_dragToMove, isMaximized(), width());
+    m_dragToMove = dragToMoveAfterMouseMove(m_dragToMove, isMaximized(), width(), m_form);
     if (m_dragging && m_dragToMove && (event->buttons() & Qt::LeftButton)) {
         move(event->globalPosition().toPoint() - m_dragOffset);
     }

@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/described_window.h"
+#include "app/main_window_layout.h"
 #include "app/tray_icon.h"
+#include "app/window_frame.h"
 #include "platform/process_launcher.h"
 #include "session/map_session.h"
 #include "settings/update_handover.h"
@@ -21,6 +22,10 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QUrl;
+
+namespace Ui {
+class MainWindowForm;
+}
 
 namespace velquist {
 
@@ -42,6 +47,7 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(AppState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     void layoutMainWindow(int width, int height);
     void toggleMaximize();
@@ -164,9 +170,10 @@ private:
         slot->show();
         return slot;
     }
-    ImageButton* button(std::string_view name) const;
     QLabel* handle(int edge) const;
 
+    std::unique_ptr<Ui::MainWindowForm> m_ui;
+    MainWindowLayout m_form;  // where the form puts the controls at its own size
     AppState& m_state;
     MapSession m_session;
     CanvasView* m_canvas = nullptr;

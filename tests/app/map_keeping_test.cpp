@@ -12,10 +12,10 @@
 #include "app/background_loader.h"
 #include "app/image_button.h"
 #include "app/main_window.h"
-#include "app/main_window_description.h"
 #include "app/qt_text.h"
 #include "mapfile/map_file.h"
 #include "pictures/test_pictures.h"
+#include "support/control_names.h"
 #include "support/loopback_server.h"
 
 namespace velquist {
