@@ -89,32 +89,32 @@ void MainWindow::replaceMap(const char* label, const MapDocument& document, std:
 
 void MainWindow::restoreAutosave() {
     const std::string path = autosavePath(m_state.programDir);
-    MapFileLoad load = loadMapFile(path);
+    Result<MapDocument> load = loadMapFile(path);
     HotspotEditor& editor = m_state.editor;
-    switch (load.state) {
-        case MapFileState::Missing:
+    switch (load.code()) {
+        case StatusCode::NotFound:
             return;
-        case MapFileState::Unreadable:
-            editor.setStatus(mm::kAutosaveUnreadable + load.cause);
-            break;
-        case MapFileState::Invalid: {
+        case StatusCode::Damaged: {
             const std::string asideName =
                 std::string(kAutosaveFileName) + std::string(kSetAsideSuffix);
             const Status aside = setAsideCorruptFile(path);
             std::string status =
                 aside ? fillTemplate(mm::kAutosaveSetAside, {{"{文件名}", asideName}})
                       : std::string(mm::kAutosaveUnreadable);
-            editor.setStatus(status + load.cause);
+            editor.setStatus(status + load.error());
             break;
         }
-        case MapFileState::Loaded:
-            if (load.map.hotspots.empty()) {
+        case StatusCode::Ok:
+            if (load->hotspots.empty()) {
                 return;
             }
-            replaceMap(editor_messages::kStepRestore, load.map,
-                       fillTemplate(mm::kRestored, {{"{个数}", countOf(load.map)}}));
+            replaceMap(editor_messages::kStepRestore, *load,
+                       fillTemplate(mm::kRestored, {{"{个数}", countOf(*load)}}));
             // The restored map is what the autosave holds already.
             m_autosavedChange = editor.changeCount();
+            break;
+        default:  // there but not readable: left as it is
+            editor.setStatus(mm::kAutosaveUnreadable + load.error());
             break;
     }
     refresh();
@@ -182,26 +182,26 @@ void MainWindow::openMapFile() {
 }
 
 void MainWindow::openMapFileAt(const std::string& path) {
-    MapFileLoad load = loadMapFile(path);
-    if (load.state != MapFileState::Loaded) {
-        m_state.editor.setStatus(mm::kOpenFailed + load.cause);
+    const Result<MapDocument> load = loadMapFile(path);
+    if (!load) {
+        m_state.editor.setStatus(mm::kOpenFailed + load.error());
         refresh();
         return;
     }
-    replaceMap(editor_messages::kStepOpenMap, load.map,
-               fillTemplate(mm::kOpened, {{"{个数}", countOf(load.map)}}));
+    replaceMap(editor_messages::kStepOpenMap, *load,
+               fillTemplate(mm::kOpened, {{"{个数}", countOf(*load)}}));
     rememberMapFile(path);
 }
 
 void MainWindow::openRecentMap(const std::string& path) {
-    MapFileLoad load = loadMapFile(path);
-    if (load.state != MapFileState::Loaded) {
-        m_state.editor.setStatus(mm::kRecentOpenFailed + load.cause);
+    const Result<MapDocument> load = loadMapFile(path);
+    if (!load) {
+        m_state.editor.setStatus(mm::kRecentOpenFailed + load.error());
         refresh();
         return;
     }
-    replaceMap(editor_messages::kStepOpenRecent, load.map,
-               fillTemplate(mm::kRecentOpened, {{"{个数}", countOf(load.map)}}));
+    replaceMap(editor_messages::kStepOpenRecent, *load,
+               fillTemplate(mm::kRecentOpened, {{"{个数}", countOf(*load)}}));
 }
 
 void MainWindow::fillRecentMapsMenu() {
