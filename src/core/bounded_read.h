@@ -1,4 +1,4 @@
-// The read loop both systems' readFileBounded share; only the call that reads differs.
+// The read loop both systems' readWholeFile share; only the call that reads differs.
 #pragma once
 
 #include <algorithm>
@@ -14,7 +14,7 @@ namespace velquist {
 // Small reads let a cancelled read of a large file on a slow share end soon.
 inline constexpr size_t kBoundedReadChunk = size_t{1} << 20;
 
-inline Status tooLarge() {
+inline Status fileTooLarge() {
     return Status::failure(StatusCode::TooLarge, core_messages::kFileTooLarge);
 }
 
@@ -25,14 +25,14 @@ template <typename ReadSome>
 Result<std::string> readToEnd(uint64_t expectedSize, uint64_t maxBytes,
                               const std::atomic<bool>* cancel, ReadSome readSome) {
     if (expectedSize > maxBytes) {
-        return tooLarge();
+        return fileTooLarge();
     }
     std::string bytes(static_cast<size_t>(expectedSize) + 1, '\0');
     size_t done = 0;
     while (true) {
         if (done == bytes.size()) {
             if (done > maxBytes) {
-                return tooLarge();
+                return fileTooLarge();
             }
             bytes.resize(static_cast<size_t>(std::min<uint64_t>(maxBytes + 1, uint64_t{done} * 2)));
         }

@@ -113,8 +113,8 @@ void HotspotEditor::follow(const MapOperation& applied) {
 void HotspotEditor::addHotspot() {
     const HotspotStyle& s = m_map.style();
     if (!tileSizeAllowed(s.width, s.height)) {
-        m_status = withPictureLimits(
-            editor_messages::kAddWithoutPicture);  // it could be neither seen nor clicked
+        // It could be neither seen nor clicked.
+        m_status = withPictureLimits(editor_messages::kAddWithoutPicture);
         return;
     }
     Hotspot h;

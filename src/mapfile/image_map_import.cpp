@@ -312,6 +312,7 @@ std::string skippedTail(const ImportedMap& imported) {
 Result<ImportedMap> importImageMap(std::string_view html) {
     if (html.size() > kMaxImportedCodeBytes) {
         return Status::failure(
+            StatusCode::TooLarge,
             fillTemplate(msg::kCodeTooLarge, {{"{上限}", formatByteSize(kMaxImportedCodeBytes)}}));
     }
     if (!isValidUtf8(html)) {
