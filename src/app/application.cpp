@@ -18,6 +18,7 @@
 #include "core/address.h"
 #include "core/file_io.h"
 #include "core/program_dir.h"
+#include "core/version.h"
 #include "settings/remembered_style.h"
 
 namespace velquist {
@@ -45,7 +46,7 @@ std::string settingsFolder() {
         return programDir;
     }
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString user = base + "/Velquist";
+    const QString user = base + "/" + QString::fromUtf8(kProductName.data(), kProductName.size());
     if (base.isEmpty() || !QDir().mkpath(user)) {
         return programDir;
     }

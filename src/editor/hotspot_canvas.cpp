@@ -155,8 +155,8 @@ void HotspotCanvas::installPicture(CanvasObject& object, std::shared_ptr<const P
     }
     markDirty(object);
     object.picture = std::move(picture);
-    // Recomputed rather than trusted: a wrong flag would draw transparent pixels opaque.
-    object.opaque = !object.picture->empty() && isWhollyOpaque(*object.picture);
+    // The decoder's finding: every picture comes from a decoder or makeHotspotTile, which set it.
+    object.opaque = !object.picture->empty() && object.picture->opaque;
     markDirty(object);
 }
 

@@ -8,6 +8,7 @@
 #include "editor/map_document_conversion.h"
 #include "editor/messages.h"
 #include "editor/status_text.h"
+#include "pictures/picture_buffer.h"
 
 namespace velquist {
 namespace {
@@ -116,7 +117,8 @@ void HotspotEditor::follow(const MapOperation& applied) {
 void HotspotEditor::addHotspot() {
     const HotspotStyle& s = m_map.style();
     if (!tileSizeAllowed(s.width, s.height)) {
-        m_status = editor_messages::kAddWithoutPicture;  // it could be neither seen nor clicked
+        // It could be neither seen nor clicked.
+        m_status = withPictureLimits(editor_messages::kAddWithoutPicture);
         return;
     }
     Hotspot h;

@@ -113,29 +113,29 @@ std::string MapSession::autosavePath() const {
 
 SessionUpdate MapSession::restoreAutosave() {
     const std::string path = autosavePath();
-    MapFileLoad load = loadMapFile(path);
-    switch (load.state) {
-        case MapFileState::Missing:
+    Result<MapDocument> load = loadMapFile(path);
+    switch (load.code()) {
+        case StatusCode::Ok:
+            break;
+        case StatusCode::NotFound:
             return unchanged();
-        case MapFileState::Unreadable:
-            return report(mm::kAutosaveUnreadable + load.cause);
-        case MapFileState::Invalid: {
+        case StatusCode::Damaged: {
             const std::string asideName =
                 std::string(kAutosaveFileName) + std::string(kSetAsideSuffix);
             const Status aside = setAsideCorruptFile(path);
             const std::string status =
                 aside ? fillTemplate(mm::kAutosaveSetAside, {{"{文件名}", asideName}})
                       : std::string(mm::kAutosaveUnreadable);
-            return report(status + load.cause);
+            return report(status + load.error());
         }
-        case MapFileState::Loaded:
-            break;
+        default:  // there but not readable: left as it is
+            return report(mm::kAutosaveUnreadable + load.error());
     }
-    if (load.map.hotspots.empty()) {
+    if (load->hotspots.empty()) {
         return unchanged();
     }
-    const std::string count = std::to_string(load.map.hotspots.size());
-    SessionUpdate update = replaceMap(editor_messages::kStepRestore, load.map,
+    const std::string count = std::to_string(load->hotspots.size());
+    SessionUpdate update = replaceMap(editor_messages::kStepRestore, *load,
                                       fillTemplate(mm::kRestored, {{"{个数}", count}}));
     // The restored map is what the autosave holds already.
     m_autosavedChange = m_editor.changeCount();

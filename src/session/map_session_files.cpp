@@ -69,23 +69,23 @@ void MapSession::rememberMapFile(const std::string& path) {
 }
 
 SessionUpdate MapSession::openMapFile(const std::string& path) {
-    MapFileLoad load = loadMapFile(path);
-    if (load.state != MapFileState::Loaded) {
-        return report(mm::kOpenFailed + load.cause);
+    Result<MapDocument> load = loadMapFile(path);
+    if (!load) {
+        return report(mm::kOpenFailed + load.error());
     }
-    SessionUpdate update = replaceMap(editor_messages::kStepOpenMap, load.map,
-                                      fillTemplate(mm::kOpened, {{"{个数}", countOf(load.map)}}));
+    SessionUpdate update = replaceMap(editor_messages::kStepOpenMap, *load,
+                                      fillTemplate(mm::kOpened, {{"{个数}", countOf(*load)}}));
     rememberMapFile(path);
     return update;
 }
 
 SessionUpdate MapSession::openRecentMap(const std::string& path) {
-    MapFileLoad load = loadMapFile(path);
-    if (load.state != MapFileState::Loaded) {
-        return report(mm::kRecentOpenFailed + load.cause);
+    Result<MapDocument> load = loadMapFile(path);
+    if (!load) {
+        return report(mm::kRecentOpenFailed + load.error());
     }
-    return replaceMap(editor_messages::kStepOpenRecent, load.map,
-                      fillTemplate(mm::kRecentOpened, {{"{个数}", countOf(load.map)}}));
+    return replaceMap(editor_messages::kStepOpenRecent, *load,
+                      fillTemplate(mm::kRecentOpened, {{"{个数}", countOf(*load)}}));
 }
 
 std::vector<RecentMapItem> MapSession::recentMaps() const {

@@ -504,8 +504,9 @@ private slots:
         QCOMPARE(shownAt({150, 150}), hotspot);
         QCOMPARE(shownAt({350, 350}), picture);
 
-        QTRY_COMPARE_WITH_TIMEOUT(loadMapFile(autosavePath()).map.hotspots.size(), 1u, 5000);
-        const MapDocument saved = loadMapFile(autosavePath()).map;
+        QTRY_COMPARE_WITH_TIMEOUT(loadMapFile(autosavePath()).value_or({}).hotspots.size(), 1u,
+                                  5000);
+        const MapDocument saved = loadMapFile(autosavePath()).value_or({});
         QCOMPARE(saved.pictureAddress, m_server->url("/bg.bmp"));
         QCOMPARE(saved.pictureWidth, 750);
         QVERIFY((saved.hotspots[0].rect == Rect{100, 100, 100, 100}));

@@ -128,7 +128,7 @@ TEST_F(MapSessionTest, AutosaveFailureIsSaidOnceUntilAWriteSucceeds) {
         EXPECT_EQ(m_editor.status(), "");
     }
     EXPECT_FALSE(changeAndAutosave());
-    EXPECT_EQ(loadMapFile(autosave).map.hotspots.size(), 5u);
+    EXPECT_EQ(loadMapFile(autosave)->hotspots.size(), 5u);
     test::ReadOnlyFolder again(m_dir.path());
     EXPECT_TRUE(changeAndAutosave());
 }
