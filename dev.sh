@@ -35,7 +35,7 @@ formatter=(clang-format-14)
 windows_packages=(
   cmake ninja-build pkg-config dpkg-dev zip unzip nsis zstd
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev libz-mingw-w64-dev
-  wine64 libwine qt6-base-dev googletest
+  wine64 libwine qt6-base-dev qt6-translations-l10n googletest
   xvfb xauth xdotool xclip fonts-wqy-microhei python3
 )
 

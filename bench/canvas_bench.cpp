@@ -34,8 +34,9 @@ struct Fixture {
     Point movingAt;
 
     Fixture() {
+        int id = 0;
         for (const SceneObject& object : scene.objects) {
-            const int id = canvas.createObject(object.position.x, object.position.y);
+            canvas.placeObject(++id, object.position.x, object.position.y);
             canvas.setPicture(id, *object.picture);
             canvas.setTransparency(id, object.transparency);
             if (object.picture == &scene.tile) {

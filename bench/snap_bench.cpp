@@ -16,6 +16,14 @@
 namespace velquist {
 namespace {
 
+// The pointer at `at` over the canvas with the left button down.
+PointerInput leftAt(Point at) {
+    PointerInput input;
+    input.at = at;
+    input.button = PointerButton::Left;
+    return input;
+}
+
 constexpr int kWidth = 790;
 constexpr int kHeight = 15000;
 constexpr int kHotspots = 200;
@@ -56,14 +64,14 @@ struct Fixture {
         for (int i = 0; i < kHotspots; ++i) {
             editor.addHotspot();
             dragged = editor.map().selection();
-            editor.leftButtonDown(100, 100);
-            editor.selectObject(dragged);
-            editor.dragOrResize((i * 37) % (kWidth - 100), i * (kHeight / kHotspots) % 900,
-                                dragged);
-            editor.endDrag();
+            const Point to{(i * 37) % (kWidth - 100), i * (kHeight / kHotspots) % 900};
+            editor.press(leftAt({100, 100}));
+            editor.move(leftAt(to));
+            editor.release(leftAt(to));
         }
-        editor.leftButtonDown(100, 100);
-        editor.selectObject(dragged);
+        // The last hotspot, on top of the others, is held by its top left corner.
+        const Rect last = editor.map().findHotspot(dragged)->rect;
+        editor.press(leftAt({last.left, last.top}));
         editor.canvas().render();
     }
 };
@@ -77,7 +85,7 @@ void plainMove(benchmark::State& state) {
     Fixture& f = fixture();
     int step = 0;
     for (auto _ : state) {
-        f.editor.dragOrResize(300 + (step++ & 1) * 3, 400, f.dragged);
+        f.editor.move(leftAt({300 + (step++ & 1) * 3, 400}));
         benchmark::DoNotOptimize(f.editor.canvas().render());
     }
 }

@@ -17,6 +17,14 @@
 namespace velquist::bench {
 namespace {
 
+// The pointer at `at` over the canvas with the left button down.
+PointerInput leftAt(Point at) {
+    PointerInput input;
+    input.at = at;
+    input.button = PointerButton::Left;
+    return input;
+}
+
 constexpr int kPictureWidth = 790;
 constexpr int kPictureHeight = 15000;
 constexpr int kHotspots = 200;
@@ -48,12 +56,10 @@ struct Fixture {
         editor.finishLoad("detail.png", tallPicture());
         for (int i = 0; i < kHotspots; ++i) {
             editor.addHotspot();
-            const int32_t id = editor.map().selection();
-            editor.leftButtonDown(100, 100);
-            editor.selectObject(id);
-            editor.dragOrResize((i * 37) % (kPictureWidth - 100), i * (kPictureHeight / kHotspots),
-                                id);
-            editor.endDrag();
+            const Point to{(i * 37) % (kPictureWidth - 100), i * (kPictureHeight / kHotspots)};
+            editor.press(leftAt({100, 100}));
+            editor.move(leftAt(to));
+            editor.release(leftAt(to));
         }
         editor.canvas().render();
     }

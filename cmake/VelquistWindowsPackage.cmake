@@ -32,10 +32,9 @@ foreach(dll IN LISTS velquist_qt_dlls)
 endforeach()
 # Windows' own DLLs stay out; any other name that is not found fails the install, so a new
 # dependency is never left out silently.
-set(velquist_system_dlls advapi32 authz bcrypt comctl32 comdlg32 crypt32 d3d9 d3d11 dnsapi dwmapi
-    dwrite dxgi gdi32 imm32 iphlpapi kernel32 mpr msvcrt netapi32 normaliz ntdll ole32 oleaut32
-    secur32 setupapi shcore shell32 shlwapi user32 userenv uxtheme version winhttp winmm winspool
-    ws2_32 wtsapi32)
+set(velquist_system_dlls advapi32 authz bcrypt comctl32 comdlg32 crypt32 d3d9 d3d11 dwmapi dwrite
+    dxgi gdi32 imm32 iphlpapi kernel32 mpr msvcrt netapi32 normaliz ntdll ole32 oleaut32 secur32
+    setupapi shcore shell32 shlwapi user32 userenv uxtheme version winmm winspool ws2_32 wtsapi32)
 list(JOIN velquist_system_dlls "|" velquist_system_dlls)
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)

@@ -13,13 +13,11 @@
 
 #include "app/app_state.h"
 #include "app/background_loader.h"
-#include "app/code_output_description.h"
 #include "app/image_button.h"
 #include "app/main_window.h"
-#include "app/main_window_description.h"
 #include "app/qt_text.h"
-#include "app/secondary_descriptions.h"
-#include "app/window_builder.h"
+#include "app/window_frame.h"
+#include "support/control_names.h"
 #include "support/loopback_server.h"
 
 namespace velquist {

@@ -1,10 +1,9 @@
 // Process-wide state.
 #include "app/app_state.h"
 
-#include "app/main_window_layout.h"
-
 namespace velquist {
 
-AppState::AppState() : editor(kNormalWidth - 4, kNormalHeight - 56) {}
+// The canvas's size in the main window's form; the canvas view resizes it to what is shown.
+AppState::AppState() : editor(996, 624) {}
 
 }  // namespace velquist

@@ -10,9 +10,8 @@ namespace velquist {
 struct AppState {
     AppState();
 
-    std::string programDir;   // where pz.ini, gx.ini, xz.exe and yl.htm live
-    HotspotEditor editor;     // the edited map, its canvas, the pointer and the status line
-    std::string mapFilePath;  // the map file Ctrl+S writes; empty when it must ask
+    std::string programDir;  // where pz.ini, gx.ini, xz.exe and yl.htm live
+    HotspotEditor editor;    // the edited map, its canvas, the pointer and the status line
 };
 
 }  // namespace velquist

@@ -14,11 +14,12 @@
 #include "app/copy_handover.h"
 #include "app/main_window.h"
 #include "app/tray_icon.h"
-#include "app/window_builder.h"
+#include "app/window_frame.h"
 #include "app/window_lifetime.h"
 #include "core/address.h"
 #include "core/file_io.h"
 #include "core/program_dir.h"
+#include "core/version.h"
 #include "settings/remembered_style.h"
 
 namespace velquist {
@@ -46,7 +47,7 @@ std::string settingsFolder() {
         return programDir;
     }
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString user = base + "/Velquist";
+    const QString user = base + "/" + QString::fromUtf8(kProductName.data(), kProductName.size());
     if (base.isEmpty() || !QDir().mkpath(user)) {
         return programDir;
     }

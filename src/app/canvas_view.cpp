@@ -1,4 +1,4 @@
-// Canvas view painting and mouse events.
+// Canvas view painting, and the mouse forwarded to the editor.
 #include "app/canvas_view.h"
 
 #include <QDropEvent>
@@ -13,22 +13,22 @@
 
 namespace velquist {
 
-CanvasView::CanvasView(HotspotCanvas& canvas, QWidget* parent) : QWidget(parent), m_canvas(canvas) {
+CanvasView::CanvasView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAcceptDrops(true);
 }
 
 void CanvasView::refresh() {
-    for (const Rect& r : m_canvas.render()) {
+    for (const Rect& r : m_canvas->render()) {
         update(QRect(r.left, r.top, r.width, r.height));
     }
 }
 
 void CanvasView::paintEvent(QPaintEvent* event) {
-    m_canvas.render();  // anything not yet composited joins this paint
-    const QImage frame(reinterpret_cast<const uchar*>(m_canvas.frame()), m_canvas.width(),
-                       m_canvas.height(), m_canvas.width() * 4, QImage::Format_RGB32);
+    m_canvas->render();  // anything not yet composited joins this paint
+    const QImage frame(reinterpret_cast<const uchar*>(m_canvas->frame()), m_canvas->width(),
+                       m_canvas->height(), m_canvas->width() * 4, QImage::Format_RGB32);
     QPainter painter(this);
     for (const QRect& r : event->region()) {
         painter.drawImage(r.topLeft(), frame, r);
@@ -36,32 +36,39 @@ void CanvasView::paintEvent(QPaintEvent* event) {
 }
 
 void CanvasView::resizeEvent(QResizeEvent*) {
-    m_canvas.resize(width(), height());
+    m_canvas->resize(width(), height());
     update();
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    if (event->button() == Qt::LeftButton) {
-        emit leftButtonDown(p.x(), p.y());
-        emit objectLeftPressed(m_canvas.pressLeft(p.x(), p.y()));
-    } else if (event->button() == Qt::RightButton) {
-        emit objectRightPressed(m_canvas.hitTest(p.x(), p.y()));
-    }
+    emit pointerPressed(
+        pointerInput(event->position().toPoint(), event->button(), event->modifiers()));
 }
 
 void CanvasView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    const bool leftDown = event->buttons() & Qt::LeftButton;
-    emit mouseMoved(p.x(), p.y(), m_canvas.heldId(leftDown), leftDown);
+    emit pointerMoved(
+        pointerInput(event->position().toPoint(), event->buttons(), event->modifiers()));
 }
 
 void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        const QPoint p = event->position().toPoint();
-        m_canvas.releaseLeft();
-        emit leftButtonUp(p.x(), p.y());
+    emit pointerReleased(
+        pointerInput(event->position().toPoint(), event->button(), event->modifiers()));
+}
+
+PointerInput pointerInput(QPoint at, Qt::MouseButtons button, Qt::KeyboardModifiers modifiers) {
+    PointerInput input;
+    input.at = {at.x(), at.y()};
+    if (button & Qt::LeftButton) {
+        input.button = PointerButton::Left;
+    } else if (button & Qt::RightButton) {
+        input.button = PointerButton::Right;
+    } else if (button != Qt::NoButton) {
+        input.button = PointerButton::Other;
     }
+    input.modifiers = {.shift = modifiers.testFlag(Qt::ShiftModifier),
+                       .control = modifiers.testFlag(Qt::ControlModifier),
+                       .alt = modifiers.testFlag(Qt::AltModifier)};
+    return input;
 }
 
 }  // namespace velquist

@@ -1,29 +1,36 @@
-// Shows the canvas's composited frame and turns mouse input into the canvas events.
+// Shows the canvas's composited frame and forwards the mouse to the editor as pointer input.
 #pragma once
 
 #include <QWidget>
 #include <string>
 #include <vector>
 
+#include "editor/pointer_input.h"
+
 namespace velquist {
 
 class HotspotCanvas;
 
+// A mouse event at `at` (canvas pixels) as the editor takes it. A movement passes the buttons
+// held, of which only the left one counts.
+PointerInput pointerInput(QPoint at, Qt::MouseButtons button, Qt::KeyboardModifiers modifiers);
+
 class CanvasView : public QWidget {
     Q_OBJECT
 public:
-    CanvasView(HotspotCanvas& canvas, QWidget* parent = nullptr);
+    explicit CanvasView(QWidget* parent = nullptr);
+
+    // The canvas shown and fed with the mouse; set once, before the view is shown.
+    void setCanvas(HotspotCanvas& canvas) { m_canvas = &canvas; }
 
     // Recomposites what changed and repaints just those rectangles.
     void refresh();
 
 signals:
-    // For one left press: leftButtonDown first, then objectLeftPressed (id 0 = no object).
-    void leftButtonDown(int x, int y);
-    void objectLeftPressed(int id);
-    void objectRightPressed(int id);
-    void mouseMoved(int x, int y, int heldId, bool leftDown);
-    void leftButtonUp(int x, int y);
+    // Every press, movement and release of the mouse over the canvas.
+    void pointerPressed(const PointerInput& input);
+    void pointerMoved(const PointerInput& input);
+    void pointerReleased(const PointerInput& input);
     // A wheel turn in eighths of a degree (a touchpad's pixels count two each), Shift turning
     // it sideways.
     void wheelTurned(int deltaX, int deltaY);
@@ -43,7 +50,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    HotspotCanvas& m_canvas;
+    HotspotCanvas* m_canvas = nullptr;
 };
 
 }  // namespace velquist

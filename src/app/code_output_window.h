@@ -2,17 +2,22 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
-#include "app/described_window.h"
+#include "app/secondary_window.h"
 #include "codegen/code_output_session.h"
 
 class QTimer;
 
+namespace Ui {
+class CodeOutputWindowForm;
+}
+
 namespace velquist {
 
-class CodeOutputWindow : public DescribedWindow {
+class CodeOutputWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     // What "重新生成" generates from, read afresh at every click.
@@ -33,6 +38,7 @@ public:
 
     // `programDir` receives the preview page. The window has no owner.
     CodeOutputWindow(std::string programDir, InputSource regenerateInput);
+    ~CodeOutputWindow() override;
 
     // The main window's generate-code action: fresh code and picture size.
     void generate(const ImageMapInput& input);
@@ -50,6 +56,7 @@ private:
     void apply(const WindowUpdate& update);
     void showCaptions();
 
+    std::unique_ptr<Ui::CodeOutputWindowForm> m_ui;
     CodeOutputSession m_session;
     InputSource m_regenerateInput;
     FileDialog m_fileDialog;

@@ -5,45 +5,45 @@
 #include <QLineEdit>
 
 #include "app/image_button.h"
-#include "app/secondary_descriptions.h"
+#include "ui_content_window.h"
 
 namespace velquist {
 
-namespace cc = content_controls;
-
 ContentWindow::ContentWindow(HotspotEditor& editor)
-    : DescribedWindow(contentWindowDescription(), cc::kTitle), m_editor(editor) {
-    connect(control<ImageButton>(cc::kConfirm), &QAbstractButton::clicked, this,
-            &ContentWindow::confirm);
+    : m_ui(std::make_unique<Ui::ContentWindowForm>()), m_editor(editor) {
+    m_ui->setupUi(this);
+    frameWith(m_ui->title, false);
+    connect(m_ui->confirm, &QAbstractButton::clicked, this, &ContentWindow::confirm);
     // Enter in either box confirms, as in the other windows.
-    for (const std::string_view box : {cc::kTip, cc::kLink}) {
-        connect(control<QLineEdit>(box), &QLineEdit::returnPressed, this, &ContentWindow::confirm);
+    for (QLineEdit* box : {m_ui->tip, m_ui->link}) {
+        connect(box, &QLineEdit::returnPressed, this, &ContentWindow::confirm);
     }
-    connect(control<ImageButton>(cc::kClose), &QAbstractButton::clicked, this, [this] {
+    connect(m_ui->close, &QAbstractButton::clicked, this, [this] {
         m_editor.cancelContent();
         emit editorChanged();
         close();
     });
 }
 
+ContentWindow::~ContentWindow() = default;
+
 void ContentWindow::edit(const ContentForm& form) {
     m_opened = form;
-    control<QLineEdit>(cc::kTip)->setText(QString::fromStdString(form.tip));
-    control<QLineEdit>(cc::kLink)->setText(QString::fromStdString(form.link));
-    control<QLabel>(cc::kTitle)->setText(QString::fromStdString(form.title));
+    m_ui->tip->setText(QString::fromStdString(form.tip));
+    m_ui->link->setText(QString::fromStdString(form.link));
+    m_ui->title->setText(QString::fromStdString(form.title));
 }
 
 void ContentWindow::followEditor() {
     const ContentForm now = m_editor.contentFormFor(m_opened.id);
     if (now.found) {
-        control<QLabel>(cc::kTitle)->setText(QString::fromStdString(now.title));
+        m_ui->title->setText(QString::fromStdString(now.title));
     }
 }
 
 void ContentWindow::confirm() {
-    const bool stored =
-        m_editor.applyContent(m_opened, control<QLineEdit>(cc::kTip)->text().toStdString(),
-                              control<QLineEdit>(cc::kLink)->text().toStdString());
+    const bool stored = m_editor.applyContent(m_opened, m_ui->tip->text().toStdString(),
+                                              m_ui->link->text().toStdString());
     emit editorChanged();
     if (stored) {
         close();

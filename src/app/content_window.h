@@ -1,17 +1,24 @@
 // The hotspot-content window: tip and link of one hotspot, named by its coordinates.
 #pragma once
 
-#include "app/described_window.h"
+#include <memory>
+
+#include "app/secondary_window.h"
 #include "editor/hotspot_editor.h"
+
+namespace Ui {
+class ContentWindowForm;
+}
 
 namespace velquist {
 
 class HotspotEditor;
 
-class ContentWindow : public DescribedWindow {
+class ContentWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit ContentWindow(HotspotEditor& editor);
+    ~ContentWindow() override;
 
     // Binds the window to the hotspot of `form` and shows its texts; what was typed for another
     // hotspot goes.
@@ -26,6 +33,7 @@ signals:
 private:
     void confirm();
 
+    std::unique_ptr<Ui::ContentWindowForm> m_ui;
     HotspotEditor& m_editor;
     ContentForm m_opened;
 };

@@ -7,7 +7,14 @@
 #include <QTextDocument>
 #include <QToolTip>
 
+#include "app/window_frame.h"
+
 namespace velquist {
+
+void ControlLabel::setFontPixels(int pixels) {
+    m_fontPixels = pixels;
+    setFont(interfaceFont(pixels));
+}
 
 void ControlLabel::setElided(bool elided) {
     m_elided = elided;

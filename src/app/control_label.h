@@ -8,8 +8,13 @@ namespace velquist {
 
 class ControlLabel : public QLabel {
     Q_OBJECT
+    // The text's size in pixels in the interface font; 0 keeps the window's font.
+    Q_PROPERTY(int fontPixels READ fontPixels WRITE setFontPixels)
 public:
     using QLabel::QLabel;
+
+    int fontPixels() const { return m_fontPixels; }
+    void setFontPixels(int pixels);
 
     // From now on a plain text too long for the label is drawn ending in "…", and the whole
     // text is the tooltip; text() stays whole.
@@ -31,6 +36,7 @@ private:
     bool clipped() const;
 
     bool m_elided = false;
+    int m_fontPixels = 0;
 };
 
 }  // namespace velquist

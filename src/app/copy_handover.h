@@ -4,19 +4,20 @@
 
 #include <QObject>
 #include <QString>
-#include <optional>
+#include <memory>
 #include <string>
-
-class QLocalServer;
-class QLocalSocket;
 
 namespace velquist {
 
+// Two backends, chosen at build time: Qt's local socket where Qt has its Network module, and a
+// named pipe of the platform layer where it has not (the Windows build's Qt, which is built
+// without Network to keep its prebuilt archive; the pipe goes once that Qt has Network).
 class CopyHandover : public QObject {
     Q_OBJECT
 public:
     // `name` is what copies meet under (`handoverName`).
     explicit CopyHandover(QString name, QObject* parent = nullptr);
+    ~CopyHandover() override;
 
     enum class Claim {
         Serving,     // this copy runs and takes later starts' arguments
@@ -36,18 +37,21 @@ signals:
     void argumentArrived(const QString& argument);
 
 private:
-    Claim serve();
-    // Empty when the running copy closed the connection without taking the argument.
-    std::optional<Claim> handOver(QLocalSocket& socket, const QString& argument);
-    void acceptWaiting();
-    void readArgument(QLocalSocket* socket);
+    class Channel;  // the backend's serving end
 
     QString m_name;
-    QLocalServer* m_server = nullptr;
+    std::unique_ptr<Channel> m_channel;
 };
 
 // The name copies of the program file `programFile` meet under, for this user session only.
 // ASCII letters in either case name the same program.
 QString handoverName(const std::string& programFile);
+
+// Both backends. The running copy answers from its event loop, which may still be building its
+// window.
+inline constexpr int kHandoverAnswerMs = 30000;
+// A copy that is just ending may drop a later start unanswered; then it is gone, and the next
+// attempt serves.
+inline constexpr int kHandoverAttempts = 3;
 
 }  // namespace velquist

@@ -3,13 +3,39 @@
 
 #include <QPainter>
 
+#include "app/window_frame.h"
+
 namespace velquist {
 
-ImageButton::ImageButton(const Colors& colors, QWidget* parent)
-    : QAbstractButton(parent), m_colors(colors) {
+ImageButton::ImageButton(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
+}
+
+void ImageButton::setTextColor(const QColor& color) {
+    m_colors.text = color;
+    update();
+}
+
+void ImageButton::setBackgroundColor(const QColor& color) {
+    m_colors.background = color;
+    update();
+}
+
+void ImageButton::setHoverTextColor(const QColor& color) {
+    m_colors.hoverText = color;
+    update();
+}
+
+void ImageButton::setHoverBackgroundColor(const QColor& color) {
+    m_colors.hoverBackground = color;
+    update();
+}
+
+void ImageButton::setFontPixels(int pixels) {
+    m_fontPixels = pixels;
+    setFont(interfaceFont(pixels));
 }
 
 void ImageButton::paintEvent(QPaintEvent*) {

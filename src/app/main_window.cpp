@@ -2,6 +2,8 @@
 #include "app/main_window.h"
 #include "app/qt_text.h"
 
+#include <array>
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
@@ -9,7 +11,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <utility>
@@ -22,47 +23,54 @@
 #include "app/control_label.h"
 #include "app/image_button.h"
 #include "app/image_map_input.h"
-#include "app/main_window_description.h"
 #include "app/main_window_layout.h"
 #include "app/picture_address_window.h"
 #include "app/tray_icon.h"
-#include "app/window_builder.h"
 #include "codegen/code_notice.h"
 #include "core/version.h"
-#include "editor/drop_rules.h"
+#include "ui_main_window.h"
 
 namespace velquist {
 namespace {
-
-namespace mc = main_controls;
 
 // Started by the first change after a write and not restarted by later ones, so a change is on
 // disk well within a second even while the user keeps dragging.
 constexpr int kAutosaveDelayMs = 500;
 
-constexpr std::string_view kHandleNames[] = {mc::kHandleLeft, mc::kHandleTop, mc::kHandleRight,
-                                             mc::kHandleBottom};
+Rect rectOf(const QWidget* widget) {
+    return {widget->x(), widget->y(), widget->width(), widget->height()};
+}
 
 }  // namespace
 
-MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
-    const WindowDescription& description = mainWindowDescription();
-    applyWindowFrame(this, description);
+MainWindow::MainWindow(AppState& state, QWidget* parent)
+    : QWidget(parent),
+      m_ui(std::make_unique<Ui::MainWindowForm>()),
+      m_state(state),
+      m_session(state.editor, state.programDir) {
+    m_ui->setupUi(this);
+    frameWindow(this, false);
     setWindowTitle(toQString(kProgramTitle));
     setMouseTracking(true);
-    buildControls(this, description, [this](const ControlDescription& c, QWidget* parent) {
-        if (c.kind != ControlKind::Canvas) {
-            return static_cast<QWidget*>(nullptr);
-        }
-        m_canvas = new CanvasView(m_state.editor.canvas(), parent);
-        return static_cast<QWidget*>(m_canvas);
-    });
-    m_status = findChild<ControlLabel*>(toQString(mc::kStatus));
+    m_canvas = m_ui->canvas;
+    m_canvas->setCanvas(m_state.editor.canvas());
+    m_form = {width(),
+              height(),
+              rectOf(m_ui->pages),
+              rectOf(m_canvas),
+              m_ui->close->x(),
+              m_ui->maximize->x(),
+              m_ui->minimize->x(),
+              m_ui->dropDown->x(),
+              m_ui->generateCode->x(),
+              m_ui->status->y(),
+              m_ui->status->width()};
+    m_status = m_ui->status;
     m_status->setElided(true);  // a long report ends in "…" and shows whole on hover
     m_status->setText(toQString(m_state.editor.status()));
     m_loader = new BackgroundLoader(this);
     m_loader->setOnFinished([this](const std::string& address, Result<Picture> result) {
-        loadFinished(address, std::move(result));
+        apply(m_session.loadFinished(address, std::move(result)));
     });
     m_loader->setOnProgress([this](const std::string&, const HttpProgress& progress) {
         edit(
@@ -81,40 +89,37 @@ MainWindow::MainWindow(AppState& state, QWidget* parent) : QWidget(parent), m_st
     wireKeys();
     wireEditingKeys();
     wireFileKeys();
-    // Created handler: fresh style of new hotspots, then the layout at the normal size.
+    // Created handler: fresh style of new hotspots.
     m_state.editor.setStyle(HotspotStyle{});
-    layoutMainWindow(kNormalWidth, kNormalHeight);
-    centreOnScreen(this);
 }
 
-ImageButton* MainWindow::button(std::string_view name) const {
-    return findChild<ImageButton*>(toQString(name));
-}
+MainWindow::~MainWindow() = default;
 
 QLabel* MainWindow::handle(int edge) const {
-    return findChild<QLabel*>(toQString(kHandleNames[edge]));
+    const std::array<QLabel*, 4> handles = {m_ui->handleLeft, m_ui->handleTop, m_ui->handleRight,
+                                            m_ui->handleBottom};
+    return handles[static_cast<size_t>(edge)];
 }
 
 void MainWindow::layoutMainWindow(int width, int height) {
-    const MainWindowLayout l = velquist::layoutMainWindow(width, height);
+    const MainWindowLayout l = velquist::layoutMainWindow(m_form, width, height);
     resize(l.width, l.height);
-    auto* pages = findChild<QWidget*>(toQString(mc::kPages));
-    pages->setGeometry(l.pages.left, l.pages.top, l.pages.width, l.pages.height);
+    m_ui->pages->setGeometry(l.pages.left, l.pages.top, l.pages.width, l.pages.height);
     m_canvas->setGeometry(l.canvas.left, l.canvas.top, l.canvas.width, l.canvas.height);
-    button(mc::kClose)->move(l.closeLeft, 0);
-    button(mc::kMaximize)->move(l.maximizeLeft, 0);
-    button(mc::kMinimize)->move(l.minimizeLeft, 0);
-    button(mc::kDropDown)->move(l.dropDownLeft, 0);
-    button(mc::kGenerateCode)->move(l.generateLeft, 0);
+    m_ui->close->move(l.closeLeft, 0);
+    m_ui->maximize->move(l.maximizeLeft, 0);
+    m_ui->minimize->move(l.minimizeLeft, 0);
+    m_ui->dropDown->move(l.dropDownLeft, 0);
+    m_ui->generateCode->move(l.generateLeft, 0);
     m_status->setGeometry(m_status->x(), l.statusTop, l.statusWidth, m_status->height());
 }
 
 void MainWindow::toggleMaximize() {
     const QSize screen = QGuiApplication::primaryScreen()->size();
     const MaximizeStep step =
-        velquist::toggleMaximize(m_maximized, screen.width(), screen.height());
+        velquist::toggleMaximize(m_maximized, screen.width(), screen.height(), m_form);
     m_maximized = step.maximized;
-    button(mc::kMaximize)->setText(toQString(maximizeCaption(m_maximized)));
+    m_ui->maximize->setText(toQString(maximizeCaption(m_maximized)));
     m_dragToMove = step.dragToMove;
     layoutMainWindow(step.width, step.height);
     if (step.centre) {
@@ -160,12 +165,7 @@ void MainWindow::openArgument(const std::string& address) {
     if (address.empty()) {
         return;
     }
-    const DropDecision decision = decideArgument(address);
-    if (decision.action == DropAction::OpenMapFile) {
-        openMapFileAt(decision.address);
-    } else {
-        startLoad(decision.address);
-    }
+    apply(m_session.openArgument(address));
 }
 
 void MainWindow::endProgram() {
@@ -176,7 +176,7 @@ void MainWindow::endProgram() {
 void MainWindow::refresh() {
     const HotspotEditor& editor = m_state.editor;
     m_status->setText(QString::fromStdString(editor.status()));
-    button(mc::kAddHotspot)->setEnabled(editor.addHotspotEnabled());
+    m_ui->addHotspot->setEnabled(editor.addHotspotEnabled());
     for (int edge = 0; edge < 4; ++edge) {
         const Handle& h = editor.handles().handles[static_cast<size_t>(edge)];
         QLabel* label = handle(edge);
@@ -187,7 +187,7 @@ void MainWindow::refresh() {
     if (m_contentWindow) {
         m_contentWindow->followEditor();
     }
-    if (editor.changeCount() != m_autosavedChange && !m_autosaveTimer->isActive()) {
+    if (m_session.autosaveDue() && !m_autosaveTimer->isActive()) {
         m_autosaveTimer->start();
     }
 }
@@ -207,130 +207,67 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::wireEvents() {
-    connect(button(mc::kBackground), &QAbstractButton::clicked, this,
+    connect(m_ui->background, &QAbstractButton::clicked, this,
             &MainWindow::openPictureAddressWindow);
-    const std::pair<std::string_view, Alignment> alignments[] = {
-        {mc::kAlignLeft, Alignment::Left},
-        {mc::kAlignTop, Alignment::Top},
-        {mc::kAlignCentre, Alignment::Centre},
-        {mc::kAlignRight, Alignment::Right},
-        {mc::kAlignBottom, Alignment::Bottom}};
-    for (const auto& [name, where] : alignments) {
-        connect(button(name), &QAbstractButton::clicked, this,
+    const std::pair<ImageButton*, Alignment> alignments[] = {
+        {m_ui->alignLeft, Alignment::Left},
+        {m_ui->alignTop, Alignment::Top},
+        {m_ui->alignCentre, Alignment::Centre},
+        {m_ui->alignRight, Alignment::Right},
+        {m_ui->alignBottom, Alignment::Bottom}};
+    for (const auto& [button, where] : alignments) {
+        connect(button, &QAbstractButton::clicked, this,
                 [this, where] { edit([where](HotspotEditor& e) { e.alignBackground(where); }); });
     }
-    connect(button(mc::kAddHotspot), &QAbstractButton::clicked, this,
+    connect(m_ui->addHotspot, &QAbstractButton::clicked, this,
             [this] { edit([](HotspotEditor& e) { e.addHotspot(); }); });
-    connect(button(mc::kGenerateCode), &QAbstractButton::clicked, this,
-            &MainWindow::openCodeOutputWindow);
-    connect(button(mc::kDropDown), &QAbstractButton::clicked, this,
+    connect(m_ui->generateCode, &QAbstractButton::clicked, this, &MainWindow::openCodeOutputWindow);
+    connect(m_ui->dropDown, &QAbstractButton::clicked, this,
             [this] { m_dropDownMenu->popup(QCursor::pos()); });
-    connect(button(mc::kMinimize), &QAbstractButton::clicked, this, &QWidget::showMinimized);
-    connect(button(mc::kMaximize), &QAbstractButton::clicked, this, &MainWindow::toggleMaximize);
-    connect(button(mc::kClose), &QAbstractButton::clicked, this, &MainWindow::hideToTray);
-}
-
-void MainWindow::wireKeys() {
-    const std::pair<QKeySequence, void (HotspotEditor::*)()> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), &HotspotEditor::undo},
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), &HotspotEditor::redo},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &HotspotEditor::redo}};
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &MainWindow::escapePressed);
-    for (const auto& [key, action] : keys) {
-        auto* shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this, [this, action] {
-            edit([action](HotspotEditor& e) { (e.*action)(); });
-            // A map redone before its picture came (or after it failed) fetches it again.
-            const Background& b = m_state.editor.map().background();
-            if (action == &HotspotEditor::redo && !b.picture && !b.address.empty() &&
-                !m_state.editor.runningLoad()) {
-                fetchMapPicture(b.address);
-            }
-        });
-    }
-}
-
-void MainWindow::wireEditingKeys() {
-    using Action = std::function<void(HotspotEditor&)>;
-    constexpr int kSmall = 1;
-    constexpr int kLarge = 10;
-    const std::pair<QKeySequence, Action> keys[] = {
-        {QKeySequence(Qt::Key_Delete),
-         [](HotspotEditor& e) {
-             if (e.map().isHotspot(e.map().selection())) {
-                 e.deleteSelectedHotspot();
-             }
-         }},
-        {QKeySequence(Qt::Key_Left), [](HotspotEditor& e) { e.nudgeSelected(-kSmall, 0); }},
-        {QKeySequence(Qt::Key_Right), [](HotspotEditor& e) { e.nudgeSelected(kSmall, 0); }},
-        {QKeySequence(Qt::Key_Up), [](HotspotEditor& e) { e.nudgeSelected(0, -kSmall); }},
-        {QKeySequence(Qt::Key_Down), [](HotspotEditor& e) { e.nudgeSelected(0, kSmall); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Left),
-         [](HotspotEditor& e) { e.nudgeSelected(-kLarge, 0); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Right),
-         [](HotspotEditor& e) { e.nudgeSelected(kLarge, 0); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Up),
-         [](HotspotEditor& e) { e.nudgeSelected(0, -kLarge); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Down),
-         [](HotspotEditor& e) { e.nudgeSelected(0, kLarge); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_D), [](HotspotEditor& e) { e.duplicateSelected(); }},
-        // Shortcuts come before the focus chain, so Tab never moves the keyboard focus here.
-        {QKeySequence(Qt::Key_Tab), [](HotspotEditor& e) { e.selectNextHotspot(); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Tab),
-         [](HotspotEditor& e) { e.selectNextHotspot(true); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Backtab),
-         [](HotspotEditor& e) { e.selectNextHotspot(true); }}};
-    for (const auto& [key, action] : keys) {
-        auto* shortcut = new QShortcut(key, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        shortcut->setAutoRepeat(true);
-        connect(shortcut, &QShortcut::activated, this, [this, action] { edit(action); });
-    }
+    connect(m_ui->minimize, &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    connect(m_ui->maximize, &QAbstractButton::clicked, this, &MainWindow::toggleMaximize);
+    connect(m_ui->close, &QAbstractButton::clicked, this, &MainWindow::hideToTray);
 }
 
 void MainWindow::wireCanvas() {
-    connect(m_canvas, &CanvasView::leftButtonDown, this,
-            [this](int x, int y) { m_state.editor.leftButtonDown(x, y); });
-    connect(m_canvas, &CanvasView::objectLeftPressed, this,
-            [this](int id) { edit([id](HotspotEditor& e) { e.selectObject(id); }); });
-    connect(m_canvas, &CanvasView::objectRightPressed, this, &MainWindow::onObjectRightPressed);
-    connect(m_canvas, &CanvasView::mouseMoved, this, [this](int x, int y, int held, bool leftDown) {
+    connect(m_canvas, &CanvasView::pointerPressed, this, &MainWindow::onPointerPressed);
+    connect(m_canvas, &CanvasView::pointerMoved, this, [this](const PointerInput& input) {
         m_dragToMove = false;  // dragging on the canvas moves pictures, not the window
-        edit([=](HotspotEditor& e) { e.dragOrResize(x, y, held, leftDown); });
+        edit([&](HotspotEditor& e) { e.move(input); });
     });
-    connect(m_canvas, &CanvasView::leftButtonUp, this,
-            [this] { edit([](HotspotEditor& e) { e.endDrag(); }); });
+    connect(m_canvas, &CanvasView::pointerReleased, this, [this](const PointerInput& input) {
+        edit([&](HotspotEditor& e) { e.release(input); });
+    });
     connect(m_canvas, &CanvasView::wheelTurned, this,
             [this](int dx, int dy) { edit([=](HotspotEditor& e) { e.wheel(dx, dy); }); });
     connect(m_canvas, &CanvasView::dropped, this, &MainWindow::dropReceived);
 }
 
+// The handle holds the mouse while it is dragged, so it sees movements and the release wherever
+// they happen; the editor hears them as events on that handle, in canvas pixels.
 void MainWindow::wireHandles() {
-    constexpr ResizeMode kModes[] = {ResizeMode::Left, ResizeMode::Top, ResizeMode::Right,
-                                     ResizeMode::Bottom};
-    for (int edge = 0; edge < 4; ++edge) {
-        auto* label = static_cast<ControlLabel*>(handle(edge));
-        const ResizeMode mode = kModes[edge];
+    for (const HandleEdge edge : kHandleEdges) {
+        auto* label = static_cast<ControlLabel*>(handle(static_cast<int>(edge)));
+        const auto input = [this, edge](QPoint global, Qt::MouseButtons buttons) {
+            PointerInput in = pointerInput(m_canvas->mapFromGlobal(global), buttons,
+                                           QGuiApplication::keyboardModifiers());
+            in.handle = edge;
+            return in;
+        };
         connect(label, &ControlLabel::leftPressed, this,
-                [this, mode] { m_state.editor.beginResize(mode); });
-        // The handle holds the mouse while it is dragged, so it sees the release wherever it
-        // happens: every release ends the resize. Its movements over the canvas resize.
-        connect(label, &ControlLabel::leftReleased, this,
-                [this] { edit([](HotspotEditor& e) { e.endDrag(); }); });
-        connect(label, &ControlLabel::mouseMovedTo, this, [this](QPoint global, bool leftDown) {
-            const QPoint p = m_canvas->mapFromGlobal(global);
-            if (!m_canvas->rect().contains(p)) {
-                return;
-            }
-            const int held = m_state.editor.canvas().heldId(leftDown);
-            edit([=](HotspotEditor& e) { e.dragOrResize(p.x(), p.y(), held, leftDown); });
+                [this, input] { onPointerPressed(input(QCursor::pos(), Qt::LeftButton)); });
+        connect(label, &ControlLabel::leftReleased, this, [this, input](QPoint global) {
+            edit([&](HotspotEditor& e) { e.release(input(global, Qt::LeftButton)); });
+        });
+        connect(label, &ControlLabel::mouseMovedTo, this, [this, input](QPoint global, bool left) {
+            edit([&](HotspotEditor& e) {
+                e.move(input(global, left ? Qt::LeftButton : Qt::NoButton));
+            });
         });
     }
 }
 
-template <typename Operation>
-void MainWindow::edit(Operation&& operation) {
+void MainWindow::edit(const std::function<void(HotspotEditor&)>& operation) {
     operation(m_state.editor);
     refresh();
 }
@@ -380,10 +317,10 @@ void MainWindow::openCodeOutputWindow() {
     }
 }
 
-void MainWindow::onObjectRightPressed(int id) {
-    bool onHotspot = false;
-    edit([&](HotspotEditor& e) { onHotspot = e.selectForMenu(id); });
-    if (onHotspot) {
+void MainWindow::onPointerPressed(const PointerInput& input) {
+    PointerResponse response;
+    edit([&](HotspotEditor& e) { response = e.press(input); });
+    if (response.openHotspotMenu) {
         m_hotspotMenu->popup(QCursor::pos());
     }
 }
@@ -396,7 +333,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-    m_dragToMove = dragToMoveAfterMouseMove(m_dragToMove, isMaximized(), width());
+    m_dragToMove = dragToMoveAfterMouseMove(m_dragToMove, isMaximized(), width(), m_form);
     if (m_dragging && m_dragToMove && (event->buttons() & Qt::LeftButton)) {
         move(event->globalPosition().toPoint() - m_dragOffset);
     }

@@ -11,18 +11,21 @@
 #include <string>
 #include <vector>
 
-#include "app/described_window.h"
+#include "app/main_window_layout.h"
 #include "app/tray_icon.h"
-#include "core/status.h"
-#include "mapfile/map_document.h"
-#include "pictures/picture.h"
+#include "app/window_frame.h"
 #include "platform/process_launcher.h"
+#include "session/map_session.h"
 #include "settings/update_handover.h"
 
 class QLabel;
 class QMenu;
 class QTimer;
 class QUrl;
+
+namespace Ui {
+class MainWindowForm;
+}
 
 namespace velquist {
 
@@ -31,6 +34,7 @@ class BackgroundLoader;
 class CanvasView;
 class CodeOutputWindow;
 class ControlLabel;
+struct PointerInput;
 class ContentWindow;
 class ImageButton;
 class PictureAddressWindow;
@@ -43,6 +47,7 @@ class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(AppState& state, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     void layoutMainWindow(int width, int height);
     void toggleMaximize();
@@ -82,7 +87,7 @@ public:
     // dismissed, else a running load is cancelled, else a selection of several is cleared.
     void escapePressed();
 
-    // --- the map kept: autosave, map files, imported code ---
+    // --- the map kept: autosave, map files, imported code (the rules are MapSession's) ---
     // At start: the map of the last session, when its autosave holds hotspots, as one undo
     // step; its picture is fetched without touching the hotspots. A damaged autosave is set
     // aside and said so.
@@ -96,12 +101,6 @@ public:
     // Ctrl+S: the map to the file it was opened from or last saved to; asks like "保存热区文件…"
     // when there is none (after a restore, an import or an entry of "最近的热区").
     void saveMap();
-    void openMapFileAt(const std::string& path);
-    // An entry of "最近的热区", as one undo step, picture included.
-    void openRecentMap(const std::string& path);
-    // Every path that replaces the map calls this first: the map, when it has hotspots, goes to
-    // "最近的热区". Returns the note the status line adds to the action's own message.
-    std::string keepReplacedMap();
     // What a drop on the canvas carries: a picture is loaded, a map file opened, anything else
     // refused with the reason in the status line.
     void dropReceived(const std::vector<std::string>& items);
@@ -109,7 +108,7 @@ public:
     // "从代码导入热区…": image-map code from the clipboard when it holds some, else from a file.
     void importCode();
     // Tests put a stand-in here for the file dialogs.
-    enum class MapDialog { SaveMap, OpenMap, OpenCode };
+    using MapDialog = velquist::MapDialog;
     using MapFileDialog = std::function<std::optional<std::string>(MapDialog kind)>;
     void setMapFileDialog(MapFileDialog dialog) { m_mapFileDialog = std::move(dialog); }
 
@@ -151,22 +150,16 @@ private:
     void wireHandles();
     void wireKeys();
     void wireEditingKeys();
-    void onObjectRightPressed(int id);
-    void loadFinished(const std::string& address, Result<Picture> result);
-    // The picture of a replaced map, fetched without touching its hotspots.
-    void fetchMapPicture(const std::string& address);
-    // The map becomes `document` (one undo step); its picture is reused when it is the one on
-    // screen, else fetched.
-    void replaceMap(const char* label, const MapDocument& document, std::string status);
-    std::optional<std::string> askForMapFile(MapDialog kind);
-    void saveMapTo(const std::string& path);
-    // Ctrl+S writes `path` from now on, unless it is a file the program keeps itself.
-    void rememberMapFile(const std::string& path);
+    void onPointerPressed(const PointerInput& input);
+    // Applies the session's answer: the loader cancelled or started, the editor shown, a file
+    // dialog asked.
+    void apply(const SessionUpdate& update);
+    // Shows the file dialog `kind` and hands the answer to the session.
+    void askForMapFile(MapDialog kind);
     // Shows the outcome of each updater that has ended; stops polling when none runs.
     void pollUpdaters();
     // Runs an editor operation, then shows what changed.
-    template <typename Operation>
-    void edit(Operation&& operation);
+    void edit(const std::function<void(HotspotEditor&)>& operation);
     // Brings the open window in `slot` forward, or makes, announces and shows a new one. A window
     // closed just now may still await deletion: it counts as closed.
     template <typename Window, typename Make>
@@ -180,10 +173,12 @@ private:
         slot->show();
         return slot;
     }
-    ImageButton* button(std::string_view name) const;
     QLabel* handle(int edge) const;
 
+    std::unique_ptr<Ui::MainWindowForm> m_ui;
+    MainWindowLayout m_form;  // where the form puts the controls at its own size
     AppState& m_state;
+    MapSession m_session;
     CanvasView* m_canvas = nullptr;
     ControlLabel* m_status = nullptr;
     QMenu* m_hotspotMenu = nullptr;
@@ -202,8 +197,6 @@ private:
     std::function<bool()> m_trayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
     MapFileDialog m_mapFileDialog;
     QTimer* m_autosaveTimer = nullptr;
-    uint64_t m_autosavedChange = 0;  // the editor's change count the autosave holds
-    bool m_autosaveFailureShown = false;
     bool m_maximized = false;
     bool m_dragToMove = true;
     bool m_dragging = false;

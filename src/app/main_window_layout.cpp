@@ -4,31 +4,34 @@
 namespace velquist {
 namespace {
 
-constexpr int kPagesLeft = 2;
-constexpr int kPagesTop = 32;
 constexpr int kTaskbarAllowance = 40;  // the maximized window leaves room for a taskbar
 
 }  // namespace
 
-MainWindowLayout layoutMainWindow(int width, int height) {
-    MainWindowLayout l;
+MainWindowLayout layoutMainWindow(const MainWindowLayout& form, int width, int height) {
+    const int wider = width - form.width;
+    const int taller = height - form.height;
+    MainWindowLayout l = form;
     l.width = width;
     l.height = height;
-    l.pages = {kPagesLeft, kPagesTop, width - 4, height - 56};
-    l.canvas = {0, 0, l.pages.width, l.pages.height};
-    l.closeLeft = width - 32;
-    l.maximizeLeft = width - 65;
-    l.minimizeLeft = width - 98;
-    l.dropDownLeft = width - 131;
-    l.generateLeft = width - 235;
-    l.statusTop = l.pages.top + l.pages.height;
-    l.statusWidth = width - 10;
+    l.pages.width += wider;
+    l.pages.height += taller;
+    l.canvas.width += wider;
+    l.canvas.height += taller;
+    l.closeLeft += wider;
+    l.maximizeLeft += wider;
+    l.minimizeLeft += wider;
+    l.dropDownLeft += wider;
+    l.generateLeft += wider;
+    l.statusTop += taller;
+    l.statusWidth += wider;
     return l;
 }
 
-MaximizeStep toggleMaximize(bool maximized, int screenWidth, int screenHeight) {
+MaximizeStep toggleMaximize(bool maximized, int screenWidth, int screenHeight,
+                            const MainWindowLayout& form) {
     if (maximized) {
-        return {false, true, kNormalHeight, kNormalWidth, true};
+        return {false, true, form.height, form.width, true};
     }
     return {true, false, screenHeight - kTaskbarAllowance, screenWidth, false};
 }
@@ -37,8 +40,9 @@ std::string_view maximizeCaption(bool maximized) {
     return maximized ? kCaptionMaximized : kCaptionNormal;
 }
 
-bool dragToMoveAfterMouseMove(bool dragToMove, bool maximized, int windowWidth) {
-    return (!maximized && windowWidth <= kNormalWidth) ? true : dragToMove;
+bool dragToMoveAfterMouseMove(bool dragToMove, bool maximized, int windowWidth,
+                              const MainWindowLayout& form) {
+    return (!maximized && windowWidth <= form.width) ? true : dragToMove;
 }
 
 }  // namespace velquist

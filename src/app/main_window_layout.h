@@ -7,12 +7,10 @@
 
 namespace velquist {
 
-inline constexpr int kNormalWidth = 1000;
-inline constexpr int kNormalHeight = 680;
 inline constexpr std::string_view kCaptionNormal = "□";
 inline constexpr std::string_view kCaptionMaximized = "◇";
 
-// Where the size-dependent controls go for a window of `width` x `height`.
+// Where the size-dependent controls are for a window of `width` x `height`.
 struct MainWindowLayout {
     int width = 0;
     int height = 0;
@@ -27,7 +25,10 @@ struct MainWindowLayout {
     int statusWidth = 0;
 };
 
-MainWindowLayout layoutMainWindow(int width, int height);
+// The layout for `width` x `height`, given `form`, the layout at the form's own (normal) size:
+// the page container and its canvas grow with the window, the right-hand buttons keep their
+// distance from the right edge, the status line its distance from the bottom and the right.
+MainWindowLayout layoutMainWindow(const MainWindowLayout& form, int width, int height);
 
 // What the maximize button does, given whether the window is maximized and the primary screen's
 // full size.
@@ -39,12 +40,15 @@ struct MaximizeStep {
     bool centre = false;  // true: centre on the screen; false: move to (0, 0)
 };
 
-MaximizeStep toggleMaximize(bool maximized, int screenWidth, int screenHeight);
+// Restoring returns to the form's size.
+MaximizeStep toggleMaximize(bool maximized, int screenWidth, int screenHeight,
+                            const MainWindowLayout& form);
 // The maximize button's caption: "□" for a normal window, "◇" for a maximized one.
 std::string_view maximizeCaption(bool maximized);
 
-// Moving the mouse over the window's own area switches dragging on, except for a maximized or
-// wider-than-normal window.
-bool dragToMoveAfterMouseMove(bool dragToMove, bool maximized, int windowWidth);
+// Moving the mouse over the window's own area switches dragging on, except for a maximized
+// window or one wider than the form.
+bool dragToMoveAfterMouseMove(bool dragToMove, bool maximized, int windowWidth,
+                              const MainWindowLayout& form);
 
 }  // namespace velquist

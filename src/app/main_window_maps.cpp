@@ -1,39 +1,15 @@
-// The main window's keeping of the map: the autosave and its restoring at start, map files and
-// imported image-map code.
+// The main window's side of keeping the map: the file dialogs, the clipboard and the menu of
+// recent maps; what becomes of the map is MapSession's.
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QShortcut>
 #include <QTimer>
-#include <ctime>
 
-#include "app/app_state.h"
-#include "app/background_loader.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
-#include "core/encoding.h"
-#include "core/file_io.h"
-#include "core/template_fill.h"
-#include "editor/drop_rules.h"
-#include "editor/messages.h"
-#include "mapfile/image_map_import.h"
-#include "mapfile/map_file.h"
-#include "mapfile/messages.h"
-#include "mapfile/recent_maps.h"
 
 namespace velquist {
 namespace {
-
-namespace mm = mapfile_messages;
-
-std::string autosavePath(const std::string& programDir) {
-    return programDir + "/" + std::string(kAutosaveFileName);
-}
-
-std::string countOf(const MapDocument& document) {
-    return std::to_string(document.hotspots.size());
-}
 
 std::optional<std::string> showMapFileDialog(QWidget* parent, MainWindow::MapDialog kind) {
     QString chosen;
@@ -56,213 +32,51 @@ std::optional<std::string> showMapFileDialog(QWidget* parent, MainWindow::MapDia
     return chosen.toStdString();
 }
 
-// Code copied from a page or from the code window: an image map, not some other text.
-bool looksLikeImageMapCode(const QString& text) {
-    return text.contains(QStringLiteral("<area"), Qt::CaseInsensitive) ||
-           text.contains(QStringLiteral("<map"), Qt::CaseInsensitive);
-}
-
 }  // namespace
 
-std::string MainWindow::keepReplacedMap() {
-    m_state.mapFilePath.clear();  // the file's map is no longer the one edited
-    return RecentMaps(m_state.programDir)
-        .keepReplaced(m_state.editor.document(), std::time(nullptr));
-}
-
-void MainWindow::replaceMap(const char* label, const MapDocument& document, std::string status) {
-    status += keepReplacedMap();
-    HotspotEditor& editor = m_state.editor;
-    const Background& shown = editor.map().background();
-    std::shared_ptr<const Picture> picture;
-    if (shown.picture && !document.pictureAddress.empty() &&
-        shown.address == document.pictureAddress) {
-        picture = shown.picture;  // the same picture: shared, not fetched again
-    }
-    const bool fetch = !picture && !document.pictureAddress.empty();
-    editor.replaceMap(label, document, std::move(picture), std::move(status));
-    if (fetch) {
-        fetchMapPicture(document.pictureAddress);
-    }
-    refresh();
-}
-
 void MainWindow::restoreAutosave() {
-    const std::string path = autosavePath(m_state.programDir);
-    MapFileLoad load = loadMapFile(path);
-    HotspotEditor& editor = m_state.editor;
-    switch (load.state) {
-        case MapFileState::Missing:
-            return;
-        case MapFileState::Unreadable:
-            editor.setStatus(mm::kAutosaveUnreadable + load.cause);
-            break;
-        case MapFileState::Invalid: {
-            const std::string asideName =
-                std::string(kAutosaveFileName) + std::string(kSetAsideSuffix);
-            const Status aside = setAsideCorruptFile(path);
-            std::string status =
-                aside ? fillTemplate(mm::kAutosaveSetAside, {{"{文件名}", asideName}})
-                      : std::string(mm::kAutosaveUnreadable);
-            editor.setStatus(status + load.cause);
-            break;
-        }
-        case MapFileState::Loaded:
-            if (load.map.hotspots.empty()) {
-                return;
-            }
-            replaceMap(editor_messages::kStepRestore, load.map,
-                       fillTemplate(mm::kRestored, {{"{个数}", countOf(load.map)}}));
-            // The restored map is what the autosave holds already.
-            m_autosavedChange = editor.changeCount();
-            break;
-    }
-    refresh();
+    apply(m_session.restoreAutosave());
 }
 
 void MainWindow::autosaveNow() {
     m_autosaveTimer->stop();
-    HotspotEditor& editor = m_state.editor;
-    if (editor.changeCount() == m_autosavedChange) {
-        return;
-    }
-    m_autosavedChange = editor.changeCount();
-    const Status saved = saveMapFile(autosavePath(m_state.programDir), editor.document());
-    if (saved) {
-        m_autosaveFailureShown = false;
-        return;
-    }
-    // Said once: every later change would fail the same way.
-    if (!std::exchange(m_autosaveFailureShown, true)) {
-        editor.setStatus(mm::kAutosaveFailed + saved.message());
-        refresh();
-    }
+    apply(m_session.autosave());
 }
 
-std::optional<std::string> MainWindow::askForMapFile(MapDialog kind) {
-    return m_mapFileDialog ? m_mapFileDialog(kind) : showMapFileDialog(this, kind);
+void MainWindow::askForMapFile(MapDialog kind) {
+    const std::optional<std::string> chosen =
+        m_mapFileDialog ? m_mapFileDialog(kind) : showMapFileDialog(this, kind);
+    apply(m_session.chosen(kind, chosen));
 }
 
 void MainWindow::saveMapFileAs() {
-    const std::optional<std::string> chosen = askForMapFile(MapDialog::SaveMap);
-    if (!chosen) {
-        return;
-    }
-    saveMapTo(withMapFileExtension(*chosen));
+    askForMapFile(MapDialog::SaveMap);
 }
 
 void MainWindow::saveMap() {
-    if (m_state.mapFilePath.empty()) {
-        saveMapFileAs();
-        return;
-    }
-    saveMapTo(m_state.mapFilePath);
-}
-
-void MainWindow::saveMapTo(const std::string& path) {
-    const Status saved = saveMapFile(path, m_state.editor.document());
-    m_state.editor.setStatus(saved ? mm::kSaved + path : mm::kSaveFailed + saved.message());
-    if (saved) {
-        rememberMapFile(path);
-    }
-    refresh();
-}
-
-void MainWindow::rememberMapFile(const std::string& path) {
-    // The program's own files are rewritten by the program alone: Ctrl+S asks instead.
-    const bool own = RecentMaps(m_state.programDir).keptByProgram(path);
-    m_state.mapFilePath = own ? std::string() : path;
+    apply(m_session.saveMap());
 }
 
 void MainWindow::openMapFile() {
-    const std::optional<std::string> chosen = askForMapFile(MapDialog::OpenMap);
-    if (chosen) {
-        openMapFileAt(*chosen);
-    }
-}
-
-void MainWindow::openMapFileAt(const std::string& path) {
-    MapFileLoad load = loadMapFile(path);
-    if (load.state != MapFileState::Loaded) {
-        m_state.editor.setStatus(mm::kOpenFailed + load.cause);
-        refresh();
-        return;
-    }
-    replaceMap(editor_messages::kStepOpenMap, load.map,
-               fillTemplate(mm::kOpened, {{"{个数}", countOf(load.map)}}));
-    rememberMapFile(path);
-}
-
-void MainWindow::openRecentMap(const std::string& path) {
-    MapFileLoad load = loadMapFile(path);
-    if (load.state != MapFileState::Loaded) {
-        m_state.editor.setStatus(mm::kRecentOpenFailed + load.cause);
-        refresh();
-        return;
-    }
-    replaceMap(editor_messages::kStepOpenRecent, load.map,
-               fillTemplate(mm::kRecentOpened, {{"{个数}", countOf(load.map)}}));
+    askForMapFile(MapDialog::OpenMap);
 }
 
 void MainWindow::fillRecentMapsMenu() {
     m_recentMenu->clear();
-    for (const RecentMap& entry : RecentMaps(m_state.programDir).list()) {
-        QAction* item = m_recentMenu->addAction(QString::fromStdString(recentMapCaption(entry)));
+    for (const RecentMapItem& entry : m_session.recentMaps()) {
+        QAction* item = m_recentMenu->addAction(QString::fromStdString(entry.caption));
         connect(item, &QAction::triggered, this,
-                [this, path = entry.path] { openRecentMap(path); });
+                [this, path = entry.path] { apply(m_session.openRecentMap(path)); });
     }
     m_recentMenu->menuAction()->setEnabled(!m_recentMenu->isEmpty());
 }
 
-void MainWindow::wireFileKeys() {
-    // Ctrl+Shift+S and Ctrl+O belong to their menu items.
-    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
-    connect(save, &QShortcut::activated, this, &MainWindow::saveMap);
-}
-
 void MainWindow::dropReceived(const std::vector<std::string>& items) {
-    DropDecision decision = decideDrop(items);
-    switch (decision.action) {
-        case DropAction::LoadPicture:
-            startLoad(decision.address);
-            return;
-        case DropAction::OpenMapFile:
-            openMapFileAt(decision.address);
-            return;
-        case DropAction::Refused:
-            m_state.editor.setStatus(std::move(decision.status));
-            refresh();
-            return;
-    }
+    apply(m_session.drop(items));
 }
 
 void MainWindow::importCode() {
-    std::string code;
-    const QString clipboard = QGuiApplication::clipboard()->text();
-    if (looksLikeImageMapCode(clipboard)) {
-        code = clipboard.toStdString();
-    } else {
-        const std::optional<std::string> chosen = askForMapFile(MapDialog::OpenCode);
-        if (!chosen) {
-            return;
-        }
-        Result<std::string> bytes = readWholeFile(*chosen, kMaxImportedCodeBytes);
-        if (!bytes) {
-            m_state.editor.setStatus(mm::kImportFailed + bytes.error());
-            refresh();
-            return;
-        }
-        code = decodeTextFile(bytes.value());
-    }
-    Result<ImportedMap> imported = importImageMap(code);
-    if (!imported) {
-        m_state.editor.setStatus(mm::kImportFailed + imported.error());
-        refresh();
-        return;
-    }
-    replaceMap(editor_messages::kStepImport,
-               importedOnto(imported.value(), m_state.editor.document()),
-               importedMessage(imported.value()) + mm::kImportedTail);
+    apply(m_session.importCode(QGuiApplication::clipboard()->text().toStdString()));
 }
 
 }  // namespace velquist

@@ -8,51 +8,52 @@
 #include <QLineEdit>
 
 #include "app/image_button.h"
-#include "app/secondary_descriptions.h"
-#include "app/window_builder.h"
 #include "editor/picture_loader.h"
 #include "settings/remembered_address.h"
+#include "ui_picture_address_window.h"
 
 namespace velquist {
 
-namespace ac = address_controls;
-
-constexpr uint32_t kRefusalColor = 0xFF0000;
+const QColor kRefusalColor(0xFF, 0x00, 0x00);
 
 PictureAddressWindow::PictureAddressWindow(const std::string& currentAddress,
                                            std::string programDir, QWidget* owner)
-    : DescribedWindow(pictureAddressWindowDescription(), ac::kTitle, owner),
+    : SecondaryWindow(owner),
+      m_ui(std::make_unique<Ui::PictureAddressWindowForm>()),
       m_programDir(std::move(programDir)) {
-    auto* edit = control<QLineEdit>(ac::kAddress);
+    m_ui->setupUi(this);
+    frameWith(m_ui->title, true);
+    auto* edit = m_ui->address;
     edit->setText(QString::fromStdString(currentAddress));
-    connect(control<ImageButton>(ac::kClose), &QAbstractButton::clicked, this, &QWidget::close);
-    connect(control<ImageButton>(ac::kPaste), &QAbstractButton::clicked, this,
+    connect(m_ui->close, &QAbstractButton::clicked, this, &QWidget::close);
+    connect(m_ui->paste, &QAbstractButton::clicked, this,
             [edit] { edit->setText(QGuiApplication::clipboard()->text()); });
-    connect(control<ImageButton>(ac::kReadBackup), &QAbstractButton::clicked, this, [this, edit] {
+    connect(m_ui->readBackup, &QAbstractButton::clicked, this, [this, edit] {
         edit->setText(QString::fromStdString(readRememberedAddress(m_programDir)));
     });
-    connect(control<ImageButton>(ac::kConfirm), &QAbstractButton::clicked, this,
-            &PictureAddressWindow::confirm);
+    connect(m_ui->confirm, &QAbstractButton::clicked, this, &PictureAddressWindow::confirm);
     connect(edit, &QLineEdit::returnPressed, this, &PictureAddressWindow::confirm);
-    connect(control<ImageButton>(ac::kCancel), &QAbstractButton::clicked, this, [this] {
+    connect(m_ui->cancel, &QAbstractButton::clicked, this, [this] {
         emit cancelled();
         close();
     });
 }
 
+PictureAddressWindow::~PictureAddressWindow() = default;
+
 bool PictureAddressWindow::keepHotspots() const {
-    return control<QCheckBox>(ac::kKeepHotspots)->isChecked();
+    return m_ui->keepHotspots->isChecked();
 }
 
 void PictureAddressWindow::confirm() {
-    auto* edit = control<QLineEdit>(ac::kAddress);
+    auto* edit = m_ui->address;
     Result<std::string> address = acceptAddress(edit->text().toStdString());
     if (!address) {
         // The text stays for mending; the hint line turns into the reason.
-        auto* hint = control<QLabel>(ac::kHint);
+        auto* hint = m_ui->hint;
         hint->setText(QString::fromStdString(address.error()));
         QPalette palette = hint->palette();
-        palette.setColor(QPalette::WindowText, colorFromRgb(kRefusalColor));
+        palette.setColor(QPalette::WindowText, kRefusalColor);
         hint->setPalette(palette);
         edit->selectAll();
         edit->setFocus();

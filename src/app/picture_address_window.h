@@ -1,17 +1,23 @@
 // The picture-address window: where the background picture's web address is entered.
 #pragma once
 
+#include <memory>
 #include <string>
 
-#include "app/described_window.h"
+#include "app/secondary_window.h"
+
+namespace Ui {
+class PictureAddressWindowForm;
+}
 
 namespace velquist {
 
-class PictureAddressWindow : public DescribedWindow {
+class PictureAddressWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     // Opens showing `currentAddress`; "读取备份" reads the address remembered in `programDir`.
     PictureAddressWindow(const std::string& currentAddress, std::string programDir, QWidget* owner);
+    ~PictureAddressWindow() override;
 
     // "保留热区": the picture confirmed here goes under the map's hotspots.
     bool keepHotspots() const;
@@ -25,6 +31,7 @@ signals:
 private:
     void confirm();
 
+    std::unique_ptr<Ui::PictureAddressWindowForm> m_ui;
     std::string m_programDir;
 };
 

@@ -7,51 +7,41 @@
 
 #include "app/color_picker.h"
 #include "app/image_button.h"
-#include "app/settings_window_description.h"
 #include "editor/hotspot_editor.h"
 #include "settings/remembered_style.h"
+#include "ui_settings_window.h"
 
 namespace velquist {
-namespace {
-
-namespace sc = settings_controls;
-
-QWidget* makeColorPicker(const ControlDescription& c, QWidget* parent) {
-    return c.kind == ControlKind::ColorPicker ? new ColorPicker(parent) : nullptr;
-}
-
-}  // namespace
 
 SettingsWindow::SettingsWindow(HotspotEditor& editor, std::string programDir)
-    : DescribedWindow(settingsWindowDescription(), sc::kTitle, nullptr, makeColorPicker),
+    : m_ui(std::make_unique<Ui::SettingsWindowForm>()),
       m_editor(editor),
       m_programDir(std::move(programDir)) {
-    auto* slider = control<QSlider>(sc::kTransparency);
-    slider->setRange(sc::kTransparencyMin, sc::kTransparencyMax);
-    slider->setPageStep(sc::kTransparencyPageStep);
-    slider->setSingleStep(sc::kTransparencyLineStep);
-    slider->setTickPosition(QSlider::NoTicks);
+    m_ui->setupUi(this);
+    frameWith(m_ui->title, true);
+    fillWithButtonFace(m_ui->panel);
+    makeIntegerInput(m_ui->width);
+    makeIntegerInput(m_ui->height);
     fill();
-    connect(control<ColorPicker>(sc::kWorkAreaColor), &ColorPicker::colorChanged, this,
+    connect(m_ui->workAreaColor, &ColorPicker::colorChanged, this,
             &SettingsWindow::changeWorkAreaColor);
-    connect(control<ImageButton>(sc::kConfirm), &QAbstractButton::clicked, this,
-            &SettingsWindow::confirm);
-    connect(control<ImageButton>(sc::kClose), &QAbstractButton::clicked, this, &QWidget::close);
-    for (const std::string_view side : {sc::kWidth, sc::kHeight}) {
-        connect(control<QLineEdit>(side), &QLineEdit::textChanged, this,
-                &SettingsWindow::clearMendedError);
+    connect(m_ui->confirm, &QAbstractButton::clicked, this, &SettingsWindow::confirm);
+    connect(m_ui->close, &QAbstractButton::clicked, this, &QWidget::close);
+    for (QLineEdit* side : {m_ui->width, m_ui->height}) {
+        connect(side, &QLineEdit::textChanged, this, &SettingsWindow::clearMendedError);
     }
 }
 
+SettingsWindow::~SettingsWindow() = default;
+
 void SettingsWindow::fill() {
     const SettingsForm values = settingsFormFrom(m_editor.map().style());
-    control<QSlider>(sc::kTransparency)->setValue(values.transparency);
-    control<ColorPicker>(sc::kFillColor)->setColor(toQColor(values.fillColor));
-    control<ColorPicker>(sc::kBorderColor)->setColor(toQColor(values.borderColor));
-    control<QLineEdit>(sc::kWidth)->setText(QString::fromStdString(values.widthText));
-    control<QLineEdit>(sc::kHeight)->setText(QString::fromStdString(values.heightText));
-    control<ColorPicker>(sc::kWorkAreaColor)
-        ->setColor(toQColor(m_editor.canvas().backgroundColor()));
+    m_ui->transparency->setValue(values.transparency);
+    m_ui->fillColor->setColor(toQColor(values.fillColor));
+    m_ui->borderColor->setColor(toQColor(values.borderColor));
+    m_ui->width->setText(QString::fromStdString(values.widthText));
+    m_ui->height->setText(QString::fromStdString(values.heightText));
+    m_ui->workAreaColor->setColor(toQColor(m_editor.canvas().backgroundColor()));
 }
 
 void SettingsWindow::changeWorkAreaColor(const QColor& color) {
@@ -64,17 +54,15 @@ void SettingsWindow::changeWorkAreaColor(const QColor& color) {
 }
 
 SettingsForm SettingsWindow::form() const {
-    return {control<QLineEdit>(sc::kWidth)->text().toStdString(),
-            control<QLineEdit>(sc::kHeight)->text().toStdString(),
-            toColorRef(control<ColorPicker>(sc::kFillColor)->color()),
-            toColorRef(control<ColorPicker>(sc::kBorderColor)->color()),
-            control<QSlider>(sc::kTransparency)->value()};
+    return {m_ui->width->text().toStdString(), m_ui->height->text().toStdString(),
+            toColorRef(m_ui->fillColor->color()), toColorRef(m_ui->borderColor->color()),
+            m_ui->transparency->value()};
 }
 
 void SettingsWindow::clearMendedError() {
     HotspotStyle scratch;
     if (applySettings(form(), scratch)) {
-        control<QLabel>(sc::kMessage)->clear();
+        m_ui->message->clear();
     }
 }
 
@@ -83,7 +71,7 @@ void SettingsWindow::confirm() {
     const Result<std::string> applied = applySettings(form(), style);
     if (!applied) {
         // The window stays open with what was entered, for mending.
-        control<QLabel>(sc::kMessage)->setText(QString::fromStdString(applied.error()));
+        m_ui->message->setText(QString::fromStdString(applied.error()));
         return;
     }
     m_editor.setStatus(applied.value() + rememberedStyleNote(rememberStyle(m_programDir, style)));

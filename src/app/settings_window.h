@@ -1,21 +1,27 @@
 // The settings window: style of new hotspots and the work-area colour.
 #pragma once
 
+#include <memory>
 #include <string>
 
-#include "app/described_window.h"
+#include "app/secondary_window.h"
 #include "settings/apply_settings.h"
+
+namespace Ui {
+class SettingsWindowForm;
+}
 
 namespace velquist {
 
 class HotspotEditor;
 
-class SettingsWindow : public DescribedWindow {
+class SettingsWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     // Opens showing the editor's current style and canvas colour; what is set is kept in
     // `programDir`'s pz.ini for the next start.
     SettingsWindow(HotspotEditor& editor, std::string programDir);
+    ~SettingsWindow() override;
 
 signals:
     // The editor changed (work-area colour, or the style and status line after "确定").
@@ -29,6 +35,7 @@ private:
     void clearMendedError();
     SettingsForm form() const;
 
+    std::unique_ptr<Ui::SettingsWindowForm> m_ui;
     HotspotEditor& m_editor;
     std::string m_programDir;
 };

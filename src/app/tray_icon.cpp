@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <string_view>
 
+#include "core/version.h"
+
 namespace velquist::embedded {
 extern const std::string_view programIcon;
 }
@@ -19,7 +21,7 @@ QIcon programIcon() {
 
 QSystemTrayIcon* makeTrayIcon(QObject* parent) {
     auto* tray = new QSystemTrayIcon(programIcon(), parent);
-    tray->setToolTip("Velquist");
+    tray->setToolTip(QString::fromUtf8(kProductName.data(), kProductName.size()));
     return tray;
 }
 

@@ -1,4 +1,4 @@
-// The read loop both systems' readFileBounded share; only the call that reads differs.
+// The read loop both systems' readWholeFile share; only the call that reads differs.
 #pragma once
 
 #include <algorithm>
@@ -7,37 +7,42 @@
 #include <string>
 
 #include "core/file_io.h"
+#include "core/messages.h"
 
 namespace velquist {
 
 // Small reads let a cancelled read of a large file on a slow share end soon.
 inline constexpr size_t kBoundedReadChunk = size_t{1} << 20;
 
+inline Status fileTooLarge() {
+    return Status::failure(StatusCode::TooLarge, core_messages::kFileTooLarge);
+}
+
 // Reads until the end into a buffer sized for `expectedSize`; the spare byte shows a file that
 // grew since its size was taken (and /proc's files, which say they are empty). `readSome(data,
-// count)` returns the bytes read, 0 at the end, or a FileRead that ends the read.
+// count, failure)` returns the bytes read, or 0 at the end or after setting `failure`.
 template <typename ReadSome>
-FileRead readToEnd(uint64_t expectedSize, uint64_t maxBytes, const std::atomic<bool>* cancel,
-                   ReadSome readSome) {
+Result<std::string> readToEnd(uint64_t expectedSize, uint64_t maxBytes,
+                              const std::atomic<bool>* cancel, ReadSome readSome) {
     if (expectedSize > maxBytes) {
-        return {FileReadEnd::TooLarge, {}, {}};
+        return fileTooLarge();
     }
     std::string bytes(static_cast<size_t>(expectedSize) + 1, '\0');
     size_t done = 0;
     while (true) {
         if (done == bytes.size()) {
             if (done > maxBytes) {
-                return {FileReadEnd::TooLarge, {}, {}};
+                return fileTooLarge();
             }
             bytes.resize(static_cast<size_t>(std::min<uint64_t>(maxBytes + 1, uint64_t{done} * 2)));
         }
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
-            return {FileReadEnd::Cancelled, {}, {}};
+            return Status::failure(StatusCode::Cancelled, core_messages::kReadCancelled);
         }
-        FileRead failure{FileReadEnd::Read, {}, {}};  // stays so while reads succeed
+        Status failure;  // stays a success while reads succeed
         const size_t n = readSome(bytes.data() + done,
                                   std::min(kBoundedReadChunk, bytes.size() - done), failure);
-        if (failure.end != FileReadEnd::Read) {
+        if (!failure) {
             return failure;
         }
         if (n == 0) {
@@ -46,7 +51,7 @@ FileRead readToEnd(uint64_t expectedSize, uint64_t maxBytes, const std::atomic<b
         done += n;
     }
     bytes.resize(done);
-    return {FileReadEnd::Read, std::move(bytes), {}};
+    return bytes;
 }
 
 }  // namespace velquist

@@ -33,24 +33,19 @@ std::string describeErrno(int err) {
     }
 }
 
-Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes) {
-    FileRead read = readFileBounded(path, maxBytes);
-    switch (read.end) {
-        case FileReadEnd::Read:
-            return std::move(read.bytes);
-        case FileReadEnd::Missing:
-            return Status::failure(core_messages::kNotFound);
-        case FileReadEnd::Folder:
-            return Status::failure(core_messages::kIsDirectory);
-        case FileReadEnd::NotRegular:
-            return Status::failure(core_messages::kNotRegularFile);
-        case FileReadEnd::TooLarge:
-            return Status::failure(core_messages::kFileTooLarge);
-        case FileReadEnd::Cancelled:
-        case FileReadEnd::Failed:
-            break;
+Status errnoFailure(int err) {
+    switch (err) {
+        case ENOENT:
+        case ENOTDIR:
+            return Status::failure(StatusCode::NotFound, describeErrno(err));
+        case EISDIR:
+            return Status::failure(StatusCode::Folder, describeErrno(err));
+        case EACCES:
+        case EPERM:
+            return Status::failure(StatusCode::Access, describeErrno(err));
+        default:
+            return Status::failure(describeErrno(err));
     }
-    return Status::failure(read.cause);
 }
 
 }  // namespace velquist

@@ -96,41 +96,32 @@ Status setExecutable(const std::string& path, bool executable) {
     return {};
 }
 
-FileRead readFileBounded(const std::string& path, uint64_t maxBytes,
-                         const std::atomic<bool>* cancel) {
-    const auto failed = [](int err) {
-        if (err == ENOENT || err == ENOTDIR) {
-            return FileRead{FileReadEnd::Missing, {}, {}};
-        }
-        if (err == EISDIR) {
-            return FileRead{FileReadEnd::Folder, {}, {}};
-        }
-        return FileRead{FileReadEnd::Failed, {}, describeErrno(err)};
-    };
+Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes,
+                                  const std::atomic<bool>* cancel) {
     // Not blocking: a named pipe must be found out by fstat, not hang the caller in open.
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
-        return failed(errno);
+        return errnoFailure(errno);
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) {
-        return failed(errno);
+        return errnoFailure(errno);
     }
     if (S_ISDIR(st.st_mode)) {
-        return {FileReadEnd::Folder, {}, {}};
+        return errnoFailure(EISDIR);
     }
     if (!S_ISREG(st.st_mode)) {
-        return {FileReadEnd::NotRegular, {}, {}};
+        return Status::failure(StatusCode::NotRegular, core_messages::kNotRegularFile);
     }
     return readToEnd(static_cast<uint64_t>(st.st_size), maxBytes, cancel,
-                     [&](char* data, size_t count, FileRead& failure) -> size_t {
+                     [&](char* data, size_t count, Status& failure) -> size_t {
                          while (true) {
                              const ssize_t n = ::read(fd.get(), data, count);
                              if (n >= 0) {
                                  return static_cast<size_t>(n);
                              }
                              if (errno != EINTR) {
-                                 failure = failed(errno);
+                                 failure = errnoFailure(errno);
                                  return 0;
                              }
                          }

@@ -95,17 +95,22 @@ Status setExecutable(const std::string&, bool) {
     return {};
 }
 
-FileRead readFileBounded(const std::string& path, uint64_t maxBytes,
-                         const std::atomic<bool>* cancel) {
+Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes,
+                                  const std::atomic<bool>* cancel) {
     const auto failed = [](DWORD err) {
-        if (err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND) {
-            return FileRead{FileReadEnd::Missing, {}, {}};
+        switch (err) {
+            case ERROR_FILE_NOT_FOUND:
+            case ERROR_PATH_NOT_FOUND:
+                return Status::failure(StatusCode::NotFound, core_messages::kNotFound);
+            case ERROR_ACCESS_DENIED:
+                return Status::failure(StatusCode::Access, describeWindowsError(err));
+            default:
+                return Status::failure(describeWindowsError(err));
         }
-        return FileRead{FileReadEnd::Failed, {}, describeWindowsError(err)};
     };
     const std::wstring name = toUtf16(path);
     if (isDirectory(name)) {
-        return {FileReadEnd::Folder, {}, {}};
+        return Status::failure(StatusCode::Folder, core_messages::kIsDirectory);
     }
     FileHandle file(::CreateFileW(name.c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -115,7 +120,7 @@ FileRead readFileBounded(const std::string& path, uint64_t maxBytes,
     }
     // Devices and pipes ("\\.\pipe\...", "CON") would block the reader.
     if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
-        return {FileReadEnd::NotRegular, {}, {}};
+        return Status::failure(StatusCode::NotRegular, core_messages::kNotRegularFile);
     }
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(file.get(), &size)) {
@@ -123,7 +128,7 @@ FileRead readFileBounded(const std::string& path, uint64_t maxBytes,
     }
     return readToEnd(
         static_cast<uint64_t>(size.QuadPart), maxBytes, cancel,
-        [&](char* data, size_t count, FileRead& failure) -> size_t {
+        [&](char* data, size_t count, Status& failure) -> size_t {
             DWORD n = 0;
             if (!::ReadFile(file.get(), data, static_cast<DWORD>(count), &n, nullptr)) {
                 failure = failed(::GetLastError());

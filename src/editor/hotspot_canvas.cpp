@@ -1,4 +1,4 @@
-// The canvas of numbered picture objects: store, drawing with transparency, hit test, held id.
+// The canvas of numbered picture objects: store, drawing with transparency, hit test.
 #include "editor/hotspot_canvas.h"
 
 #include <algorithm>
@@ -8,7 +8,6 @@
 
 #include "editor/compositor.h"
 #include "pictures/picture_buffer.h"
-#include "pictures/picture_decoder.h"
 
 namespace velquist {
 namespace {
@@ -101,17 +100,6 @@ void HotspotCanvas::clearBackdrop() {
     markAllDirty();
 }
 
-int HotspotCanvas::createObject(double left, double top, bool visible) {
-    CanvasObject object;
-    object.id = m_nextId++;
-    object.left = left;
-    object.top = top;
-    object.visible = visible;
-    object.picture = emptyPicture();
-    m_objects.push_back(std::move(object));  // no picture yet, so nothing to redraw
-    return m_objects.back().id;
-}
-
 bool HotspotCanvas::placeObject(int id, double left, double top) {
     auto it = std::lower_bound(m_objects.begin(), m_objects.end(), id,
                                [](const CanvasObject& o, int key) { return o.id < key; });
@@ -124,7 +112,6 @@ bool HotspotCanvas::placeObject(int id, double left, double top) {
     object.top = top;
     object.picture = emptyPicture();
     m_objects.insert(it, std::move(object));
-    m_nextId = std::max(m_nextId, id + 1);
     return true;
 }
 
@@ -136,9 +123,6 @@ void HotspotCanvas::deleteObject(int id) {
     }
     markDirty(*it);
     m_objects.erase(it);
-    if (m_heldId == id) {
-        m_heldId = -1;
-    }
 }
 
 void HotspotCanvas::deleteAllObjects() {
@@ -146,9 +130,6 @@ void HotspotCanvas::deleteAllObjects() {
         markDirty(object);
     }
     m_objects.clear();
-    if (m_heldId > 0) {
-        m_heldId = -1;
-    }
 }
 
 int HotspotCanvas::objectCount() const {
@@ -156,18 +137,6 @@ int HotspotCanvas::objectCount() const {
 }
 bool HotspotCanvas::hasObject(int id) const {
     return find(id) != nullptr;
-}
-
-bool HotspotCanvas::setPicture(int id, std::string_view bytes) {
-    CanvasObject* object = find(id);
-    if (object == nullptr) {
-        return false;
-    }
-    Result<Picture> decoded = decodePicture(bytes);
-    const bool ok = decoded.ok();
-    installPicture(
-        *object, ok ? std::make_shared<const Picture>(std::move(decoded).value()) : emptyPicture());
-    return ok;
 }
 
 void HotspotCanvas::setPicture(int id, Picture picture) {
@@ -186,21 +155,14 @@ void HotspotCanvas::installPicture(CanvasObject& object, std::shared_ptr<const P
     }
     markDirty(object);
     object.picture = std::move(picture);
-    // Recomputed rather than trusted: a wrong flag would draw transparent pixels opaque.
-    object.opaque = !object.picture->empty() && isWhollyOpaque(*object.picture);
+    // The decoder's finding: every picture comes from a decoder or makeHotspotTile, which set it.
+    object.opaque = !object.picture->empty() && object.picture->opaque;
     markDirty(object);
 }
 
 void HotspotCanvas::setTransparency(int id, int percent) {
     if (CanvasObject* object = find(id)) {
         object->transparency = std::clamp(percent, 0, 100);
-        markDirty(*object);
-    }
-}
-
-void HotspotCanvas::setObjectVisible(int id, bool visible) {
-    if (CanvasObject* object = find(id); object != nullptr && object->visible != visible) {
-        object->visible = visible;
         markDirty(*object);
     }
 }
@@ -237,7 +199,7 @@ int HotspotCanvas::objectHeight(int id) const {
 int HotspotCanvas::hitTest(int x, int y) const {
     for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
         const Picture& picture = *it->picture;
-        if (!it->visible || picture.empty()) {
+        if (picture.empty()) {
             continue;
         }
         const int64_t px = int64_t{x} - truncateToInt(it->left);
@@ -250,26 +212,6 @@ int HotspotCanvas::hitTest(int x, int y) const {
         }
     }
     return 0;
-}
-
-int HotspotCanvas::pressLeft(int x, int y) {
-    if (!bounds().contains(x, y)) {
-        return 0;
-    }
-    const int hit = hitTest(x, y);
-    m_heldId = hit != 0 ? hit : -1;
-    return hit;
-}
-
-void HotspotCanvas::releaseLeft() {
-    m_heldId = 0;
-}
-
-int HotspotCanvas::heldId(bool leftButtonDown) {
-    if (!leftButtonDown) {
-        m_heldId = 0;
-    }
-    return m_heldId;
 }
 
 std::vector<Rect> HotspotCanvas::render() {
@@ -313,7 +255,7 @@ void HotspotCanvas::compositeRegion(const Rect& region) {
     size_t first = m_objects.size();
     for (size_t i = m_objects.size(); i-- > 0;) {
         const CanvasObject& object = m_objects[i];
-        if (object.visible && object.opaque && object.transparency == 0 &&
+        if (object.opaque && object.transparency == 0 &&
             visibleArea(object).intersected(region) == region) {
             first = i;
             break;
@@ -336,7 +278,7 @@ void HotspotCanvas::drawObject(const CanvasObject& object, const Rect& region) {
     const Picture& picture = *object.picture;
     const int weight = transparencyWeight(object.transparency);
     // At weight 255 every pixel keeps the frame, whatever its own transparency.
-    if (!object.visible || picture.empty() || weight >= 255) {
+    if (picture.empty() || weight >= 255) {
         return;
     }
     const Rect area = visibleArea(object).intersected(region);

@@ -8,6 +8,7 @@
 #include "editor/map_document_conversion.h"
 #include "editor/messages.h"
 #include "editor/status_text.h"
+#include "pictures/picture_buffer.h"
 
 namespace velquist {
 namespace {
@@ -60,6 +61,9 @@ void HotspotEditor::drawHotspot(const Hotspot& h) {
 
 void HotspotEditor::redrawAll() {
     m_canvas.deleteAllObjects();
+    if (m_pointer.held > 0) {
+        m_pointer.held = -1;  // whatever was held is gone, even if it comes back
+    }
     m_canvas.clearBackdrop();
     const Background& b = m_map.background();
     if (b.id > 0) {
@@ -79,6 +83,7 @@ void HotspotEditor::follow(const MapOperation& applied) {
                 drawHotspot(*m_map.findHotspot(o.hotspot.id));
             } else if constexpr (std::is_same_v<T, op::RemoveHotspot>) {
                 m_canvas.deleteObject(o.id);
+                dropHeld(o.id);
             } else if constexpr (std::is_same_v<T, op::MoveHotspot>) {
                 m_canvas.moveObject(o.id, o.to.x, o.to.y);
             } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
@@ -112,7 +117,8 @@ void HotspotEditor::follow(const MapOperation& applied) {
 void HotspotEditor::addHotspot() {
     const HotspotStyle& s = m_map.style();
     if (!tileSizeAllowed(s.width, s.height)) {
-        m_status = editor_messages::kAddWithoutPicture;  // it could be neither seen nor clicked
+        // It could be neither seen nor clicked.
+        m_status = withPictureLimits(editor_messages::kAddWithoutPicture);
         return;
     }
     Hotspot h;

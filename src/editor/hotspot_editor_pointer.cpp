@@ -1,17 +1,65 @@
-// The pointer on the canvas: selecting, dragging, resizing, the handles and the status line.
-#include "editor/handle_geometry.h"
+// The pointer on the canvas and its handles: pressing, dragging, resizing, the handles and the
+// status line.
 #include "editor/hotspot_editor.h"
 #include "editor/messages.h"
-#include "editor/resize_rules.h"
+#include "editor/resize_handles.h"
 #include "editor/status_text.h"
 
 namespace velquist {
 
-void HotspotEditor::leftButtonDown(int x, int y) {
-    m_pointer.pressPoint = {x, y};
-    m_pointer.resizeMode = ResizeMode::None;
+PointerResponse HotspotEditor::press(const PointerInput& input) {
+    if (input.button == PointerButton::Right && !input.handle) {
+        return {.openHotspotMenu = selectForMenu(m_canvas.hitTest(input.at.x, input.at.y))};
+    }
+    if (input.button != PointerButton::Left) {
+        return {};
+    }
+    if (input.handle) {
+        m_history.begin(editor_messages::kStepResize);
+        m_pointer.resizing = input.handle;
+    } else {
+        pressCanvas(input.at);
+    }
+    return {};
 }
 
+void HotspotEditor::move(const PointerInput& input) {
+    // A handle reports movements anywhere; only those over the canvas resize.
+    if (input.handle &&
+        !Rect{0, 0, m_canvas.width(), m_canvas.height()}.contains(input.at.x, input.at.y)) {
+        return;
+    }
+    if (input.button != PointerButton::Left) {
+        m_pointer.held = 0;  // the release went unseen
+        return;
+    }
+    dragOrResize(input.at);
+}
+
+void HotspotEditor::release(const PointerInput& input) {
+    if (input.button != PointerButton::Left) {
+        return;
+    }
+    if (!input.handle) {
+        m_pointer.held = 0;
+    }
+    endDrag();
+}
+
+// A press on the canvas is not a handle drag, so a resize whose release went unseen ends here.
+void HotspotEditor::pressCanvas(Point at) {
+    m_pointer.grab = at;
+    m_pointer.resizing.reset();
+    int32_t hit = 0;
+    if (Rect{0, 0, m_canvas.width(), m_canvas.height()}.contains(at.x, at.y)) {
+        hit = m_canvas.hitTest(at.x, at.y);
+        m_pointer.held = hit != 0 ? hit : -1;
+    }
+    selectObject(hit);
+}
+
+// The pressed object (0 = none) becomes current, the press point becomes the grab offset inside
+// it, handles and status follow.
 void HotspotEditor::selectObject(int32_t id) {
     (void)m_map.apply(op::Select{id});  // choosing is not a change of the map
     // A drag from this press is one step, however many movements it takes.
@@ -20,12 +68,13 @@ void HotspotEditor::selectObject(int32_t id) {
     } else if (m_map.isHotspot(id)) {
         m_history.begin(editor_messages::kStepMove);
     }
-    m_pointer.pressPoint.x -= m_canvas.objectLeft(id);
-    m_pointer.pressPoint.y -= m_canvas.objectTop(id);
+    m_pointer.grab.x -= m_canvas.objectLeft(id);
+    m_pointer.grab.y -= m_canvas.objectTop(id);
     placeHandles(id);
     showStatus(id);
 }
 
+// A hotspot becomes current for its menu; the background or empty canvas changes nothing.
 bool HotspotEditor::selectForMenu(int32_t id) {
     if (!m_map.isHotspot(id)) {
         return false;
@@ -36,14 +85,15 @@ bool HotspotEditor::selectForMenu(int32_t id) {
     return true;
 }
 
-void HotspotEditor::dragOrResize(int x, int y, int held, bool leftDown) {
+void HotspotEditor::dragOrResize(Point at) {
     const int32_t background = m_map.background().id;
-    if (background < 1 || held == -1 || !leftDown) {
+    const int32_t held = m_pointer.held;
+    if (background < 1 || held == -1) {
         return;
     }
-    const Point to{x - m_pointer.pressPoint.x, y - m_pointer.pressPoint.y};
-    if (m_pointer.resizeMode != ResizeMode::None && held != background) {
-        resizeSelected(x, y);
+    const Point to{at.x - m_pointer.grab.x, at.y - m_pointer.grab.y};
+    if (m_pointer.resizing && held != background) {
+        resizeSelected(at.x, at.y);
     } else if (held == background) {
         m_handles.hideAll();
         change(op::MoveBackground{to});
@@ -56,13 +106,14 @@ void HotspotEditor::dragOrResize(int x, int y, int held, bool leftDown) {
 
 void HotspotEditor::endDrag() {
     m_history.end();
-    m_pointer.resizeMode = ResizeMode::None;
+    m_pointer.resizing.reset();
     placeHandles(m_map.selection());
 }
 
-void HotspotEditor::beginResize(ResizeMode mode) {
-    m_history.begin(editor_messages::kStepResize);
-    m_pointer.resizeMode = mode;
+void HotspotEditor::dropHeld(int32_t id) {
+    if (id > 0 && m_pointer.held == id) {
+        m_pointer.held = -1;
+    }
 }
 
 void HotspotEditor::resizeSelected(int x, int y) {
@@ -70,10 +121,9 @@ void HotspotEditor::resizeSelected(int x, int y) {
     if (h == nullptr) {
         return;  // a handle left held must never turn the background picture into a tile
     }
-    const HandleEdge edge = static_cast<HandleEdge>(static_cast<int>(m_pointer.resizeMode) - 1);
-    Handle& dragged = m_handles[edge];
+    Handle& dragged = m_handles[*m_pointer.resizing];
     const ResizeOutcome out =
-        resizeFromHandle(m_pointer.resizeMode, h->rect, dragged.position, x, y);
+        resizeFromHandle(*m_pointer.resizing, h->rect, dragged.position, x, y);
     dragged.position = out.handle;
     // The new tile takes the colours of the current style; the transparency stays.
     const HotspotStyle& style = m_map.style();

@@ -13,6 +13,7 @@ namespace {
 
 Status tooLarge(uint64_t maxBytes) {
     return Status::failure(
+        StatusCode::TooLarge,
         fillTemplate(editor_messages::kFileOverLimit, {{"{上限}", formatByteSize(maxBytes)}}));
 }
 
@@ -36,24 +37,22 @@ Result<Picture> fetchPicture(const std::string& address, const std::atomic<bool>
 
 Result<std::string> readPictureFile(const std::string& path, uint64_t maxBytes,
                                     const std::atomic<bool>* cancel) {
-    FileRead read = readFileBounded(path, maxBytes, cancel);
-    switch (read.end) {
-        case FileReadEnd::Read:
-            return std::move(read.bytes);
-        case FileReadEnd::Missing:
-            return Status::failure(editor_messages::kFileMissing);
-        case FileReadEnd::Folder:
-            return Status::failure(editor_messages::kFileIsFolder);
-        case FileReadEnd::NotRegular:
-            return Status::failure(editor_messages::kFileNotRegular);
-        case FileReadEnd::TooLarge:
+    Result<std::string> read = readWholeFile(path, maxBytes, cancel);
+    switch (read.code()) {
+        case StatusCode::Ok:
+        case StatusCode::Cancelled:
+            return read;
+        case StatusCode::NotFound:
+            return Status::failure(StatusCode::NotFound, editor_messages::kFileMissing);
+        case StatusCode::Folder:
+            return Status::failure(StatusCode::Folder, editor_messages::kFileIsFolder);
+        case StatusCode::NotRegular:
+            return Status::failure(StatusCode::NotRegular, editor_messages::kFileNotRegular);
+        case StatusCode::TooLarge:
             return tooLarge(maxBytes);
-        case FileReadEnd::Cancelled:
-            return Status::failure(editor_messages::kFileReadCancelled);
-        case FileReadEnd::Failed:
-            break;
+        default:
+            return Status::failure(read.code(), editor_messages::kFileUnreadable + read.error());
     }
-    return Status::failure(editor_messages::kFileUnreadable + read.cause);
 }
 
 bool addressAccepted(std::string_view address) {

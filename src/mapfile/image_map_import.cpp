@@ -311,8 +311,9 @@ std::string skippedTail(const ImportedMap& imported) {
 
 Result<ImportedMap> importImageMap(std::string_view html) {
     if (html.size() > kMaxImportedCodeBytes) {
-        return Status::failure(fillTemplate(
-            msg::kCodeTooLarge, {{"{上限}", mapfile::mebibytes(kMaxImportedCodeBytes)}}));
+        return Status::failure(
+            StatusCode::TooLarge,
+            fillTemplate(msg::kCodeTooLarge, {{"{上限}", formatByteSize(kMaxImportedCodeBytes)}}));
     }
     if (!isValidUtf8(html)) {
         return Status::failure(core_messages::kInvalidUtf8);

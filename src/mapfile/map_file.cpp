@@ -62,26 +62,25 @@ Status saveMapFile(const std::string& path, const MapDocument& map) {
     const std::string bytes = writeMapFile(map);
     if (bytes.size() > kMaxMapFileBytes) {
         return Status::failure(fillTemplate(mapfile_messages::kMapTooLarge,
-                                            {{"{上限}", mapfile::mebibytes(kMaxMapFileBytes)}}));
+                                            {{"{上限}", formatByteSize(kMaxMapFileBytes)}}));
     }
     return writeFileAtomically(path, bytes);
 }
 
-MapFileLoad loadMapFile(const std::string& path) {
+Result<MapDocument> loadMapFile(const std::string& path) {
     Result<std::string> bytes = readWholeFile(path, kMaxMapFileBytes);
-    if (!bytes) {
+    if (bytes.code() == StatusCode::TooLarge) {
         // Larger than any map the tool writes: not a map file, whatever else it is.
-        const bool tooLarge = bytes.error() == core_messages::kFileTooLarge;
-        const MapFileState state = tooLarge           ? MapFileState::Invalid
-                                   : pathExists(path) ? MapFileState::Unreadable
-                                                      : MapFileState::Missing;
-        return {state, {}, bytes.error()};
+        return Status::failure(StatusCode::Damaged, bytes.error());
+    }
+    if (!bytes) {
+        return bytes.status();
     }
     Result<MapDocument> map = readMapFile(*bytes);
     if (!map) {
-        return {MapFileState::Invalid, {}, map.error()};
+        return Status::failure(StatusCode::Damaged, map.error());
     }
-    return {MapFileState::Loaded, std::move(map).value(), {}};
+    return map;
 }
 
 Status setAsideCorruptFile(const std::string& path) {

@@ -146,10 +146,10 @@ std::vector<RecentMap> RecentMaps::list() const {
     std::vector<RecentMap> entries;
     for (const std::string& name : entryNames()) {
         const std::string path = m_folder + "/" + name;
-        MapFileLoad load = loadMapFile(path);
-        if (load.state == MapFileState::Loaded) {
-            entries.push_back({path, pictureFileName(load.map.pictureAddress),
-                               load.map.hotspots.size(), replacedAtOf(name)});
+        const Result<MapDocument> map = loadMapFile(path);
+        if (map) {
+            entries.push_back({path, pictureFileName(map->pictureAddress), map->hotspots.size(),
+                               replacedAtOf(name)});
         }
     }
     return entries;

@@ -35,8 +35,4 @@ std::string tooManyHotspots() {
                         {{"{上限}", formatNumber(kMaxMapHotspots)}});
 }
 
-std::string mebibytes(uint64_t bytes) {
-    return formatNumber(static_cast<int64_t>(bytes >> 20)) + " MiB";
-}
-
 }  // namespace velquist::mapfile

@@ -14,7 +14,5 @@ std::string valueProblem(std::string_view place, std::string_view item, std::str
 std::string outOfRange(int64_t min, int64_t max);
 std::string tooLong(int64_t limitBytes);
 std::string tooManyHotspots();
-// "64 MiB" for a limit in whole mebibytes.
-std::string mebibytes(uint64_t bytes);
 
 }  // namespace velquist::mapfile

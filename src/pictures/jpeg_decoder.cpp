@@ -129,7 +129,8 @@ Status failure(const JpegReader& r) {
         case JERR_OUT_OF_MEMORY:
             return Status::failure(pictures_messages::kPictureOutOfMemory);
         case JERR_NO_BACKING_STORE:
-            return Status::failure(pictures_messages::kPictureTooLarge);
+            return Status::failure(StatusCode::TooLarge,
+                                   withPictureLimits(pictures_messages::kPictureTooLarge));
         case JERR_CONVERSION_NOTIMPL:
         case JERR_BAD_J_COLORSPACE:
             return Status::failure(pictures_messages::kJpegUnsupportedColors);

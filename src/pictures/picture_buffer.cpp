@@ -4,16 +4,24 @@
 #include <algorithm>
 #include <new>
 
+#include "core/template_fill.h"
+#include "core/text.h"
 #include "pictures/messages.h"
 
 namespace velquist {
+
+std::string withPictureLimits(std::string_view templ) {
+    return fillTemplate(templ, {{"{边长}", formatNumber(kMaxPictureSide)},
+                                {"{像素}", formatNumber(kMaxPicturePixels)}});
+}
 
 Status checkPictureSize(int64_t width, int64_t height) {
     if (width <= 0 || height <= 0) {
         return Status::failure(pictures_messages::kPictureNoArea);
     }
     if (width > kMaxPictureSide || height > kMaxPictureSide || width * height > kMaxPicturePixels) {
-        return Status::failure(pictures_messages::kPictureTooLarge);
+        return Status::failure(StatusCode::TooLarge,
+                               withPictureLimits(pictures_messages::kPictureTooLarge));
     }
     return {};
 }

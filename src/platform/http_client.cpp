@@ -133,6 +133,17 @@ std::string describeStop(StopReason stop, const HttpLimits& limits) {
     return text::kNetworkError;
 }
 
+StatusCode stopCode(StopReason stop) {
+    switch (stop) {
+        case StopReason::TooLarge:
+            return StatusCode::TooLarge;
+        case StopReason::Cancelled:
+            return StatusCode::Cancelled;
+        default:
+            return StatusCode::Network;
+    }
+}
+
 std::string describeCurlFailure(CURLcode code, long osErrno, const Transfer& t) {
     const HttpLimits& limits = t.limits;
     switch (code) {
@@ -256,12 +267,14 @@ Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* canc
     configure(curl.get(), address, transfer, headers.get());
     const CURLcode code = curl_easy_perform(curl.get());
     if (transfer.stop != StopReason::None) {
-        return Status::failure(describeStop(transfer.stop, limits));
+        return Status::failure(stopCode(transfer.stop), describeStop(transfer.stop, limits));
     }
     if (code != CURLE_OK) {
         long osErrno = 0;
         curl_easy_getinfo(curl.get(), CURLINFO_OS_ERRNO, &osErrno);
-        return Status::failure(describeCurlFailure(code, osErrno, transfer));
+        return Status::failure(
+            code == CURLE_FILESIZE_EXCEEDED ? StatusCode::TooLarge : StatusCode::Network,
+            describeCurlFailure(code, osErrno, transfer));
     }
     HttpResponse response;
     curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &response.status);

@@ -15,6 +15,7 @@
 #include "core/file_io.h"
 #include "core/template_fill.h"
 #include "platform/messages.h"
+#include "process_output_system.h"
 
 extern char** environ;
 
@@ -73,60 +74,32 @@ std::string describeStartFailure(int err) {
 
 }  // namespace
 
-ProcessOutput::ProcessOutput(int readEnd) : m_fd(readEnd) {
-    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) | O_NONBLOCK);
+namespace output_pipe {
+
+void prepare(int fd) {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
 }
 
-ProcessOutput::~ProcessOutput() {
-    if (m_fd >= 0) {
-        ::close(m_fd);
-    }
-}
-
-ProcessOutput::ProcessOutput(ProcessOutput&& other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1)), m_partial(std::move(other.m_partial)) {}
-
-ProcessOutput& ProcessOutput::operator=(ProcessOutput&& other) noexcept {
-    if (this != &other) {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-        m_fd = std::exchange(other.m_fd, -1);
-        m_partial = std::move(other.m_partial);
-    }
-    return *this;
-}
-
-std::vector<std::string> ProcessOutput::readLines() {
-    char buffer[4096];
-    // A bounded amount per call, so that a program that prints without pause cannot hold the
-    // caller (the user-interface thread) here.
-    for (int reads = 0; m_fd >= 0 && reads < 16; ++reads) {
-        const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+ReadEnd readSome(int fd, char* buffer, size_t size, size_t& count) {
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, size);
         if (n > 0) {
-            m_partial.append(buffer, static_cast<size_t>(n));
-        } else if (n < 0 && errno == EINTR) {
-            continue;
-        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            break;  // nothing more for now
-        } else {
-            ::close(m_fd);  // the end, or a read error that only ending can follow
-            m_fd = -1;
+            count = static_cast<size_t>(n);
+            return ReadEnd::Bytes;
         }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) ? ReadEnd::NothingYet
+                                                                  : ReadEnd::Ended;
     }
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = m_partial.find('\n', start)) != std::string::npos; start = end + 1) {
-        const size_t length =
-            end > start && m_partial[end - 1] == '\r' ? end - start - 1 : end - start;
-        lines.push_back(m_partial.substr(start, length));
-    }
-    m_partial.erase(0, start);
-    if (m_fd < 0 && !m_partial.empty()) {
-        lines.push_back(std::exchange(m_partial, {}));
-    }
-    return lines;
 }
+
+void close(int fd) {
+    ::close(fd);
+}
+
+}  // namespace output_pipe
 
 Status SystemProcessLauncher::start(const std::string& program,
                                     const std::vector<std::string>& arguments) {

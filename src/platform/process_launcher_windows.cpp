@@ -12,6 +12,7 @@
 #include "core/win32.h"
 #include "platform/messages.h"
 #include "platform/process_launcher.h"
+#include "process_output_system.h"
 
 namespace velquist {
 namespace {
@@ -94,65 +95,35 @@ private:
 
 }  // namespace
 
-ProcessOutput::ProcessOutput(int readEnd) : m_fd(readEnd) {}
+namespace output_pipe {
 
-ProcessOutput::~ProcessOutput() {
-    if (m_fd >= 0) {
-        ::_close(m_fd);
+void prepare(int) {}
+
+// Anonymous pipes cannot be made non-blocking: only what is there is read.
+ReadEnd readSome(int fd, char* buffer, size_t size, size_t& count) {
+    const auto pipe = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
+    DWORD available = 0;
+    if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) {
+        return ReadEnd::Ended;  // the program closed its end: the output has ended
     }
+    if (available == 0) {
+        return ReadEnd::NothingYet;
+    }
+    DWORD n = 0;
+    if (!::ReadFile(pipe, buffer, std::min<DWORD>(available, static_cast<DWORD>(size)), &n,
+                    nullptr) ||
+        n == 0) {
+        return ReadEnd::Ended;
+    }
+    count = n;
+    return ReadEnd::Bytes;
 }
 
-ProcessOutput::ProcessOutput(ProcessOutput&& other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1)), m_partial(std::move(other.m_partial)) {}
-
-ProcessOutput& ProcessOutput::operator=(ProcessOutput&& other) noexcept {
-    if (this != &other) {
-        if (m_fd >= 0) {
-            ::_close(m_fd);
-        }
-        m_fd = std::exchange(other.m_fd, -1);
-        m_partial = std::move(other.m_partial);
-    }
-    return *this;
+void close(int fd) {
+    ::_close(fd);
 }
 
-std::vector<std::string> ProcessOutput::readLines() {
-    char buffer[4096];
-    // Anonymous pipes cannot be made non-blocking: only what is there is read. A bounded
-    // amount per call, so that a program that prints without pause cannot hold the caller.
-    for (int reads = 0; m_fd >= 0 && reads < 16; ++reads) {
-        const auto pipe = reinterpret_cast<HANDLE>(::_get_osfhandle(m_fd));
-        DWORD available = 0;
-        if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) {
-            ::_close(m_fd);  // the program closed its end: the output has ended
-            m_fd = -1;
-            break;
-        }
-        if (available == 0) {
-            break;  // nothing more for now
-        }
-        DWORD n = 0;
-        if (!::ReadFile(pipe, buffer, std::min<DWORD>(available, sizeof buffer), &n, nullptr) ||
-            n == 0) {
-            ::_close(m_fd);
-            m_fd = -1;
-            break;
-        }
-        m_partial.append(buffer, n);
-    }
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = m_partial.find('\n', start)) != std::string::npos; start = end + 1) {
-        const size_t length =
-            end > start && m_partial[end - 1] == '\r' ? end - start - 1 : end - start;
-        lines.push_back(m_partial.substr(start, length));
-    }
-    m_partial.erase(0, start);
-    if (m_fd < 0 && !m_partial.empty()) {
-        lines.push_back(std::exchange(m_partial, {}));
-    }
-    return lines;
-}
+}  // namespace output_pipe
 
 Status SystemProcessLauncher::start(const std::string& program,
                                     const std::vector<std::string>& arguments) {

@@ -3,6 +3,7 @@
 
 #include "core/text.h"
 #include "pictures/picture.h"
+#include "pictures/picture_buffer.h"
 #include "settings/messages.h"
 
 namespace velquist {
@@ -18,7 +19,7 @@ Result<std::string> applySettings(const SettingsForm& form, HotspotStyle& style)
     const auto sideAllowed = [](int32_t side) { return side >= 1 && side <= kMaxPictureSide; };
     if (!sideAllowed(width) || !sideAllowed(height) ||
         int64_t{width} * height > kMaxPicturePixels) {
-        return Status::failure(settings_messages::kSizeOutOfRange);
+        return Status::failure(withPictureLimits(settings_messages::kSizeOutOfRange));
     }
     style.width = width;
     style.height = height;

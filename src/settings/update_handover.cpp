@@ -34,7 +34,7 @@ bool placeUpdater(const std::string& programDir, std::string_view archive) {
 void writeHandover(const std::string& iniPath, std::string_view versionFileAddress) {
     const std::pair<std::string_view, std::string_view> values[] = {
         {handover::kVersionKey, kProgramTitle},
-        {handover::kProductKey, kHandoverProduct},
+        {handover::kProductKey, kProductName},
         {handover::kIdKey, handover::kIdValue},
         {handover::kDownloadKey, versionFileAddress}};
     for (const auto& [key, value] : values) {

@@ -10,6 +10,7 @@
 #include "core/program_dir.h"
 #include "core/template_fill.h"
 #include "core/text.h"
+#include "core/version.h"
 #include "updater/messages.h"
 #include "updater/sha256.h"
 #include "updater/version_file.h"
@@ -19,7 +20,6 @@ namespace {
 
 namespace text = updater_messages;
 
-constexpr std::string_view kDefaultProduct = "Velquist";
 // A version file is a few lines; a big answer is not one.
 constexpr uint64_t kMaxVersionFile = 1u << 20;
 constexpr size_t kMaxNameLength = 200;
@@ -84,7 +84,7 @@ Result<Handover> readHandover(const std::string& programDir) {
         return Status::failure(text::kNoVersionAddress);
     }
     if (h.product.empty()) {
-        h.product = kDefaultProduct;
+        h.product = kProductName;
     }
     return h;
 }

@@ -8,15 +8,13 @@
 #include <QtTest>
 
 #include "app/app_state.h"
-#include "app/code_output_description.h"
 #include "app/code_output_window.h"
 #include "app/main_window.h"
-#include "app/main_window_description.h"
 #include "app/qt_text.h"
-#include "app/secondary_descriptions.h"
 #include "core/file_io.h"
 #include "core/program_dir.h"
 #include "pictures/test_pictures.h"
+#include "support/control_names.h"
 #include "support/loopback_server.h"
 #include "support/temp_dir.h"
 

@@ -14,12 +14,11 @@
 #include "app/canvas_view.h"
 #include "app/image_button.h"
 #include "app/main_window.h"
-#include "app/main_window_description.h"
 #include "app/picture_address_window.h"
 #include "app/qt_text.h"
-#include "app/secondary_descriptions.h"
 #include "editor/messages.h"
 #include "pictures/test_pictures.h"
+#include "support/control_names.h"
 
 namespace velquist {
 
@@ -190,14 +189,14 @@ private slots:
                           Qt::LeftButton);
         auto* window = m_window->findChild<PictureAddressWindow*>();
         QVERIFY(window != nullptr);
-        auto* keep = window->control<QCheckBox>(address_controls::kKeepHotspots);
+        auto* keep = test::control<QCheckBox>(window, address_controls::kKeepHotspots);
         QVERIFY(!keep->isChecked());
         if (qEnvironmentVariableIsSet("VELQUIST_SHOTS")) {
             window->grab().save(qEnvironmentVariable("VELQUIST_SHOTS") + "/address.png");
         }
         QTest::mouseClick(keep, Qt::LeftButton, {}, QPoint(6, keep->height() / 2));
         QVERIFY(keep->isChecked());
-        auto* edit = window->control<QLineEdit>(address_controls::kAddress);
+        auto* edit = test::control<QLineEdit>(window, address_controls::kAddress);
         edit->clear();
         QTest::keyClicks(edit, revised);
         QTest::keyClick(edit, Qt::Key_Return);

@@ -16,14 +16,13 @@
 #include "app/canvas_view.h"
 #include "app/image_button.h"
 #include "app/main_window.h"
-#include "app/main_window_description.h"
 #include "app/picture_address_window.h"
 #include "app/qt_text.h"
-#include "app/secondary_descriptions.h"
 #include "core/file_io.h"
 #include "core/ini_file.h"
 #include "mapfile/map_file.h"
 #include "pictures/test_pictures.h"
+#include "support/control_names.h"
 #include "support/loopback_server.h"
 
 namespace velquist {
@@ -53,10 +52,11 @@ private:
         QTest::mouseClick(control<ImageButton>(mc::kBackground), Qt::LeftButton);
         auto* window = m_window->findChild<PictureAddressWindow*>();
         QVERIFY(window != nullptr);
-        auto* edit = window->control<QLineEdit>(address_controls::kAddress);
+        auto* edit = test::control<QLineEdit>(window, address_controls::kAddress);
         edit->clear();
         QTest::keyClicks(edit, QString::fromStdString(address));
-        QTest::mouseClick(window->control<ImageButton>(address_controls::kConfirm), Qt::LeftButton);
+        QTest::mouseClick(test::control<ImageButton>(window, address_controls::kConfirm),
+                          Qt::LeftButton);
     }
 
     void loadAndWait(const std::string& address) {
@@ -432,15 +432,16 @@ private slots:
         QGuiApplication::clipboard()->setText("https://img.example/pasted.jpg");
         QTest::mouseClick(control<ImageButton>(mc::kBackground), Qt::LeftButton);
         auto* window = m_window->findChild<PictureAddressWindow*>();
-        auto* edit = window->control<QLineEdit>(address_controls::kAddress);
-        QTest::mouseClick(window->control<ImageButton>(address_controls::kPaste), Qt::LeftButton);
+        auto* edit = test::control<QLineEdit>(window, address_controls::kAddress);
+        QTest::mouseClick(test::control<ImageButton>(window, address_controls::kPaste),
+                          Qt::LeftButton);
         QCOMPARE(edit->text(), QString("https://img.example/pasted.jpg"));
-        QTest::mouseClick(window->control<ImageButton>(address_controls::kReadBackup),
+        QTest::mouseClick(test::control<ImageButton>(window, address_controls::kReadBackup),
                           Qt::LeftButton);
         QCOMPARE(edit->text(), QString());  // nothing remembered yet
         QVERIFY(writeIniValue(m_state->programDir + "/pz.ini", "配置", "背景图",
                               "http://remembered/a.png"));
-        QTest::mouseClick(window->control<ImageButton>(address_controls::kReadBackup),
+        QTest::mouseClick(test::control<ImageButton>(window, address_controls::kReadBackup),
                           Qt::LeftButton);
         QCOMPARE(edit->text(), QString("http://remembered/a.png"));
         // Chosen again while open: the same window comes forward.
@@ -454,20 +455,22 @@ private slots:
         confirmAddress("www.example.com/a.png");
         auto* window = m_window->findChild<PictureAddressWindow*>();
         QVERIFY(window != nullptr && window->isVisible());
-        auto* edit = window->control<QLineEdit>(address_controls::kAddress);
+        auto* edit = test::control<QLineEdit>(window, address_controls::kAddress);
         QCOMPARE(edit->text(), QString("www.example.com/a.png"));
         QCOMPARE(edit->selectedText(), edit->text());
-        QCOMPARE(window->control<QLabel>(address_controls::kHint)->text(),
+        QCOMPARE(test::control<QLabel>(window, address_controls::kHint)->text(),
                  QString("地址须以 http:// 或 https:// 开头，或是本机图片的路径"));
-        const auto* hint = window->control<QLabel>(address_controls::kHint);
+        const auto* hint = test::control<QLabel>(window, address_controls::kHint);
         QVERIFY(hint->fontMetrics().horizontalAdvance(hint->text()) <= hint->width());
         QVERIFY(!m_window->loader()->busy());
         QCOMPARE(status(), QString("欢迎使用Velquist，请添加背景图片"));
 
         const QString address = toQString(m_server->url("/bg.bmp")).replace("http:", "HTTP:");
         QGuiApplication::clipboard()->setText(" \r\n" + address + " \n");
-        QTest::mouseClick(window->control<ImageButton>(address_controls::kPaste), Qt::LeftButton);
-        QTest::mouseClick(window->control<ImageButton>(address_controls::kConfirm), Qt::LeftButton);
+        QTest::mouseClick(test::control<ImageButton>(window, address_controls::kPaste),
+                          Qt::LeftButton);
+        QTest::mouseClick(test::control<ImageButton>(window, address_controls::kConfirm),
+                          Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!m_window->loader()->busy(), 10000);
         QCOMPARE(status(), QString("图片载入完成....宽度为：750；高度为：400 PX"));
         QCOMPARE(m_state->editor.map().background().address, address.toStdString());
@@ -501,8 +504,9 @@ private slots:
         QCOMPARE(shownAt({150, 150}), hotspot);
         QCOMPARE(shownAt({350, 350}), picture);
 
-        QTRY_COMPARE_WITH_TIMEOUT(loadMapFile(autosavePath()).map.hotspots.size(), 1u, 5000);
-        const MapDocument saved = loadMapFile(autosavePath()).map;
+        QTRY_COMPARE_WITH_TIMEOUT(loadMapFile(autosavePath()).value_or({}).hotspots.size(), 1u,
+                                  5000);
+        const MapDocument saved = loadMapFile(autosavePath()).value_or({});
         QCOMPARE(saved.pictureAddress, m_server->url("/bg.bmp"));
         QCOMPARE(saved.pictureWidth, 750);
         QVERIFY((saved.hotspots[0].rect == Rect{100, 100, 100, 100}));

@@ -1,9 +1,8 @@
-// Controls as a test expects to find them in a built window, written out as numbers and texts.
+// Controls as a user expects to find them in a window: there, shown whole, with their captions.
 #pragma once
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -15,19 +14,12 @@ namespace velquist::test {
 
 struct ExpectedControl {
     const char* name;
-    QRect geometry;              // relative to the parent
     const char* text = nullptr;  // caption of a button or label; nullptr: not checked
     const char* state = "";      // "hidden" or "disabled" when the control is so at creation
 };
 
-inline QString describeControl(const char* name, const QRect& g, const char* text,
-                               const QString& state) {
-    QString line = QString("%1 %2,%3,%4,%5")
-                       .arg(QString::fromUtf8(name))
-                       .arg(g.x())
-                       .arg(g.y())
-                       .arg(g.width())
-                       .arg(g.height());
+inline QString describeControl(const char* name, const char* text, const QString& state) {
+    QString line = QString::fromUtf8(name);
     if (text != nullptr) {
         line += QString(" \"%1\"").arg(QString::fromUtf8(text));
     }
@@ -38,12 +30,22 @@ inline QString describeControl(const char* name, const QRect& g, const char* tex
 inline QStringList expectedLines(std::span<const ExpectedControl> controls) {
     QStringList lines;
     for (const ExpectedControl& c : controls) {
-        lines << describeControl(c.name, c.geometry, c.text, QString::fromUtf8(c.state));
+        lines << describeControl(c.name, c.text, QString::fromUtf8(c.state));
     }
     return lines;
 }
 
-// The same lines read from the widgets of `window`.
+// Whether `w` lies wholly inside each of its parents up to `window`, so none cuts part of it off.
+inline bool shownWhole(const QWidget* w, const QWidget* window) {
+    for (; w != window && w->parentWidget() != nullptr; w = w->parentWidget()) {
+        if (!w->parentWidget()->rect().contains(w->geometry())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The same lines read from the widgets of `window`; a control cut off by a parent says so.
 inline QStringList builtLines(const QWidget* window, std::span<const ExpectedControl> controls) {
     QStringList lines;
     for (const ExpectedControl& c : controls) {
@@ -58,11 +60,11 @@ inline QStringList builtLines(const QWidget* window, std::span<const ExpectedCon
         } else if (const auto* l = qobject_cast<const QLabel*>(w)) {
             text = l->text().toUtf8();
         }
-        const QString state = !w->isVisibleTo(window) ? "hidden"
-                              : !w->isEnabled()       ? "disabled"
-                                                      : "";
-        lines << describeControl(c.name, w->geometry(),
-                                 c.text != nullptr ? text.constData() : nullptr, state);
+        const QString state = !w->isVisibleTo(window)  ? "hidden"
+                              : !shownWhole(w, window) ? "cut off"
+                              : !w->isEnabled()        ? "disabled"
+                                                       : "";
+        lines << describeControl(c.name, c.text != nullptr ? text.constData() : nullptr, state);
     }
     return lines;
 }

@@ -16,12 +16,11 @@
 #include "app/background_loader.h"
 #include "app/image_button.h"
 #include "app/main_window.h"
-#include "app/main_window_description.h"
 #include "app/picture_address_window.h"
 #include "app/qt_text.h"
-#include "app/secondary_descriptions.h"
 #include "mapfile/map_file.h"
 #include "pictures/test_pictures.h"
+#include "support/control_names.h"
 #include "support/loopback_server.h"
 
 namespace velquist {
@@ -194,7 +193,8 @@ private slots:
         QTest::mouseClick(control<ImageButton>(mc::kBackground), Qt::LeftButton);
         auto* window = m_window->findChild<PictureAddressWindow*>();
         QVERIFY(window != nullptr);
-        QTest::mouseClick(window->control<ImageButton>(address_controls::kCancel), Qt::LeftButton);
+        QTest::mouseClick(test::control<ImageButton>(window, address_controls::kCancel),
+                          Qt::LeftButton);
         QCOMPARE(status(), QString("已取消载入图片"));
         QTRY_COMPARE_WITH_TIMEOUT(closed.load(), 2, 5000);
         QTRY_VERIFY(!window->isVisible());

@@ -13,13 +13,12 @@
 #include "app/color_picker.h"
 #include "app/image_button.h"
 #include "app/main_window.h"
-#include "app/main_window_description.h"
 #include "app/qt_text.h"
 #include "app/settings_window.h"
-#include "app/settings_window_description.h"
 #include "core/program_dir.h"
 #include "expected_controls.h"
 #include "settings/site.h"
+#include "support/control_names.h"
 #include "support/programs.h"
 
 namespace velquist {
@@ -54,26 +53,26 @@ constexpr QRgb kDark = 0x0A141E;              // the background picture: (10, 20
 const QColor kMagentaOverDark(132, 10, 142);  // the default fill at 50 % over it
 const QColor kBlueOverDark(5, 10, 142);       // #0000FF at 50 % over it
 
-// The title strip, then the panel "外形框1" and what it holds (relative to the panel).
+// The title strip, then the panel "外形框1" and what it holds, each shown whole.
 // clang-format off
 constexpr test::ExpectedControl kControls[] = {
-    {"标签1", {6, 0, 74, 24}, "设置"},
-    {"超级按钮1", {312, 0, 24, 24}, "×"},
-    {"外形框1", {2, 24, 336, 232}},
-    {"标签2", {13, 37, 73, 24}, "工作区背景色"},
-    {"颜色选择器1", {99, 38, 49, 24}},
-    {"标签3", {187, 21, 70, 24}, "热点区背景色"},
-    {"颜色选择器2", {267, 22, 49, 24}},
-    {"标签6", {187, 52, 70, 24}, "热点区边框色"},
-    {"颜色选择器4", {267, 53, 49, 24}},
-    {"标签5", {16, 97, 70, 24}, "热点区尺寸"},
-    {"编辑框1", {98, 98, 60, 24}},
-    {"标签7", {167, 98, 19, 24}, "×"},
-    {"编辑框2", {194, 98, 60, 24}},
-    {"标签8", {258, 98, 33, 24}, "PX"},
-    {"标签4", {16, 133, 70, 24}, "热区透明度"},
-    {"滑块条1", {88, 134, 230, 32}},
-    {"超级按钮2", {142, 185, 64, 32}, "确定"},
+    {"标签1", "设置"},
+    {"超级按钮1", "×"},
+    {"外形框1"},
+    {"标签2", "工作区背景色"},
+    {"颜色选择器1"},
+    {"标签3", "热点区背景色"},
+    {"颜色选择器2"},
+    {"标签6", "热点区边框色"},
+    {"颜色选择器4"},
+    {"标签5", "热点区尺寸"},
+    {"编辑框1"},
+    {"标签7", "×"},
+    {"编辑框2"},
+    {"标签8", "PX"},
+    {"标签4", "热区透明度"},
+    {"滑块条1"},
+    {"超级按钮2", "确定"},
 };
 // clang-format on
 
@@ -163,34 +162,37 @@ private slots:
                 QVERIFY2(ink.width() <= l->width(), c.name);  // nothing cut off
             }
         }
-        QCOMPARE(test::colorsOf(window->control<ImageButton>(sc::kClose)),
+        QCOMPARE(test::colorsOf(test::control<ImageButton>(window, sc::kClose)),
                  QStringList({"#ffffff", "#606060", "#ff00ff", "#606060"}));
-        QCOMPARE(test::colorsOf(window->control<ImageButton>(sc::kConfirm)),
+        QCOMPARE(test::colorsOf(test::control<ImageButton>(window, sc::kConfirm)),
                  QStringList({"#ffffff", "#606060", "#ffffff", "#00e080"}));
         const QColor buttonFace = QGuiApplication::palette().color(QPalette::Button);
-        QWidget* panel = window->control<QWidget>(sc::kPanel);
+        QWidget* panel = test::control<QWidget>(window, sc::kPanel);
         QVERIFY(panel->autoFillBackground());
         QCOMPARE(panel->palette().color(QPalette::Window), buttonFace);
-        auto* caption = window->control<QLabel>("标签2");
+        auto* caption = test::control<QLabel>(window, "标签2");
         QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(Qt::black));
         QCOMPARE(caption->palette().color(QPalette::Window), buttonFace);
-        QCOMPARE(window->control<QLabel>(sc::kTitle)->palette().color(QPalette::WindowText),
+        QCOMPARE(test::control<QLabel>(window, sc::kTitle)->palette().color(QPalette::WindowText),
                  QColor(Qt::white));
 
         // Filled from the fresh style and the canvas.
         for (std::string_view box : {sc::kWidth, sc::kHeight}) {
-            QCOMPARE(window->control<QLineEdit>(box)->text(), QString("100"));
-            QCOMPARE(window->control<QLineEdit>(box)->alignment(), Qt::AlignCenter);
+            QCOMPARE(test::control<QLineEdit>(window, box)->text(), QString("100"));
+            QCOMPARE(test::control<QLineEdit>(window, box)->alignment(), Qt::AlignCenter);
         }
-        auto* slider = window->control<QSlider>(sc::kTransparency);
+        auto* slider = test::control<QSlider>(window, sc::kTransparency);
         QCOMPARE(slider->orientation(), Qt::Horizontal);
         QCOMPARE(slider->tickPosition(), QSlider::NoTicks);
         const QList<int> range{slider->minimum(), slider->maximum(), slider->pageStep(),
                                slider->singleStep(), slider->value()};
         QCOMPARE(range, QList<int>({1, 100, 5, 1, 50}));
-        QCOMPARE(window->control<ColorPicker>(sc::kFillColor)->color(), QColor(0xFF, 0x00, 0xFF));
-        QCOMPARE(window->control<ColorPicker>(sc::kBorderColor)->color(), QColor(0x00, 0xE0, 0x80));
-        QCOMPARE(window->control<ColorPicker>(sc::kWorkAreaColor)->color(), QColor(Qt::white));
+        QCOMPARE(test::control<ColorPicker>(window, sc::kFillColor)->color(),
+                 QColor(0xFF, 0x00, 0xFF));
+        QCOMPARE(test::control<ColorPicker>(window, sc::kBorderColor)->color(),
+                 QColor(0x00, 0xE0, 0x80));
+        QCOMPARE(test::control<ColorPicker>(window, sc::kWorkAreaColor)->color(),
+                 QColor(Qt::white));
     }
 
     void sizeBoxesTakeTheLeadingNumber_data() {
@@ -210,10 +212,10 @@ private slots:
         SettingsWindow* window = openSettings();
         QVERIFY(window != nullptr);
         // setText is what a paste does: the typing filter does not apply.
-        window->control<QLineEdit>(sc::kWidth)->setText(widthText);
-        window->control<QLineEdit>(sc::kHeight)->setText(heightText);
-        QTest::keyClick(window->control<QSlider>(sc::kTransparency), Qt::Key_PageUp);
-        QTest::mouseClick(window->control<ImageButton>(sc::kConfirm), Qt::LeftButton);
+        test::control<QLineEdit>(window, sc::kWidth)->setText(widthText);
+        test::control<QLineEdit>(window, sc::kHeight)->setText(heightText);
+        QTest::keyClick(test::control<QSlider>(window, sc::kTransparency), Qt::Key_PageUp);
+        QTest::mouseClick(test::control<ImageButton>(window, sc::kConfirm), Qt::LeftButton);
 
         QFETCH(int, width);
         QFETCH(int, height);
@@ -226,9 +228,9 @@ private slots:
         // The next opening starts from what was applied.
         window = openSettings();
         QVERIFY(window != nullptr);
-        QCOMPARE(window->control<QLineEdit>(sc::kWidth)->text(), QString::number(width));
-        QCOMPARE(window->control<QLineEdit>(sc::kHeight)->text(), QString::number(height));
-        QCOMPARE(window->control<QSlider>(sc::kTransparency)->value(), 55);
+        QCOMPARE(test::control<QLineEdit>(window, sc::kWidth)->text(), QString::number(width));
+        QCOMPARE(test::control<QLineEdit>(window, sc::kHeight)->text(), QString::number(height));
+        QCOMPARE(test::control<QSlider>(window, sc::kTransparency)->value(), 55);
     }
 
     // A size that would give hotspots no picture is refused in the window, which stays open
@@ -236,15 +238,15 @@ private slots:
     void sizesWithoutAPictureAreRefused() {
         SettingsWindow* window = openSettings();
         QVERIFY(window != nullptr);
-        auto* width = window->control<QLineEdit>(sc::kWidth);
-        auto* height = window->control<QLineEdit>(sc::kHeight);
-        auto* message = window->control<QLabel>(sc::kMessage);
+        auto* width = test::control<QLineEdit>(window, sc::kWidth);
+        auto* height = test::control<QLineEdit>(window, sc::kHeight);
+        auto* message = test::control<QLabel>(window, sc::kMessage);
         const std::pair<QString, QString> refused[] = {
             {"0", "100"}, {"100", "-7"}, {"abc", "100"}, {"32769", "1"}, {"8193", "8193"}};
         for (const auto& [w, h] : refused) {
             width->setText(w);
             height->setText(h);
-            QTest::mouseClick(window->control<ImageButton>(sc::kConfirm), Qt::LeftButton);
+            QTest::mouseClick(test::control<ImageButton>(window, sc::kConfirm), Qt::LeftButton);
             QVERIFY2(window->isVisible(), qPrintable(w + " x " + h));
             QCOMPARE(message->text(),
                      QString("热点区尺寸须在 1 到 32768 之间，宽×高不超过 67108864"));
@@ -260,7 +262,7 @@ private slots:
         QVERIFY(!message->text().isEmpty());  // 32768 x 8193 is still too large
         height->setText("2048");
         QVERIFY(message->text().isEmpty());  // mended: the error goes before "确定"
-        QTest::mouseClick(window->control<ImageButton>(sc::kConfirm), Qt::LeftButton);
+        QTest::mouseClick(test::control<ImageButton>(window, sc::kConfirm), Qt::LeftButton);
         QVERIFY(openSettingsWindows().isEmpty());
         QCOMPARE(m_state->editor.map().style().width, 32768);
         QCOMPARE(m_state->editor.map().style().height, 2048);
@@ -270,11 +272,11 @@ private slots:
     void typingKeepsDigitsAndMinusOnly() {
         SettingsWindow* window = openSettings();
         QVERIFY(window != nullptr);
-        auto* width = window->control<QLineEdit>(sc::kWidth);
+        auto* width = test::control<QLineEdit>(window, sc::kWidth);
         width->clear();
         QTest::keyClicks(width, "12a3");
         QCOMPARE(width->text(), QString("123"));
-        auto* height = window->control<QLineEdit>(sc::kHeight);
+        auto* height = test::control<QLineEdit>(window, sc::kHeight);
         height->clear();
         QTest::keyClicks(height, "-4x5");
         QCOMPARE(height->text(), QString("-45"));
@@ -293,14 +295,14 @@ private slots:
     void workAreaColourSurvivesCloseOtherChangesDoNot() {
         SettingsWindow* window = openSettings();
         QVERIFY(window != nullptr);
-        pickFromPalette(window->control<ColorPicker>(sc::kWorkAreaColor), QColor(0, 0, 255));
+        pickFromPalette(test::control<ColorPicker>(window, sc::kWorkAreaColor), QColor(0, 0, 255));
         QCOMPARE(m_state->editor.canvas().backgroundColor(), rgb(0, 0, 255));
         QTRY_COMPARE(shownPixel(50, 50), QColor(0, 0, 255));  // shown at once
 
-        pickFromPalette(window->control<ColorPicker>(sc::kFillColor), QColor(255, 255, 0));
-        window->control<QLineEdit>(sc::kWidth)->setText("30");
-        window->control<QSlider>(sc::kTransparency)->setValue(90);
-        QTest::mouseClick(window->control<ImageButton>(sc::kClose), Qt::LeftButton);
+        pickFromPalette(test::control<ColorPicker>(window, sc::kFillColor), QColor(255, 255, 0));
+        test::control<QLineEdit>(window, sc::kWidth)->setText("30");
+        test::control<QSlider>(window, sc::kTransparency)->setValue(90);
+        QTest::mouseClick(test::control<ImageButton>(window, sc::kClose), Qt::LeftButton);
         QVERIFY(openSettingsWindows().isEmpty());
 
         const HotspotStyle& style = m_state->editor.map().style();
@@ -312,9 +314,11 @@ private slots:
 
         window = openSettings();
         QVERIFY(window != nullptr);
-        QCOMPARE(window->control<ColorPicker>(sc::kWorkAreaColor)->color(), QColor(0, 0, 255));
-        QCOMPARE(window->control<ColorPicker>(sc::kFillColor)->color(), QColor(0xFF, 0x00, 0xFF));
-        QCOMPARE(window->control<QLineEdit>(sc::kWidth)->text(), QString("100"));
+        QCOMPARE(test::control<ColorPicker>(window, sc::kWorkAreaColor)->color(),
+                 QColor(0, 0, 255));
+        QCOMPARE(test::control<ColorPicker>(window, sc::kFillColor)->color(),
+                 QColor(0xFF, 0x00, 0xFF));
+        QCOMPARE(test::control<QLineEdit>(window, sc::kWidth)->text(), QString("100"));
     }
 
     void newFillReachesOnlyNewAndResizedHotspots() {
@@ -334,8 +338,8 @@ private slots:
 
         SettingsWindow* window = openSettings();
         QVERIFY(window != nullptr);
-        pickFromPalette(window->control<ColorPicker>(sc::kFillColor), QColor(0, 0, 255));
-        QTest::mouseClick(window->control<ImageButton>(sc::kConfirm), Qt::LeftButton);
+        pickFromPalette(test::control<ColorPicker>(window, sc::kFillColor), QColor(0, 0, 255));
+        QTest::mouseClick(test::control<ImageButton>(window, sc::kConfirm), Qt::LeftButton);
         // A fresh rendering of the model: the hotspot's tile was not rebuilt.
         QCOMPARE(control(mc::kCanvas)->grab().toImage().pixelColor(350, 150), kMagentaOverDark);
 

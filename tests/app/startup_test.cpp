@@ -110,10 +110,9 @@ private slots:
                         {{500, 300, 20, 20}, "", "http://c"}};
         QVERIFY(saveMapFile(autosave, map));
         const auto keptWith = [&](int width) {
-            const MapFileLoad kept = loadMapFile(autosave);
-            return kept.state == MapFileState::Loaded && kept.map.pictureWidth == width &&
-                   kept.map.hotspots == map.hotspots &&
-                   kept.map.backgroundPosition == map.backgroundPosition;
+            const Result<MapDocument> kept = loadMapFile(autosave);
+            return kept.ok() && kept->pictureWidth == width && kept->hotspots == map.hotspots &&
+                   kept->backgroundPosition == map.backgroundPosition;
         };
         const QString name = QString("vqkept%1").arg(QCoreApplication::applicationPid());
         for (const int width : {950, 320}) {

@@ -1,6 +1,7 @@
 // Whole-file reads and atomic writes.
 #include "core/file_io.h"
 
+#include <atomic>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -67,13 +68,18 @@ TEST(CanCreateFilesIn, TellsWritableFoldersFromOthersAndLeavesNothing) {
     EXPECT_FALSE(canCreateFilesIn(dir.path()));
 }
 
-TEST(ReadWholeFile, RefusesFoldersMissingFilesAndOversizedFiles) {
+// Callers word each kind of failure themselves, so the kind must be right, not only the words.
+TEST(ReadWholeFile, RefusesFoldersMissingFilesAndOversizedFilesByKind) {
     test::TempDir dir;
     EXPECT_EQ(readWholeFile(dir.path()).error(), "这是一个文件夹，不是文件");
+    EXPECT_EQ(readWholeFile(dir.path()).code(), StatusCode::Folder);
     EXPECT_EQ(readWholeFile(dir.file("missing")).error(), "文件或文件夹不存在");
+    EXPECT_EQ(readWholeFile(dir.file("missing")).code(), StatusCode::NotFound);
     ASSERT_TRUE(writeFileAtomically(dir.file("big"), std::string(100, 'x')).ok());
-    EXPECT_FALSE(readWholeFile(dir.file("big"), 99).ok());
+    EXPECT_EQ(readWholeFile(dir.file("big"), 99).code(), StatusCode::TooLarge);
     EXPECT_EQ(readWholeFile(dir.file("big"), 100)->size(), 100u);
+    const std::atomic<bool> cancelled{true};
+    EXPECT_EQ(readWholeFile(dir.file("big"), 100, &cancelled).code(), StatusCode::Cancelled);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "editor/hotspot_tile.h"
 #include "editor/map_document_conversion.h"
 #include "pictures/test_pictures.h"
+#include "pointer_gestures.h"
 
 namespace velquist {
 namespace {
@@ -104,7 +105,7 @@ TEST(EditedMap, EditorDeletesOnlyTheSelectedHotspotAndTheCanvasFollows) {
         editor.addHotspot();
     }
     const std::vector<int32_t> before = ids(editor.map());
-    editor.selectObject(before[2]);
+    test::choose(editor, before[2]);
     editor.deleteSelectedHotspot();
     EXPECT_EQ(editor.status(), "选中的热点区已删除");
     EXPECT_EQ(ids(editor.map()), (std::vector<int32_t>{before[0], before[1], before[3]}));
@@ -117,7 +118,7 @@ TEST(EditedMap, EditorDeletesOnlyTheSelectedHotspotAndTheCanvasFollows) {
     EXPECT_EQ(editor.status(), "unchanged");
     EXPECT_EQ(editor.map().hotspots().size(), 3u);
 
-    editor.selectObject(editor.map().background().id);
+    test::choose(editor, editor.map().background().id);
     editor.deleteSelectedHotspot();
     EXPECT_EQ(editor.status(), "删除失败，没有选中要操作的热点区");
     EXPECT_EQ(editor.canvas().objectCount(), 4);

@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/handle_geometry.h"
 #include "editor/hotspot_editor.h"
 #include "editor/picture_loader.h"
+#include "editor/resize_handles.h"
 #include "editor/status_text.h"
 #include "pictures/test_pictures.h"
+#include "pointer_gestures.h"
 
 namespace velquist {
 namespace {
@@ -19,11 +20,13 @@ struct Loaded : HotspotEditor {
     }
 };
 
-// A left press at (x, y) as the canvas delivers it.
-void press(HotspotEditor& editor, int x, int y) {
-    editor.leftButtonDown(x, y);
-    editor.selectObject(editor.canvas().pressLeft(x, y));
-}
+using test::choose;
+using test::moveHandle;
+using test::moveTo;
+using test::pressAt;
+using test::pressHandle;
+using test::releaseAt;
+using test::releaseHandle;
 
 // Where the canvas draws an object: the map and its drawing must agree.
 Rect rectOf(const HotspotEditor& e, int id) {
@@ -56,9 +59,8 @@ TEST(Editing, DraggingKeepsTheGrabOffset) {
     Loaded editor;
     editor.addHotspot();
     const int id = editor.map().selection();
-    press(editor, 110, 107);
-    EXPECT_EQ(editor.pointer().pressPoint, (Point{10, 7}));
-    editor.dragOrResize(300, 250, editor.canvas().heldId(true));
+    pressAt(editor, 110, 107);
+    moveTo(editor, 300, 250);
     EXPECT_EQ(rectOf(editor, id), (Rect{290, 243, 100, 100}));
     EXPECT_EQ(editor.status(),
               "当前热区坐标：左= 290 px；顶= 243 px；右= 390 px；底= 343 px；链接地址：#");
@@ -71,10 +73,10 @@ TEST(Editing, DraggingTheBackgroundCarriesEveryHotspot) {
     editor.addHotspot();
     editor.addHotspot();
     const int bg = editor.map().background().id;
-    press(editor, 50, 50);  // on the background, outside the hotspots
+    pressAt(editor, 50, 50);  // on the background, outside the hotspots
     ASSERT_EQ(editor.map().selection(), bg);
-    editor.dragOrResize(80, 30, editor.canvas().heldId(true));
-    editor.dragOrResize(80, 30, editor.canvas().heldId(true));  // no movement: no drift
+    moveTo(editor, 80, 30);
+    moveTo(editor, 80, 30);  // no movement: no drift
     EXPECT_EQ(rectOf(editor, bg), (Rect{30, -20, 750, 400}));
     for (const Hotspot& h : editor.map().hotspots()) {
         EXPECT_EQ(rectOf(editor, h.id), (Rect{130, 80, 100, 100}));
@@ -94,33 +96,34 @@ TEST(Editing, ResizeHandlesFollowThePointerDownToOnePixel) {
     Loaded editor;
     editor.addHotspot();
     const int id = editor.map().selection();
-    press(editor, 150, 150);
-    editor.canvas().releaseLeft();
-    editor.endDrag();
-    editor.beginResize(ResizeMode::Right);
-    editor.dragOrResize(250, 400, 0);
+    pressAt(editor, 150, 150);
+    releaseAt(editor, 150, 150);
+    pressHandle(editor, HandleEdge::Right);
+    moveHandle(editor, HandleEdge::Right, 250, 400);
     EXPECT_EQ(rectOf(editor, id), (Rect{100, 100, 150, 100}));
     EXPECT_EQ(editor.handles()[HandleEdge::Right].position, (Point{250, 152}));  // x only
     EXPECT_EQ(editor.handles()[HandleEdge::Left].position, (Point{95, 150}));    // others wait
-    editor.endDrag();
+    moveHandle(editor, HandleEdge::Right, 300, 700);  // below the canvas: nothing changes
+    releaseHandle(editor, HandleEdge::Right, 300, 700);
+    EXPECT_EQ(rectOf(editor, id), (Rect{100, 100, 150, 100}));
     EXPECT_EQ(editor.handles()[HandleEdge::Right].position, (Point{252, 152}));
 
     // The left handle dragged past the right edge (a width of -50 asked for) leaves one pixel
     // at the right edge; dragged back, the hotspot grows again from that edge.
-    editor.beginResize(ResizeMode::Left);
-    editor.dragOrResize(300, 0, 0);
+    pressHandle(editor, HandleEdge::Left);
+    moveHandle(editor, HandleEdge::Left, 300, 0);
     EXPECT_EQ(rectOf(editor, id), (Rect{249, 100, 1, 100}));
     EXPECT_EQ(editor.handles()[HandleEdge::Left].position, (Point{249, 150}));
-    editor.dragOrResize(200, 0, 0);
+    moveHandle(editor, HandleEdge::Left, 200, 0);
     EXPECT_EQ(rectOf(editor, id), (Rect{200, 100, 50, 100}));
-    editor.beginResize(ResizeMode::Bottom);
-    editor.dragOrResize(0, 120, 0);
+    pressHandle(editor, HandleEdge::Bottom);
+    moveHandle(editor, HandleEdge::Bottom, 0, 120);
     EXPECT_EQ(rectOf(editor, id), (Rect{200, 100, 50, 20}));
-    editor.beginResize(ResizeMode::Top);
-    editor.dragOrResize(0, 90, 0);
+    pressHandle(editor, HandleEdge::Top);
+    moveHandle(editor, HandleEdge::Top, 0, 90);
     EXPECT_EQ(rectOf(editor, id), (Rect{200, 90, 50, 30}));
-    editor.beginResize(ResizeMode::Bottom);
-    editor.dragOrResize(0, -500, 0);
+    pressHandle(editor, HandleEdge::Bottom);
+    moveHandle(editor, HandleEdge::Bottom, 0, 50);
     EXPECT_EQ(rectOf(editor, id), (Rect{200, 90, 50, 1}));
 }
 
@@ -131,8 +134,8 @@ TEST(Editing, ResizeUsesTheCurrentColoursAndKeepsTransparency) {
     style.fillColor = rgb(0, 0, 255);
     style.transparency = 0;
     editor.setStyle(style);
-    editor.beginResize(ResizeMode::Right);
-    editor.dragOrResize(210, 0, 0);
+    pressHandle(editor, HandleEdge::Right);
+    moveHandle(editor, HandleEdge::Right, 210, 0);
     const int x = 150;  // a fill pixel of the rebuilt tile, seen through 50 % transparency
     editor.canvas().render();
     const uint32_t seen = editor.canvas().frame()[150 * 996 + x];
@@ -142,11 +145,10 @@ TEST(Editing, ResizeUsesTheCurrentColoursAndKeepsTransparency) {
 TEST(Editing, AHandleLeftHeldNeverTurnsTheBackgroundIntoATile) {
     Loaded editor;
     editor.addHotspot();
-    editor.beginResize(ResizeMode::Right);  // pressed, released somewhere else
-    press(editor, 500, 300);                // the background becomes current
-    editor.canvas().releaseLeft();
-    editor.dragOrResize(600, 300, editor.canvas().heldId(false));
-    EXPECT_EQ(rectOf(editor, editor.map().background().id), (Rect{0, 0, 750, 400}));
+    pressHandle(editor, HandleEdge::Right);  // pressed, released somewhere else
+    pressAt(editor, 500, 300);               // the background becomes current
+    moveTo(editor, 600, 300);                // and moves as a whole
+    EXPECT_EQ(rectOf(editor, editor.map().background().id), (Rect{100, 0, 750, 400}));
 }
 
 // A release that never arrived must not leave the pointer resizing: without the button held
@@ -155,12 +157,42 @@ TEST(Editing, AResizeNeverOutlivesTheButton) {
     Loaded editor;
     editor.addHotspot();
     const int id = editor.map().selection();
-    editor.beginResize(ResizeMode::Bottom);
-    editor.dragOrResize(150, 250, 0, false);
+    pressHandle(editor, HandleEdge::Bottom);
+    moveHandle(editor, HandleEdge::Bottom, 150, 250, false);
     EXPECT_EQ(rectOf(editor, id), (Rect{100, 100, 100, 100}));
-    press(editor, 150, 150);
-    editor.dragOrResize(170, 160, editor.canvas().heldId(true), true);
+    pressAt(editor, 150, 150);
+    moveTo(editor, 170, 160);
     EXPECT_EQ(rectOf(editor, id), (Rect{120, 110, 100, 100}));
+}
+
+// What the left button holds ends with its release, and with the held hotspot: undoing the
+// delete brings it back, but not into the hand that lost it.
+TEST(Editing, AHeldHotspotIsLetGoOnReleaseAndWhenDeleted) {
+    Loaded editor;
+    editor.addHotspot();
+    const int id = editor.map().selection();
+    pressAt(editor, 150, 150);
+    releaseAt(editor, 150, 150);
+    moveTo(editor, 300, 300);
+    EXPECT_EQ(rectOf(editor, id), (Rect{100, 100, 100, 100}));
+
+    pressAt(editor, 150, 150);
+    editor.deleteSelectedHotspot();
+    editor.undo();
+    editor.selectNextHotspot();
+    ASSERT_EQ(editor.map().selection(), id);
+    moveTo(editor, 300, 300);
+    EXPECT_EQ(rectOf(editor, id), (Rect{100, 100, 100, 100}));
+
+    // The same when a new picture replaces the whole map under the held hotspot.
+    releaseAt(editor, 300, 300);
+    pressAt(editor, 150, 150);
+    editor.finishLoad("http://img.example/b.png", test::solidPicture(600, 300, 0x00336699));
+    editor.undo();
+    editor.selectNextHotspot();
+    ASSERT_EQ(editor.map().selection(), id);
+    moveTo(editor, 300, 300);
+    EXPECT_EQ(rectOf(editor, id), (Rect{100, 100, 100, 100}));
 }
 
 // Every way to a hotspot the canvas could not draw is refused: it could be neither seen nor
@@ -185,16 +217,15 @@ TEST(Editing, AddingNeverMakesAHotspotWithoutPicture) {
 
 TEST(Editing, NothingMovesWithoutBackgroundOrFromEmptyCanvas) {
     HotspotEditor empty(996, 624);
-    empty.selectObject(0);
+    pressAt(empty, 50, 50);
     EXPECT_EQ(empty.status(), "点击左上角 背景设置 添加背景图片");
-    empty.dragOrResize(50, 50, 0);
-    EXPECT_EQ(empty.canvas().objectCount(), 0);
+    moveTo(empty, 60, 60);
+    EXPECT_EQ(empty.canvas().hitTest(60, 60), 0);
 
     Loaded editor(100, 100);
-    press(editor, 900, 600);  // empty canvas
+    pressAt(editor, 900, 600);  // empty canvas
     EXPECT_EQ(editor.map().selection(), 0);
-    EXPECT_EQ(editor.canvas().heldId(true), -1);
-    editor.dragOrResize(10, 10, -1);
+    moveTo(editor, 10, 10);
     EXPECT_EQ(editor.canvas().objectLeft(editor.map().background().id), 0);
 }
 
@@ -207,7 +238,7 @@ TEST(StatusText, IsExactIncludingNegativeNumbers) {
     // An id naming no object shows the background's position negated.
     Loaded editor;
     editor.alignBackground(Alignment::Centre);
-    editor.selectObject(0);
+    pressAt(editor, 900, 600);
     EXPECT_EQ(editor.status(),
               "当前热区坐标：左= -123 px；顶= 0 px；右= -123 px；底= 0 px；链接地址：");
     EXPECT_EQ(loadedStatus(750, 400), "图片载入完成....宽度为：750；高度为：400 PX");
@@ -260,7 +291,7 @@ TEST(ContentWindow, EditsTheHotspotItOpenedFor) {
     editor.addHotspot();
     editor.addHotspot();
     const int first = hotspotId(editor, 0);
-    editor.selectObject(hotspotId(editor, 1));
+    choose(editor, hotspotId(editor, 1));
     editor.alignBackground(Alignment::Centre);  // (123, 112): the title counts from the picture
     const ContentForm form = editor.contentForm();
     ASSERT_TRUE(form.found);
@@ -270,7 +301,7 @@ TEST(ContentWindow, EditsTheHotspotItOpenedFor) {
     EXPECT_EQ(form.title, "热区内容 (100, 100, 200, 200)");
 
     // The first hotspot is deleted meanwhile: the rows move up, the edit follows its hotspot.
-    editor.selectObject(first);
+    choose(editor, first);
     editor.deleteSelectedHotspot();
     // Blanks typed around the link go (the ideographic space too); the tip keeps its own.
     editor.applyContent(form, " tip ", " \r\n\xE3\x80\x80https://s.example/a b\t\n");
@@ -279,14 +310,14 @@ TEST(ContentWindow, EditsTheHotspotItOpenedFor) {
     EXPECT_EQ(editor.status(), "选中热区内容修改完成");
 
     // Its own hotspot deleted: nothing is stored and the user is told.
-    editor.selectObject(hotspotId(editor, 0));
+    choose(editor, hotspotId(editor, 0));
     const ContentForm gone = editor.contentForm();
     editor.deleteSelectedHotspot();
     editor.applyContent(gone, "x", "y");
     EXPECT_EQ(editor.status(), "修改失败，这个热区已被删除");
 
     // Nothing to edit: refused, never "done" over a hotspot that was not there.
-    editor.selectObject(editor.map().background().id);
+    choose(editor, editor.map().background().id);
     const ContentForm none = editor.openContent();
     EXPECT_FALSE(none.found);
     EXPECT_EQ(editor.status(), "修改失败，没有选中要操作的热点区");

@@ -4,6 +4,7 @@
 #include "editor/hotspot_editor.h"
 #include "editor/status_text.h"
 #include "pictures/test_pictures.h"
+#include "pointer_gestures.h"
 
 namespace velquist {
 namespace {
@@ -16,10 +17,9 @@ struct Loaded : HotspotEditor {
     int32_t addAt(Point at) {
         addHotspot();
         const int32_t id = map().selection();
-        leftButtonDown(100, 100);
-        selectObject(id);
-        dragOrResize(at.x, at.y, id);
-        endDrag();
+        test::pressAt(*this, 100, 100);
+        test::moveTo(*this, at.x, at.y);
+        test::releaseAt(*this, at.x, at.y);
         return id;
     }
     Rect rectOf(int32_t id) const { return map().findHotspot(id)->rect; }
@@ -29,8 +29,7 @@ TEST(EditingKeys, NudgesMoveTheSelectedHotspotAndARunIsOneStep) {
     Loaded e;
     const int32_t a = e.addAt({200, 150});
     const int32_t b = e.addAt({400, 300});
-    e.selectObject(a);
-    e.endDrag();
+    test::choose(e, a);
     e.nudgeSelected(1, 0);
     e.nudgeSelected(0, -10);
     e.nudgeSelected(-10, 0);
@@ -48,9 +47,7 @@ TEST(EditingKeys, NudgesMoveTheSelectedHotspotAndARunIsOneStep) {
     e.undo();
     EXPECT_EQ(e.rectOf(a), (Rect{200, 150, 100, 100}));
     // With the background (no hotspot) selected nothing moves.
-    e.leftButtonDown(700, 600);
-    e.selectObject(e.map().background().id);
-    e.endDrag();
+    test::clickOn(e, e.map().background().id);
     e.nudgeSelected(10, 10);
     EXPECT_EQ(e.rectOf(a), (Rect{200, 150, 100, 100}));
     EXPECT_EQ(e.map().background().position, (Point{0, 0}));
@@ -94,11 +91,11 @@ TEST(EditingKeys, TabStepsThroughTableOrderWrappingBothWays) {
     EXPECT_EQ(e.handles().handles[0].position.x, 295);
     EXPECT_EQ(e.history().undoCount(), steps);  // choosing is no step
     // With nothing selected, Tab starts at the first hotspot and Shift+Tab at the last.
-    e.selectObject(0);
+    test::clickOn(e, 0);
     e.selectNextHotspot();
     EXPECT_EQ(e.map().selection(), a);
     EXPECT_TRUE(e.handles().handles[0].visible);
-    e.selectObject(e.map().background().id);
+    test::clickOn(e, e.map().background().id);
     e.selectNextHotspot(true);
     EXPECT_EQ(e.map().selection(), c);
 }

@@ -9,6 +9,7 @@
 #include "editor/hotspot_tile.h"
 #include "editor/messages.h"
 #include "pictures/test_pictures.h"
+#include "pointer_gestures.h"
 
 namespace velquist {
 namespace {
@@ -44,11 +45,13 @@ struct FreshDrawing {
         : canvas(e.canvas().width(), e.canvas().height()) {
         const Background& b = e.map().background();
         if (b.picture) {
-            canvas.setPicture(canvas.createObject(b.position.x, b.position.y), b.picture);
+            canvas.placeObject(1, b.position.x, b.position.y);
+            canvas.setPicture(1, b.picture);
             mapIds.push_back(b.id);
         }
         for (const Hotspot& h : e.map().hotspots()) {
-            const int id = canvas.createObject(h.rect.left, h.rect.top);
+            const int id = static_cast<int>(mapIds.size());
+            canvas.placeObject(id, h.rect.left, h.rect.top);
             canvas.setPicture(
                 id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
             canvas.setTransparency(id, h.look.transparency);
@@ -102,28 +105,31 @@ void randomStep(HotspotEditor& e, std::mt19937& rng) {
             e.addHotspot();
             break;
         case 2:
-            e.selectObject(some);
+            test::choose(e, some);
             e.deleteSelectedHotspot();
             break;
         case 3:  // a drag of several movements
             if (some != 0) {
-                e.leftButtonDown(e.canvas().objectLeft(some) + 1, e.canvas().objectTop(some) + 1);
-                e.selectObject(some);
+                const Point at = test::pointOn(e, some);
+                test::pressAt(e, at.x, at.y);
                 for (int i = 0; i < 3; ++i) {
-                    e.dragOrResize(pick(900), pick(600), some);
+                    test::moveTo(e, pick(900), pick(600));
                 }
-                e.endDrag();
+                test::releaseAt(e, at.x, at.y);
             }
             break;
         case 4:
-            e.selectObject(some);
-            e.beginResize(static_cast<ResizeMode>(1 + pick(4)));
-            e.dragOrResize(pick(900), pick(600), 0);
-            e.dragOrResize(pick(900), pick(600), 0);
-            e.endDrag();
+            test::choose(e, some);
+            {
+                const HandleEdge edge = kHandleEdges[static_cast<size_t>(pick(4))];
+                test::pressHandle(e, edge);
+                test::moveHandle(e, edge, pick(900), pick(600));
+                test::moveHandle(e, edge, pick(900), pick(600));
+                test::releaseHandle(e, edge, 0, 0);
+            }
             break;
         case 5:
-            e.selectObject(some);
+            test::choose(e, some);
             e.applyContent(e.contentForm(), "提示" + std::to_string(pick(100)), "&\"<>");
             break;
         case 6:
@@ -189,13 +195,11 @@ TEST(UndoHistory, StatusNamesTheStepAndADragIsOneStep) {
     EXPECT_EQ(e.status(), "没有可撤销的操作");
     e.finishLoad("http://a", test::solidPicture(750, 400, 0));
     e.addHotspot();
-    const int32_t id = e.map().selection();
-    e.leftButtonDown(110, 110);
-    e.selectObject(id);
+    test::pressAt(e, 110, 110);
     for (int x = 120; x < 400; x += 10) {
-        e.dragOrResize(x, 200, id);
+        test::moveTo(e, x, 200);
     }
-    e.endDrag();
+    test::releaseAt(e, 400, 200);
     e.undo();
     EXPECT_EQ(e.status(), "已撤销：移动热区");
     EXPECT_EQ(e.map().hotspots()[0].rect, (Rect{100, 100, 100, 100}));

@@ -58,30 +58,29 @@ TEST(MapFile, WhatIsWrittenReadsBackAndTheDocumentedExampleReads) {
 TEST(MapFile, SavedLoadedMissingAndSetAside) {
     test::TempDir dir;
     const std::string path = dir.file("autosave.vqmap");
-    EXPECT_EQ(loadMapFile(path).state, MapFileState::Missing);
+    EXPECT_EQ(loadMapFile(path).code(), StatusCode::NotFound);
 
     ASSERT_TRUE(saveMapFile(path, sampleMap()).ok());
-    MapFileLoad loaded = loadMapFile(path);
-    ASSERT_EQ(loaded.state, MapFileState::Loaded) << loaded.cause;
-    EXPECT_EQ(loaded.map, sampleMap());
+    Result<MapDocument> loaded = loadMapFile(path);
+    ASSERT_TRUE(loaded.ok()) << loaded.error();
+    EXPECT_EQ(*loaded, sampleMap());
 
     // A map beyond the limits is refused before anything is written.
     MapDocument tooLong = sampleMap();
     tooLong.hotspots[2].link.assign(kMaxMapTextBytes + 1, 'y');
     EXPECT_EQ(saveMapFile(path, tooLong).message(), "第 3 个热区的链接太长（最多 131072 字节）");
-    EXPECT_EQ(loadMapFile(path).map, sampleMap());
+    EXPECT_EQ(loadMapFile(path).value(), sampleMap());
 
     ASSERT_TRUE(writeFileAtomically(path, "{\"format\": \"velquist-map\", \"vers").ok());
     loaded = loadMapFile(path);
-    EXPECT_EQ(loaded.state, MapFileState::Invalid);
-    EXPECT_EQ(loaded.cause, "文件不完整，可能没有保存完");
-    EXPECT_EQ(loaded.map, MapDocument{});
+    EXPECT_EQ(loaded.code(), StatusCode::Damaged);
+    EXPECT_EQ(loaded.error(), "文件不完整，可能没有保存完");
     ASSERT_TRUE(setAsideCorruptFile(path).ok());
-    EXPECT_EQ(loadMapFile(path).state, MapFileState::Missing);
+    EXPECT_EQ(loadMapFile(path).code(), StatusCode::NotFound);
     EXPECT_EQ(readWholeFile(path + ".bad").value(), "{\"format\": \"velquist-map\", \"vers");
 
     std::filesystem::create_directory(path);
-    EXPECT_EQ(loadMapFile(path).state, MapFileState::Unreadable);
+    EXPECT_EQ(loadMapFile(path).code(), StatusCode::Folder);
     EXPECT_EQ(withMapFileExtension("图/a"), "图/a.vqmap");
     EXPECT_EQ(withMapFileExtension("a.VQMap"), "a.VQMap");
 }

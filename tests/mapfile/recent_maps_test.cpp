@@ -59,9 +59,9 @@ TEST(RecentMaps, KeepsTheNewestTwentyMostRecentFirstAndReadsThemBack) {
     }
     EXPECT_EQ(recentMapCaption(entries[0]),
               "banner.jpg · 22 个热区 · " + minuteOf(start + 20 * 60));
-    const MapFileLoad back = loadMapFile(entries[5].path);
-    ASSERT_EQ(back.state, MapFileState::Loaded) << back.cause;
-    EXPECT_EQ(writeMapFile(back.map), writeMapFile(mapWith(17)));
+    const Result<MapDocument> back = loadMapFile(entries[5].path);
+    ASSERT_TRUE(back.ok()) << back.error();
+    EXPECT_EQ(writeMapFile(*back), writeMapFile(mapWith(17)));
 
     // The same map again moves to the front instead of taking a second place.
     ASSERT_TRUE(store.keep(mapWith(10), start + 3600));

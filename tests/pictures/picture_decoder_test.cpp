@@ -21,6 +21,9 @@ using test::makePng;
 using test::makeWebp;
 using test::PngKind;
 
+// The refusal names the limits themselves.
+constexpr const char* kTooLarge = "图片太大：宽和高最多 32768 像素，总共最多 67108864 像素";
+
 // A picture with distinct colours in every corner, so flips and shifts show.
 uint32_t pattern(int x, int y) {
     return static_cast<uint32_t>((x * 40) << 16 | (y * 30) << 8 | ((x + y) * 10));
@@ -51,12 +54,6 @@ TEST(PictureDecoder, SignaturesNeedTheirFullLength) {
     EXPECT_EQ(decodePicture("\xFF\xD8\xFF"sv).error(), pictures_messages::kPictureTruncated);
     EXPECT_NE(decodePicture("RIFF\0\0\0\0WEBP"sv).error(), pictures_messages::kPictureUnrecognised);
     EXPECT_EQ(decodePicture("RIFF\0\0\0\0WAVE"sv).error(), pictures_messages::kPictureUnrecognised);
-}
-
-TEST(PictureDecoder, TooLargeMessageNamesTheLimits) {
-    const std::string message = pictures_messages::kPictureTooLarge;
-    EXPECT_NE(message.find(std::to_string(kMaxPictureSide)), std::string::npos);
-    EXPECT_NE(message.find(std::to_string(kMaxPicturePixels)), std::string::npos);
 }
 
 TEST(BmpDecoder, ReadsBottomUpAndTopDown24BitBitmaps) {
@@ -118,11 +115,12 @@ TEST(BmpDecoder, RefusesTruncatedHostileAndOversizedBitmaps) {
     std::string huge = good;
     huge[18] = static_cast<char>(0x20), huge[19] = static_cast<char>(0x4E);
     huge[22] = static_cast<char>(0x20), huge[23] = static_cast<char>(0x4E);
-    EXPECT_EQ(decodePicture(huge).error(), pictures_messages::kPictureTooLarge);
+    EXPECT_EQ(decodePicture(huge).error(), kTooLarge);
+    EXPECT_EQ(decodePicture(huge).code(), StatusCode::TooLarge);
     // Height -2^31 must not overflow when made positive.
     std::string negative = good;
     negative[22] = negative[23] = negative[24] = 0, negative[25] = static_cast<char>(0x80);
-    EXPECT_EQ(decodePicture(negative).error(), pictures_messages::kPictureTooLarge);
+    EXPECT_EQ(decodePicture(negative).error(), kTooLarge);
     // Pixel data said to start beyond the end of the file.
     std::string offset = good;
     offset[13] = static_cast<char>(0x7F);
@@ -179,10 +177,10 @@ TEST(PngDecoder, RefusesTruncatedDamagedAndOversizedFiles) {
             << cut;
     }
     EXPECT_EQ(decodePicture(patched(good, 16, {0, 0, 0x9C, 0x40})).error(),
-              pictures_messages::kPictureTooLarge);  // 40000 wide
+              kTooLarge);  // 40000 wide
     // 8193 x 8193 keeps each side legal but passes 64 megapixels.
     EXPECT_EQ(decodePicture(patched(good, 16, {0, 0, 0x20, 0x01, 0, 0, 0x20, 0x01})).error(),
-              pictures_messages::kPictureTooLarge);
+              kTooLarge);
     EXPECT_EQ(decodePicture(patched(good, 60, {0xDE, 0xAD})).error(),
               pictures_messages::kPictureDamaged);
 }
@@ -262,8 +260,7 @@ TEST(GifDecoder, RefusesTruncatedAndOversizedFiles) {
         EXPECT_FALSE(decodePicture(good.substr(0, cut)).ok()) << cut;
     }
     EXPECT_EQ(decodePicture(good.substr(0, 800)).error(), pictures_messages::kPictureTruncated);
-    EXPECT_EQ(decodePicture(patched(good, 6, {0x40, 0x9C})).error(),
-              pictures_messages::kPictureTooLarge);
+    EXPECT_EQ(decodePicture(patched(good, 6, {0x40, 0x9C})).error(), kTooLarge);
     EXPECT_EQ(decodePicture("GIF89a").error(), pictures_messages::kPictureTruncated);
 }
 
@@ -311,8 +308,7 @@ TEST(JpegDecoder, RefusesTruncatedOversizedAndEndlessFiles) {
         const size_t frame = good.find(kind == JpegKind::baseline ? "\xFF\xC0" : "\xFF\xC2");
         ASSERT_NE(frame, std::string::npos);
         // Height 48 becomes 40000.
-        EXPECT_EQ(decodePicture(patched(good, frame + 5, {0x9C, 0x40})).error(),
-                  pictures_messages::kPictureTooLarge);
+        EXPECT_EQ(decodePicture(patched(good, frame + 5, {0x9C, 0x40})).error(), kTooLarge);
     }
     EXPECT_EQ(decodePicture(test::makeManyScanJpeg(16, 16)).error(),
               pictures_messages::kJpegTooManyScans);
@@ -366,8 +362,7 @@ TEST(WebpDecoder, RefusesTruncatedAndOversizedFiles) {
     const std::string animated = test::makeAnimatedWebp(6, 5, pattern, withTransparency);
     ASSERT_EQ(animated.substr(12, 4), "VP8X");
     // The canvas width (minus one, 24 bits) becomes 40000.
-    EXPECT_EQ(decodePicture(patched(animated, 24, {0x3F, 0x9C, 0})).error(),
-              pictures_messages::kPictureTooLarge);
+    EXPECT_EQ(decodePicture(patched(animated, 24, {0x3F, 0x9C, 0})).error(), kTooLarge);
     EXPECT_FALSE(decodePicture(animated.substr(0, animated.size() - 10)).ok());
 }
 

@@ -17,13 +17,13 @@ TEST(SuggestCommand, WritesTheProposalsOfAPictureIntoAMapFile) {
         test::runProgram(VELQUIST_EXE, {"--suggest", VELQUIST_SAMPLE_PICTURE, out});
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(run.output, "");
-    const MapFileLoad load = loadMapFile(out);
-    ASSERT_EQ(load.state, MapFileState::Loaded) << load.cause;
-    EXPECT_EQ(load.map.pictureAddress, VELQUIST_SAMPLE_PICTURE);
-    EXPECT_EQ(load.map.pictureWidth, 950);
-    EXPECT_EQ(load.map.pictureHeight, 500);
-    ASSERT_EQ(load.map.hotspots.size(), 3u);
-    for (const MapHotspot& h : load.map.hotspots) {
+    const Result<MapDocument> load = loadMapFile(out);
+    ASSERT_TRUE(load.ok()) << load.error();
+    EXPECT_EQ(load->pictureAddress, VELQUIST_SAMPLE_PICTURE);
+    EXPECT_EQ(load->pictureWidth, 950);
+    EXPECT_EQ(load->pictureHeight, 500);
+    ASSERT_EQ(load->hotspots.size(), 3u);
+    for (const MapHotspot& h : load->hotspots) {
         EXPECT_EQ(h.rect.top, 150);
         EXPECT_EQ(h.rect.height, 320);
         EXPECT_EQ(h.tip, "");

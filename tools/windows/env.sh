@@ -16,7 +16,12 @@ velquist_wineserver() {
   if [ -x /usr/lib/wine/wineserver ]; then /usr/lib/wine/wineserver "$@"; else wineserver "$@"; fi
 }
 
-# Makes the Wine prefix once (about 700 MB, 6 s); later calls only wait for wineserver.
+# Makes the Wine prefix once (about 700 MB, 6 s), then starts this run's Wine session: one
+# wineserver kept up until the caller ends it (`velquist_wineserver -k`), and Wine's own services
+# (services.exe, winedevice, rpcss…), which the first program of a session starts, started here
+# by a program whose output goes nowhere. The services inherit the standard handles of the
+# program that starts them: started by a test program, they hold its output pipe open after it
+# ends, and CTest waits for that pipe until the test's timeout (3 fresh sessions in 8 here).
 velquist_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
@@ -24,4 +29,6 @@ velquist_wine_prefix() {
     velquist_wine64 wineboot -i >/dev/null 2>&1 || true
     velquist_wineserver -w 2>/dev/null || true
   fi
+  velquist_wineserver -p </dev/null >/dev/null 2>&1 || true
+  velquist_wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
 }

@@ -7,6 +7,7 @@ setup=$(realpath "${1:?usage: installer_test.sh <setup.exe>}")
 cd "$(dirname "$0")/../.."
 . tools/windows/env.sh
 velquist_wine_prefix
+trap 'velquist_wineserver -k 2>/dev/null || true' EXIT
 fail() { echo "installer test FAILED: $*" >&2; exit 1; }
 
 drive=$WINEPREFIX/drive_c
@@ -20,9 +21,10 @@ for file in velquist.exe Qt6Widgets.dll platforms/qwindows.dll translations/qtba
 done
 [ -f "$shortcut" ] || fail "no Start-menu entry"
 
-# The uninstaller runs on from a copy of itself and ends later: wait for the folder to go.
+# The uninstaller runs on from a copy of itself and ends later: wait for the folder and the
+# Start-menu entry to go (it takes the entry away after the files).
 velquist_wine64 'C:\Velquist安装测试\Uninstall.exe' /S
-for _ in $(seq 100); do [ -e "$folder" ] || break; sleep 0.1; done
+for _ in $(seq 200); do [ -e "$folder" ] || [ -e "$shortcut" ] || break; sleep 0.1; done
 [ ! -e "$folder" ] || fail "the uninstaller left $(ls "$folder")"
 [ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu entry"
 echo "installer test passed: installed with a Start-menu entry, and uninstalled without a trace"

@@ -10,6 +10,7 @@ start=$SECONDS
 tools/windows/build_deps.sh
 # The build runs programs under Wine: test discovery and the updater's packer.
 velquist_wine_prefix
+trap 'velquist_wineserver -k 2>/dev/null || true' EXIT
 
 cmake --preset windows -DVELQUIST_WERROR="${VELQUIST_WERROR:-OFF}" >/dev/null
 cmake --build --preset windows --parallel "$(nproc)"

@@ -9,22 +9,12 @@
 
 namespace velquist {
 
-// How a bounded read of a file ended, for callers that word each case themselves.
-enum class FileReadEnd { Read, Missing, Folder, NotRegular, TooLarge, Cancelled, Failed };
-struct FileRead {
-    FileReadEnd end = FileReadEnd::Failed;
-    std::string bytes;  // the whole file, when it was read
-    std::string cause;  // the system's reason in words, when it failed
-};
-
 // Reads a regular file of at most `maxBytes`. Devices and pipes are refused without waiting on
 // them, and `cancel` (may be null) is checked between reads so that a slow share cannot hold
-// the caller.
-FileRead readFileBounded(const std::string& path, uint64_t maxBytes,
-                         const std::atomic<bool>* cancel = nullptr);
-
-// Reads the whole file, refusing files larger than `maxBytes`.
-Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes = 256u << 20);
+// the caller. A failure's code is NotFound, Folder, NotRegular, TooLarge, Cancelled, Access or
+// Failed, for callers that word each case themselves; its message is the cause in words.
+Result<std::string> readWholeFile(const std::string& path, uint64_t maxBytes = 256u << 20,
+                                  const std::atomic<bool>* cancel = nullptr);
 
 // Writes `bytes` to a temporary file in the same folder and renames it over `path`, so that a
 // failure never leaves a half-written file behind. An existing file keeps its permissions.
@@ -47,5 +37,8 @@ Status setExecutable(const std::string& path, bool executable);
 
 // A short cause for an errno value, in the user's language.
 std::string describeErrno(int err);
+
+// That cause, with the kind of failure the errno value is.
+Status errnoFailure(int err);
 
 }  // namespace velquist

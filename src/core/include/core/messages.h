@@ -21,6 +21,7 @@ inline constexpr const char* kIsDirectory = "这是一个文件夹，不是文�
 inline constexpr const char* kNameTooLong = "文件名太长";
 inline constexpr const char* kFileTooLarge = "文件太大";
 inline constexpr const char* kNotRegularFile = "这不是普通文件";
+inline constexpr const char* kReadCancelled = "读取已取消";
 
 // Why a picture address is refused.
 inline constexpr const char* kAddressEmpty = "没有输入图片地址";

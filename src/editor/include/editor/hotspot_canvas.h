@@ -1,9 +1,8 @@
-// The canvas of numbered picture objects: store, drawing with transparency, hit test, held id.
+// The canvas of numbered picture objects: store, drawing with transparency, hit test.
 #pragma once
 
 #include <cstdint>
 #include <memory>
-#include <string_view>
 #include <vector>
 
 #include "core/color.h"
@@ -25,22 +24,18 @@ public:
     void setBackgroundColor(ColorRef color);
     void clearBackdrop();  // the backdrop is never set; clearing redraws
 
-    // --- objects (ids from 1, never reused; 0 means "no object" everywhere) ---
-    int createObject(double left, double top, bool visible = true);  // on top, no picture
+    // --- objects (ids from 1, handed out by the model; 0 means "no object" everywhere) ---
     // An object with the given id, stacked among the others by id (a model that hands out its
     // own ids, and puts a deleted object back where it was). False when the id is taken or < 1.
     bool placeObject(int id, double left, double top);
     void deleteObject(int id);  // unknown id: nothing
-    void deleteAllObjects();    // the id counter goes on
+    void deleteAllObjects();
     int objectCount() const;
     bool hasObject(int id) const;
-    // Decodes `bytes`; undecodable or empty bytes leave the object without picture (0 x 0).
-    // Returns whether a picture was decoded.
-    bool setPicture(int id, std::string_view bytes);
-    void setPicture(int id, Picture picture);  // installs a picture decoded elsewhere
+    // A picture whose size disagrees with its pixels leaves the object without one (0 x 0).
+    void setPicture(int id, Picture picture);
     void setPicture(int id, std::shared_ptr<const Picture> picture);  // shared, not copied
     void setTransparency(int id, int percent);
-    void setObjectVisible(int id, bool visible);
     void moveObject(int id, double left, double top);  // no clamping
     // Position truncated toward zero; size of the picture; 0 for an unknown id.
     int objectLeft(int id) const;
@@ -50,12 +45,6 @@ public:
 
     // Topmost object whose picture pixel at (x, y) is not fully transparent; 0 when none.
     int hitTest(int x, int y) const;
-
-    // --- the held id reported with mouse movements ---
-    int pressLeft(int x, int y);      // held := hit id, or -1 on no object; returns hit (0 = none)
-    void releaseLeft();               // held := 0
-    int heldId(bool leftButtonDown);  // a movement with the button up sets held to 0
-    // (deleting the held object turns held into -1)
 
     // --- drawing ---
     // Recomposites what changed since the last call into frame() and returns the repainted
@@ -72,7 +61,6 @@ private:
         std::shared_ptr<const Picture> picture;  // never null
         bool opaque = false;                     // every pixel of the picture is opaque
         int transparency = 0;
-        bool visible = true;
     };
 
     CanvasObject* find(int id);
@@ -89,8 +77,6 @@ private:
     int m_height = 0;
     ColorRef m_backgroundColor = rgb(0xFF, 0xFF, 0xFF);
     std::vector<CanvasObject> m_objects;  // stacking order, bottom first; ids ascend along it
-    int m_nextId = 1;
-    int m_heldId = 0;
     DirtyRegion m_dirty;
     std::vector<uint32_t> m_frame;
 };

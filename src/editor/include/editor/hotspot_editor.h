@@ -12,9 +12,9 @@
 #include "core/status.h"
 #include "editor/background_alignment.h"
 #include "editor/edited_map.h"
-#include "editor/editor_state.h"
-#include "editor/handle_set.h"
 #include "editor/hotspot_canvas.h"
+#include "editor/pointer_input.h"
+#include "editor/resize_handles.h"
 #include "editor/undo_history.h"
 #include "mapfile/map_document.h"
 #include "pictures/picture.h"
@@ -45,11 +45,10 @@ public:
 
     // --- views ---
     const EditedMap& map() const { return m_map; }
-    // The drawing of the map. The view renders it, sizes it and asks it which object the
-    // pointer holds; its objects change only by following the map.
+    // The drawing of the map. The view renders and sizes it; its objects change only by
+    // following the map.
     HotspotCanvas& canvas() { return m_canvas; }
     const HotspotCanvas& canvas() const { return m_canvas; }
-    const PointerState& pointer() const { return m_pointer; }
     const HandleSet& handles() const { return m_handles; }
     const std::string& status() const { return m_status; }
     // "添加热区" waits for the first background.
@@ -135,24 +134,18 @@ public:
     bool applyContent(const ContentForm& opened, std::string tip, std::string link);
     void cancelContent();
 
-    // --- the pointer on the canvas ---
-    // Left press, before the object press: remembers the point. A press on the canvas is not a
-    // handle drag, so a resize whose release went unseen ends here.
-    void leftButtonDown(int x, int y);
-    // Object left press (0 = no object): it becomes current, the press point becomes the grab
-    // offset inside it, handles and status follow.
-    void selectObject(int32_t id);
-    // Right press on an object: a hotspot becomes current (handles, status line) and the
-    // hotspot menu may open (true); the background or empty canvas changes nothing (false).
-    bool selectForMenu(int32_t id);
-    // A movement with the held id: resizes, drags the background with every hotspot, or drags
-    // the current hotspot. Without the left button held nothing moves or resizes.
-    void dragOrResize(int x, int y, int held, bool leftDown = true);
-    // Any release of the left button, over the canvas, a handle or elsewhere: ends resizing and
-    // places the handles.
-    void endDrag();
-    // Left press on a resize handle.
-    void beginResize(ResizeMode mode);
+    // --- the pointer on the canvas and its resize handles: every press, movement and release
+    // comes here, and the editor alone keeps what the pointer is doing ---
+    // Left on the canvas: the object under the pointer becomes current and is held, the press
+    // point its grab offset. Left on a handle: that edge resizes the current hotspot. Right on
+    // a hotspot: it becomes current and its menu may open.
+    PointerResponse press(const PointerInput& input);
+    // With the left button held: resizes, drags the background with every hotspot, or drags
+    // the current hotspot. Without it nothing moves and the canvas lets go of what it held.
+    void move(const PointerInput& input);
+    // Any release of the left button, over the canvas, a handle or elsewhere: ends the drag or
+    // resize and places the handles.
+    void release(const PointerInput& input);
 
 private:
     // Every change of the map goes through here and joins the history's open step.
@@ -163,7 +156,14 @@ private:
     void follow(const MapOperation& applied);
     void drawHotspot(const Hotspot& hotspot);
     void redrawAll();
+    void pressCanvas(Point at);
+    void selectObject(int32_t id);
+    bool selectForMenu(int32_t id);
+    void dragOrResize(Point at);
+    void endDrag();
     void resizeSelected(int x, int y);
+    // The held object left the canvas: its drag ends until the next press.
+    void dropHeld(int32_t id);
     void placeHandles(int32_t id);
     void showStatus(int32_t id);
     void swapPicture(const std::string& address, Picture picture);
@@ -180,6 +180,13 @@ private:
 
     EditedMap m_map;
     HotspotCanvas m_canvas;
+    struct PointerState {
+        Point grab;  // the last press, then the grab offset inside the pressed object
+        // The object the left button holds: 0 none, -1 a press on no object or an object
+        // deleted while held (nothing moves until the next press).
+        int32_t held = 0;
+        std::optional<HandleEdge> resizing;  // the handle being dragged
+    };
     PointerState m_pointer;
     HandleSet m_handles;
     std::string m_status;

@@ -13,7 +13,7 @@ inline constexpr const char* kContentApplied = "选中热区内容修改完成";
 inline constexpr const char* kContentTargetGone = "修改失败，这个热区已被删除";
 inline constexpr const char* kContentWithoutHotspot = "修改失败，没有选中要操作的热点区";
 inline constexpr const char* kAddWithoutPicture =
-    "添加失败：热点区的宽和高须在 1 到 32768 之间，宽×高不超过 67108864";
+    "添加失败：热点区的宽和高须在 1 到 {边长} 之间，宽×高不超过 {像素}";
 inline constexpr const char* kContentCancelled = "已取消选中热区的内容修改";
 // The code notice names this tip too, so it lives in core.
 inline constexpr const char* kDefaultTip = core_messages::kDefaultTip;
@@ -63,6 +63,5 @@ inline constexpr const char* kFileIsFolder = "这是一个文件夹，不是图�
 inline constexpr const char* kFileNotRegular = "这不是普通文件，无法作为图片读取";
 inline constexpr const char* kFileUnreadable = "无法读取这个文件：";  // followed by the cause
 inline constexpr const char* kFileOverLimit = "文件大小超过上限（{上限}）";
-inline constexpr const char* kFileReadCancelled = "读取已取消";
 
 }  // namespace velquist::editor_messages

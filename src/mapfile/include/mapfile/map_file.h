@@ -31,20 +31,11 @@ std::string withMapFileExtension(std::string_view chosen);
 // Checks the limits, then replaces the file atomically: on failure the old file is intact.
 Status saveMapFile(const std::string& path, const MapDocument& map);
 
-enum class MapFileState {
-    Loaded,
-    Missing,     // no such file: for the autosave, a fresh start
-    Unreadable,  // there but not readable (permissions, a folder): left as it is
-    Invalid,     // read but not a map this version can open: for the autosave, set aside
-};
-
-struct MapFileLoad {
-    MapFileState state = MapFileState::Missing;
-    MapDocument map;    // the map when Loaded
-    std::string cause;  // why not, for the user, when not Loaded
-};
-
-MapFileLoad loadMapFile(const std::string& path);
+// The map in the file at `path`. A failure is NotFound when there is no such file (for the
+// autosave, a fresh start), Damaged when the file was read but is not a map this version can open
+// (for the autosave, set aside), or another code when it is there but cannot be read (left as it
+// is); its message says why.
+Result<MapDocument> loadMapFile(const std::string& path);
 
 // Renames `path` to `path` + ".bad", replacing an older one, so that a damaged autosave is kept
 // for a look but no longer read at start.

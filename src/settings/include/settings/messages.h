@@ -7,7 +7,7 @@ namespace velquist::settings_messages {
 inline constexpr const char* kSettingsApplied = "设置参数完成...";
 // In the settings window when the hotspot size could not be drawn.
 inline constexpr const char* kSizeOutOfRange =
-    "热点区尺寸须在 1 到 32768 之间，宽×高不超过 67108864";
+    "热点区尺寸须在 1 到 {边长} 之间，宽×高不超过 {像素}";
 // Added to the status line when the settings could not be kept in pz.ini; the cause follows.
 inline constexpr const char* kSettingsNotSaved = "；设置未能保存：";
 // Added to the load's own message when pz.ini could not be written; the cause follows.

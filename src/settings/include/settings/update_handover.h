@@ -9,10 +9,6 @@
 
 namespace velquist {
 
-// The product name the updater compares against the published one; the version is the
-// program's own.
-inline constexpr std::string_view kHandoverProduct = "Velquist";
-
 // Follows a running updater's output; once the updater has ended, its last line that is not
 // blank is the outcome for the status line.
 class UpdaterWatch {

@@ -1,0 +1,67 @@
+// The main window's keys: Esc, undo and redo, the editing keys and Ctrl+S.
+#include <QShortcut>
+#include <functional>
+#include <utility>
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+
+namespace velquist {
+
+void MainWindow::wireKeys() {
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &MainWindow::escapePressed);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
+            [this] { edit([](HotspotEditor& e) { e.undo(); }); });
+    for (const QKeySequence& redo :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        connect(new QShortcut(redo, this), &QShortcut::activated, this,
+                [this] { apply(m_session.redo()); });
+    }
+}
+
+void MainWindow::wireEditingKeys() {
+    using Action = std::function<void(HotspotEditor&)>;
+    constexpr int kSmall = 1;
+    constexpr int kLarge = 10;
+    const std::pair<QKeySequence, Action> keys[] = {
+        {QKeySequence(Qt::Key_Delete),
+         [](HotspotEditor& e) {
+             if (e.map().isHotspot(e.map().selection())) {
+                 e.deleteSelectedHotspot();
+             }
+         }},
+        {QKeySequence(Qt::Key_Left), [](HotspotEditor& e) { e.nudgeSelected(-kSmall, 0); }},
+        {QKeySequence(Qt::Key_Right), [](HotspotEditor& e) { e.nudgeSelected(kSmall, 0); }},
+        {QKeySequence(Qt::Key_Up), [](HotspotEditor& e) { e.nudgeSelected(0, -kSmall); }},
+        {QKeySequence(Qt::Key_Down), [](HotspotEditor& e) { e.nudgeSelected(0, kSmall); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Left),
+         [](HotspotEditor& e) { e.nudgeSelected(-kLarge, 0); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Right),
+         [](HotspotEditor& e) { e.nudgeSelected(kLarge, 0); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Up),
+         [](HotspotEditor& e) { e.nudgeSelected(0, -kLarge); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Down),
+         [](HotspotEditor& e) { e.nudgeSelected(0, kLarge); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_D), [](HotspotEditor& e) { e.duplicateSelected(); }},
+        // Shortcuts come before the focus chain, so Tab never moves the keyboard focus here.
+        {QKeySequence(Qt::Key_Tab), [](HotspotEditor& e) { e.selectNextHotspot(); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Tab),
+         [](HotspotEditor& e) { e.selectNextHotspot(true); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Backtab),
+         [](HotspotEditor& e) { e.selectNextHotspot(true); }}};
+    for (const auto& [key, action] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        shortcut->setAutoRepeat(true);
+        connect(shortcut, &QShortcut::activated, this, [this, action] { edit(action); });
+    }
+}
+
+void MainWindow::wireFileKeys() {
+    // Ctrl+Shift+S and Ctrl+O belong to their menu items.
+    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(save, &QShortcut::activated, this, &MainWindow::saveMap);
+}
+
+}  // namespace velquist

@@ -1,0 +1,162 @@
+// The session's picture loads, the autosave and its restoring, and the one way a map is replaced.
+#include "session/map_session.h"
+
+#include <ctime>
+#include <utility>
+
+#include "core/template_fill.h"
+#include "editor/messages.h"
+#include "mapfile/map_file.h"
+#include "mapfile/messages.h"
+#include "mapfile/recent_maps.h"
+#include "settings/remembered_address.h"
+
+namespace velquist {
+
+namespace mm = mapfile_messages;
+
+MapSession::MapSession(HotspotEditor& editor, std::string settingsDir)
+    : m_editor(editor), m_settingsDir(std::move(settingsDir)) {}
+
+SessionUpdate MapSession::unchanged() {
+    SessionUpdate update;
+    update.refresh = false;
+    return update;
+}
+
+// Nothing is shown before the dialog: what the user picks decides.
+SessionUpdate MapSession::asking(MapDialog dialog) {
+    SessionUpdate update = unchanged();
+    update.ask = dialog;
+    return update;
+}
+
+SessionUpdate MapSession::report(std::string status) {
+    m_editor.setStatus(std::move(status));
+    return {};
+}
+
+SessionUpdate MapSession::startLoad(const std::string& address, bool keepHotspots) {
+    m_editor.loadStarted(address, keepHotspots ? LoadPurpose::KeepHotspots : LoadPurpose::Replace);
+    SessionUpdate update;
+    update.load = address;
+    return update;
+}
+
+SessionUpdate MapSession::fetchMapPicture(const std::string& address) {
+    m_editor.loadStarted(address, LoadPurpose::MapPicture);
+    SessionUpdate update;
+    update.load = address;
+    return update;
+}
+
+SessionUpdate MapSession::cancelLoad() {
+    m_editor.cancelLoad();
+    SessionUpdate update;
+    update.cancelLoad = true;
+    return update;
+}
+
+SessionUpdate MapSession::escapePressed() {
+    // Proposed hotspots, once the editor offers them, are dismissed here first.
+    if (m_editor.runningLoad()) {
+        return cancelLoad();
+    }
+    // Then a selection of several hotspots would be cleared; one selected hotspot stays.
+    return unchanged();
+}
+
+SessionUpdate MapSession::loadFinished(const std::string& address, Result<Picture> result) {
+    const bool userLoad = m_editor.runningLoad() != LoadPurpose::MapPicture;
+    const std::string kept =
+        result && m_editor.loadReplacesMap() ? keepReplacedMap() : std::string();
+    m_editor.finishLoad(address, std::move(result));
+    if (userLoad) {
+        // The address is remembered whether the picture came or not.
+        const Status remembered = rememberAddress(m_settingsDir, address);
+        m_editor.setStatus(m_editor.status() + rememberedAddressNote(remembered) + kept);
+    }
+    return {};
+}
+
+SessionUpdate MapSession::redo() {
+    m_editor.redo();
+    const Background& b = m_editor.map().background();
+    if (!b.picture && !b.address.empty() && !m_editor.runningLoad()) {
+        return fetchMapPicture(b.address);
+    }
+    return {};
+}
+
+std::string MapSession::keepReplacedMap() {
+    m_mapFilePath.clear();  // the file's map is no longer the one edited
+    return RecentMaps(m_settingsDir).keepReplaced(m_editor.document(), std::time(nullptr));
+}
+
+SessionUpdate MapSession::replaceMap(const char* label, const MapDocument& document,
+                                     std::string status) {
+    status += keepReplacedMap();
+    const Background& shown = m_editor.map().background();
+    std::shared_ptr<const Picture> picture;
+    if (shown.picture && !document.pictureAddress.empty() &&
+        shown.address == document.pictureAddress) {
+        picture = shown.picture;  // the same picture: shared, not fetched again
+    }
+    const bool fetch = !picture && !document.pictureAddress.empty();
+    m_editor.replaceMap(label, document, std::move(picture), std::move(status));
+    return fetch ? fetchMapPicture(document.pictureAddress) : SessionUpdate{};
+}
+
+std::string MapSession::autosavePath() const {
+    return m_settingsDir + "/" + std::string(kAutosaveFileName);
+}
+
+SessionUpdate MapSession::restoreAutosave() {
+    const std::string path = autosavePath();
+    Result<MapDocument> load = loadMapFile(path);
+    switch (load.code()) {
+        case StatusCode::Ok:
+            break;
+        case StatusCode::NotFound:
+            return unchanged();
+        case StatusCode::Damaged: {
+            const std::string asideName =
+                std::string(kAutosaveFileName) + std::string(kSetAsideSuffix);
+            const Status aside = setAsideCorruptFile(path);
+            const std::string status =
+                aside ? fillTemplate(mm::kAutosaveSetAside, {{"{文件名}", asideName}})
+                      : std::string(mm::kAutosaveUnreadable);
+            return report(status + load.error());
+        }
+        default:  // there but not readable: left as it is
+            return report(mm::kAutosaveUnreadable + load.error());
+    }
+    if (load->hotspots.empty()) {
+        return unchanged();
+    }
+    const std::string count = std::to_string(load->hotspots.size());
+    SessionUpdate update = replaceMap(editor_messages::kStepRestore, *load,
+                                      fillTemplate(mm::kRestored, {{"{个数}", count}}));
+    // The restored map is what the autosave holds already.
+    m_autosavedChange = m_editor.changeCount();
+    return update;
+}
+
+SessionUpdate MapSession::autosave() {
+    if (!autosaveDue()) {
+        return unchanged();
+    }
+    m_autosavedChange = m_editor.changeCount();
+    const Status saved = saveMapFile(autosavePath(), m_editor.document());
+    if (saved) {
+        m_autosaveFailureShown = false;
+        return unchanged();
+    }
+    // Said once: every later change would fail the same way.
+    if (std::exchange(m_autosaveFailureShown, true)) {
+        return unchanged();
+    }
+    return report(mm::kAutosaveFailed + saved.message());
+}
+
+}  // namespace velquist

@@ -1,0 +1,172 @@
+// What becomes of the map, on real files and without a window: which loads a picture is fetched
+// for and which addresses are remembered, where Ctrl+S writes, the autosave's failures, imported
+// code, and Esc and Ctrl+Y around loads.
+#include "session/map_session.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/messages.h"
+#include "mapfile/map_file.h"
+#include "mapfile/messages.h"
+#include "pictures/test_pictures.h"
+#include "settings/remembered_address.h"
+#include "support/read_only.h"
+#include "support/temp_dir.h"
+
+namespace velquist {
+namespace {
+
+constexpr const char* kShown = "http://img.example/shown.png";
+constexpr const char* kOther = "http://img.example/other.png";
+
+MapDocument mapOn(const std::string& address, size_t hotspots) {
+    MapDocument map;
+    map.pictureAddress = address;
+    map.pictureWidth = 300;
+    map.pictureHeight = 200;
+    for (size_t i = 0; i < hotspots; ++i) {
+        map.hotspots.push_back({Rect{static_cast<int>(i) * 60, 0, 50, 50}, "", "#"});
+    }
+    return map;
+}
+
+Picture picture() {
+    return test::solidPicture(300, 200, 0x0A141E);
+}
+
+class MapSessionTest : public ::testing::Test {
+protected:
+    test::TempDir m_dir;
+    HotspotEditor m_editor{996, 624};
+    MapSession m_session{m_editor, m_dir.path()};
+
+    // A map of `hotspots` on the picture at kShown, picture arrived, as a user has it on screen.
+    void haveMapOnScreen(size_t hotspots) {
+        const std::string path = m_dir.file("shown.vqmap");
+        ASSERT_TRUE(saveMapFile(path, mapOn(kShown, hotspots)));
+        EXPECT_EQ(m_session.openMapFile(path).load, kShown);
+        m_session.loadFinished(kShown, picture());
+        ASSERT_TRUE(m_editor.map().background().picture);
+    }
+};
+
+// A map on the picture shown shares it; a map on another picture fetches that one quietly,
+// under the hotspots. Either way the map it replaced is kept among the recent ones, and only
+// the addresses the user loaded are remembered for "读取备份".
+TEST_F(MapSessionTest, ReopenedMapsFetchOnlyAnotherPictureAndNeverOverwriteTheRememberedAddress) {
+    const SessionUpdate load = m_session.startLoad(kShown);
+    EXPECT_EQ(load.load, kShown);
+    m_session.loadFinished(kShown, picture());
+    EXPECT_EQ(readRememberedAddress(m_dir.path()), kShown);
+    m_editor.addHotspot();
+
+    const std::string same = m_dir.file("same.vqmap");
+    ASSERT_TRUE(saveMapFile(same, mapOn(kShown, 2)));
+    const SessionUpdate shared = m_session.openMapFile(same);
+    EXPECT_FALSE(shared.load);
+    EXPECT_TRUE(m_editor.map().background().picture);
+    EXPECT_EQ(m_editor.status(),
+              "已打开热区文件，共 2 个热区；原来的 1 个热区已存入“最近的热区”（Ctrl+Z 撤销）");
+
+    const std::string other = m_dir.file("other.vqmap");
+    ASSERT_TRUE(saveMapFile(other, mapOn(kOther, 3)));
+    EXPECT_EQ(m_session.openMapFile(other).load, kOther);
+    EXPECT_EQ(m_editor.runningLoad(), LoadPurpose::MapPicture);
+    m_session.loadFinished(kOther, picture());
+    EXPECT_EQ(m_editor.map().hotspots().size(), 3u);
+    EXPECT_EQ(readRememberedAddress(m_dir.path()), kShown);
+    EXPECT_EQ(m_session.recentMaps().size(), 2u);
+}
+
+// Ctrl+S writes the file the map came from, but never a file the program keeps itself: saved
+// as the autosave or opened from "最近的热区", the next Ctrl+S asks.
+TEST_F(MapSessionTest, CtrlSNeverWritesTheProgramsOwnFiles) {
+    haveMapOnScreen(2);
+    const SessionUpdate save = m_session.saveMap();
+    EXPECT_FALSE(save.ask);
+    EXPECT_EQ(m_editor.status(), mapfile_messages::kSaved + m_dir.file("shown.vqmap"));
+
+    m_session.chosen(MapDialog::SaveMap, m_dir.file("autosave"));
+    EXPECT_EQ(m_session.mapFilePath(), "");
+    EXPECT_EQ(m_session.saveMap().ask, MapDialog::SaveMap);
+
+    m_session.chosen(MapDialog::SaveMap, m_dir.file("work"));
+    EXPECT_EQ(m_session.mapFilePath(), m_dir.file("work.vqmap"));
+    m_session.startLoad(kOther);
+    m_session.loadFinished(kOther, picture());  // the 2 hotspots go to "最近的热区"
+    m_session.openRecentMap(m_session.recentMaps().at(0).path);
+    EXPECT_EQ(m_editor.map().hotspots().size(), 2u);
+    EXPECT_EQ(m_session.saveMap().ask, MapDialog::SaveMap);
+    EXPECT_FALSE(m_session.chosen(MapDialog::SaveMap, std::nullopt).refresh);
+}
+
+// A restored map is what the autosave holds, so nothing is due; a write that fails is said
+// once, not after every change, and again after one has succeeded.
+TEST_F(MapSessionTest, AutosaveFailureIsSaidOnceUntilAWriteSucceeds) {
+    const std::string autosave = m_dir.file("autosave.vqmap");
+    ASSERT_TRUE(saveMapFile(autosave, mapOn(kShown, 2)));
+    EXPECT_EQ(m_session.restoreAutosave().load, kShown);
+    EXPECT_EQ(m_editor.status(), "已恢复上次的 2 个热区（Ctrl+Z 撤销恢复）");
+    EXPECT_FALSE(m_session.autosaveDue());
+    m_session.loadFinished(kShown, picture());
+
+    const auto changeAndAutosave = [this] {
+        m_editor.addHotspot();
+        EXPECT_TRUE(m_session.autosaveDue());
+        m_editor.setStatus("");
+        const bool shown = m_session.autosave().refresh;
+        EXPECT_FALSE(m_session.autosaveDue());
+        return shown && m_editor.status().starts_with(mapfile_messages::kAutosaveFailed);
+    };
+    {
+        test::ReadOnlyFolder readOnly(m_dir.path());
+        if (!readOnly.holds()) {
+            GTEST_SKIP() << test::ReadOnlyFolder::kWhyNot;
+        }
+        EXPECT_TRUE(changeAndAutosave());
+        EXPECT_FALSE(changeAndAutosave());
+        EXPECT_EQ(m_editor.status(), "");
+    }
+    EXPECT_FALSE(changeAndAutosave());
+    EXPECT_EQ(loadMapFile(autosave)->hotspots.size(), 5u);
+    test::ReadOnlyFolder again(m_dir.path());
+    EXPECT_TRUE(changeAndAutosave());
+}
+
+// Clipboard text that is no image-map code asks for a file instead; code is taken in any
+// letter case, and a <map> without its picture lands on the picture shown.
+TEST_F(MapSessionTest, ImportTakesCodeFromTheClipboardElseAsksForAFile) {
+    haveMapOnScreen(1);
+    EXPECT_EQ(m_session.importCode("热区 map").ask, MapDialog::OpenCode);
+    EXPECT_EQ(m_editor.map().hotspots().size(), 1u);
+
+    const SessionUpdate imported =
+        m_session.importCode("<MAP name=m><AREA coords='1,2,30,40'><AREA coords='5,5,9,9'></MAP>");
+    EXPECT_FALSE(imported.load);
+    EXPECT_EQ(m_editor.map().hotspots().size(), 2u);
+    EXPECT_EQ(m_editor.map().background().address, kShown);
+    m_editor.undo();
+    EXPECT_EQ(m_editor.status(), std::string("已撤销：") + editor_messages::kStepImport);
+    EXPECT_EQ(m_editor.map().hotspots().size(), 1u);
+}
+
+// Esc cancels a running load and nothing else; Ctrl+Y on a map whose picture never came
+// fetches it again.
+TEST_F(MapSessionTest, EscCancelsOnlyALoadAndRedoFetchesAMissingPicture) {
+    EXPECT_FALSE(m_session.escapePressed().cancelLoad);
+    const std::string path = m_dir.file("other.vqmap");
+    ASSERT_TRUE(saveMapFile(path, mapOn(kOther, 2)));
+    m_session.openMapFile(path);
+    const SessionUpdate esc = m_session.escapePressed();
+    EXPECT_TRUE(esc.cancelLoad);
+    EXPECT_EQ(m_editor.status(), editor_messages::kLoadCancelled);
+    EXPECT_FALSE(m_editor.runningLoad());
+
+    m_editor.undo();
+    EXPECT_EQ(m_session.redo().load, kOther);
+    EXPECT_EQ(m_editor.runningLoad(), LoadPurpose::MapPicture);
+    EXPECT_EQ(m_editor.map().hotspots().size(), 2u);
+}
+
+}  // namespace
+}  // namespace velquist
