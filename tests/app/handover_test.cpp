@@ -130,6 +130,17 @@ private slots:
         QCOMPARE(state.editor.document().hotspots, map.hotspots);
         QVERIFY(canvas->grab().toImage().pixelColor(20, 20) != green);  // the hotspot is drawn
         QCOMPARE(canvas->grab().toImage().pixelColor(200, 150), green);
+
+        // A picture handed over replaces the map as "确定" does: the map is kept among the recent.
+        QProcess third;
+        start(third, later, {elsewhere.filePath("banner.png")}, elsewhere.filePath("ready"));
+        expectHandedOver(third, elsewhere.filePath("ready"));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.loader()->busy(), 10000);
+        QVERIFY(state.editor.document().hotspots.empty());
+        const QStringList kept = QDir(dir.filePath("maps")).entryList(QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(loadMapFile(dir.filePath("maps/" + kept[0]).toStdString()).value_or({}).hotspots,
+                 map.hotspots);
     }
 
     // Three starts at once: one shows its window, the others hand over to it and end.
