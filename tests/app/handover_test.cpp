@@ -91,8 +91,9 @@ private slots:
         QImage picture(300, 200, QImage::Format_RGB32);
         picture.fill(green);
         QVERIFY(picture.save(elsewhere.filePath("banner.png")));
-        const QString name = uniqueName("vqhand");
-        CopyHandover handover(handoverName(name.toStdString()));
+        // The copy's file name in capitals; this test serves the same name in small letters.
+        const QString later = placeCopy(elsewhere.path(), uniqueName("vqhand").toUpper());
+        CopyHandover handover(handoverName(QFileInfo(later).fileName().toLower().toStdString()));
         QCOMPARE(handover.claim({}), CopyHandover::Claim::Serving);
 
         AppState state;
@@ -107,7 +108,6 @@ private slots:
         auto* canvas = window.findChild<CanvasView*>();
         QVERIFY(canvas->grab().toImage().pixelColor(20, 20) != green);
 
-        const QString later = placeCopy(elsewhere.path(), name.toUpper());
         QProcess first;
         first.setWorkingDirectory(elsewhere.path());
         start(first, later, {"banner.png"}, elsewhere.filePath("ready"));
@@ -228,7 +228,8 @@ private slots:
         stop(theirs);
         stop(mine);
 #else
-        QSKIP("the second user is tested on Linux");
+        // Wine runs every program as the one user who owns its prefix: there is no second user.
+        QSKIP("a second user is started on Linux only (setpriv)");
 #endif
     }
 };
