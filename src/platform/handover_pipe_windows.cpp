@@ -2,9 +2,13 @@
 // starts at once only one serves; the pipe belongs to its process and goes when it ends.
 // A message is the text's length (4 bytes, little-endian) and its UTF-8; the answer one byte.
 #include <windows.h>
+// sddl.h needs windows.h first.
+#include <sddl.h>
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/win32.h"
 #include "platform/handover_pipe.h"
@@ -35,6 +39,29 @@ DWORD msUntil(ULONGLONG deadline) {
 bool serverGone(DWORD error) {
     return error == ERROR_BROKEN_PIPE || error == ERROR_NO_DATA ||
            error == ERROR_PIPE_NOT_CONNECTED || error == ERROR_FILE_NOT_FOUND;
+}
+
+// Only this user may open the pipe: by default anyone may open it for reading, and so hold its
+// one instance.
+std::wstring thisUserOnly() {
+    HANDLE token = nullptr;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        return {};
+    }
+    DWORD size = 0;
+    ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<unsigned char> user(size);
+    wchar_t* sid = nullptr;
+    const bool known =
+        ::GetTokenInformation(token, TokenUser, user.data(), size, &size) &&
+        ::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &sid);
+    ::CloseHandle(token);
+    if (!known) {
+        return {};
+    }
+    std::wstring descriptor = L"D:P(A;;GA;;;" + std::wstring(sid) + L")";
+    ::LocalFree(sid);
+    return descriptor;
 }
 
 }  // namespace
@@ -150,12 +177,20 @@ HandoverPipeServer::HandoverPipeServer(std::unique_ptr<PipeConversation> convers
 HandoverPipeServer::~HandoverPipeServer() = default;
 
 Result<std::unique_ptr<HandoverPipeServer>> HandoverPipeServer::claim(const std::string& name) {
+    // Without the user's SID the pipe keeps the default access, which still serves this user.
+    SECURITY_ATTRIBUTES access{sizeof(SECURITY_ATTRIBUTES), nullptr, FALSE};
+    const std::wstring descriptor = thisUserOnly();
+    if (!descriptor.empty()) {
+        ::ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            descriptor.c_str(), SDDL_REVISION_1, &access.lpSecurityDescriptor, nullptr);
+    }
     auto conversation = std::make_unique<PipeConversation>();
     conversation->pipe = ::CreateNamedPipeW(
         pipePath(name).c_str(),
         PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
         PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 64, 4096,
-        0, nullptr);
+        0, access.lpSecurityDescriptor != nullptr ? &access : nullptr);
+    ::LocalFree(access.lpSecurityDescriptor);
     if (conversation->pipe == INVALID_HANDLE_VALUE) {
         const DWORD error = ::GetLastError();
         return lastError(error == ERROR_ACCESS_DENIED || error == ERROR_PIPE_BUSY
