@@ -38,6 +38,7 @@ struct PointerInput;
 class ContentWindow;
 class ImageButton;
 class PictureAddressWindow;
+class PictureAnalyser;
 class SettingsWindow;
 
 // Opens an address in the user's web browser.
@@ -108,6 +109,11 @@ public:
     using MapDialog = velquist::MapDialog;
     using MapFileDialog = std::function<std::optional<std::string>(MapDialog kind)>;
     void setMapFileDialog(MapFileDialog dialog) { m_mapFileDialog = std::move(dialog); }
+
+    // "建议热区" (G): the picture's proposed hotspots, found on a worker, drawn over the canvas;
+    // a click takes one, Enter all of them, Esc none.
+    void proposeHotspots();
+    PictureAnalyser* analyser() const { return m_analyser; }
 
     // Drop-down menu "设置": the settings window, with no owner (raised when already open).
     void openSettingsWindow();
@@ -183,6 +189,7 @@ private:
     QMenu* m_recentMenu = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     BackgroundLoader* m_loader = nullptr;
+    PictureAnalyser* m_analyser = nullptr;
     QPointer<PictureAddressWindow> m_addressWindow;
     QPointer<ContentWindow> m_contentWindow;
     QPointer<CodeOutputWindow> m_codeWindow;

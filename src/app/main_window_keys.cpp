@@ -1,4 +1,5 @@
-// The main window's keys: Esc, undo and redo, the editing keys and Ctrl+S.
+// The main window's keys: Esc, undo and redo, the editing keys, the proposals' and snapping's
+// keys and Ctrl+S.
 #include <QShortcut>
 #include <functional>
 #include <utility>
@@ -44,6 +45,9 @@ void MainWindow::wireEditingKeys() {
         {QKeySequence(Qt::SHIFT | Qt::Key_Down),
          [](HotspotEditor& e) { e.nudgeSelected(0, kLarge); }},
         {QKeySequence(Qt::CTRL | Qt::Key_D), [](HotspotEditor& e) { e.duplicateSelected(); }},
+        {QKeySequence(Qt::Key_Return), [](HotspotEditor& e) { e.acceptAllProposals(); }},
+        {QKeySequence(Qt::Key_Enter), [](HotspotEditor& e) { e.acceptAllProposals(); }},
+        {QKeySequence(Qt::Key_S), [](HotspotEditor& e) { e.toggleSnapping(); }},
         // Shortcuts come before the focus chain, so Tab never moves the keyboard focus here.
         {QKeySequence(Qt::Key_Tab), [](HotspotEditor& e) { e.selectNextHotspot(); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Tab),
