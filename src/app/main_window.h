@@ -141,6 +141,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Enter: every proposed hotspot becomes a hotspot.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenus();

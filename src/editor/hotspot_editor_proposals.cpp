@@ -24,7 +24,6 @@ Rect shifted(const Rect& r, int dx, int dy) {
 
 void HotspotEditor::proposeHotspots() {
     m_proposals.shown.clear();  // a fresh look replaces what is shown
-    proposalsChanged();
     if (!m_map.hasBackground()) {
         m_proposals.awaited = 0;
         m_status = editor_messages::kProposeWithoutPicture;
@@ -47,6 +46,7 @@ std::optional<AnalysisRequest> HotspotEditor::takeAnalysisRequest() {
         // Once per picture: a drag must not wait for it.
         m_proposals.edgesOf = b.picture;
         m_proposals.edges.reset();
+        m_proposals.found.clear();
         request.edges = true;
     }
     if (m_proposals.awaited != 0 && !m_proposals.handedOut) {
@@ -69,14 +69,19 @@ void HotspotEditor::finishAnalysis(AnalysisResult result) {
     }
     if (result.edges && m_proposals.edgesOf == result.picture) {
         m_proposals.edges = std::move(*result.edges);
-        proposalsChanged();
+        for (const Rect& r : m_proposals.found) {
+            m_proposals.edges->addRectangle(r);
+        }
     }
     if (result.proposals && result.ticket == m_proposals.awaited) {
         m_proposals.awaited = 0;
         for (const Suggestion& s : *result.proposals) {
             m_proposals.shown.push_back(s.rect);
+            m_proposals.found.push_back(s.rect);
+            if (m_proposals.edges) {
+                m_proposals.edges->addRectangle(s.rect);
+            }
         }
-        proposalsChanged();
         m_status = m_proposals.shown.empty()
                        ? std::string(editor_messages::kNothingToPropose)
                        : withCount(editor_messages::kProposalsFound, m_proposals.shown.size());
@@ -112,7 +117,6 @@ bool HotspotEditor::acceptProposalAt(Point at) {
     m_history.begin(editor_messages::kStepAcceptProposal);
     addProposedHotspot(rect);
     m_history.end();
-    proposalsChanged();
     m_pointer.held = -1;  // this press made the hotspot; moving it takes another
     placeHandles(m_map.selection());
     if (!shown.empty()) {
@@ -131,7 +135,6 @@ bool HotspotEditor::acceptAllProposals() {
         addProposedHotspot(r);
     }
     m_history.end();
-    proposalsChanged();
     placeHandles(m_map.selection());
     m_status = withCount(editor_messages::kProposalsAccepted, all.size());
     return true;
@@ -150,7 +153,6 @@ bool HotspotEditor::dismissProposals() {
     }
     m_proposals.shown.clear();
     m_proposals.awaited = 0;
-    proposalsChanged();
     m_status = editor_messages::kProposalsDismissed;
     return true;
 }
@@ -162,17 +164,6 @@ void HotspotEditor::dismissOnEdit(const MapOperation& applied) {
     if (elsewhere && (!m_proposals.shown.empty() || m_proposals.awaited != 0)) {
         m_proposals.shown.clear();
         m_proposals.awaited = 0;  // what is being looked for no longer fits the map
-        proposalsChanged();
-    }
-}
-
-void HotspotEditor::proposalsChanged() {
-    if (!m_proposals.edges) {
-        return;
-    }
-    m_proposals.edges->clearRectangles();
-    for (const Rect& r : m_proposals.shown) {
-        m_proposals.edges->addRectangle(r);
     }
 }
 

@@ -79,11 +79,6 @@ void EdgeMap::addRectangle(const Rect& rect) {
     m_extraHorizontal.push_back(Segment{rect.bottom(), rect.left, rect.right()});
 }
 
-void EdgeMap::clearRectangles() {
-    m_extraVertical.clear();
-    m_extraHorizontal.clear();
-}
-
 int EdgeMap::coverVertical(int x, int top, int bottom) const {
     if (x <= 0 || x >= m_width) {
         return 0;

@@ -190,8 +190,6 @@ private:
     // A left press at `at` on a proposal makes it a hotspot; false when none is there.
     bool acceptProposalAt(Point at);
     void addProposedHotspot(const Rect& pictureRect);
-    // The edge map takes the proposals' sides, so that edges snap to them too.
-    void proposalsChanged();
     // A change of the map other than the picture moving: the proposals go.
     void dismissOnEdit(const MapOperation& applied);
     // The edge map to snap to for a movement, if snapping applies to it.
@@ -218,6 +216,9 @@ private:
         bool handedOut = false;   // the request for them went to the shell
         uint64_t lastTicket = 0;
         std::shared_ptr<const Picture> edgesOf;  // the picture the edge map is (being) made of
+        // Edges snap to the sides of every proposal found on the picture, also after the
+        // proposals are taken or dismissed: the first drag would dismiss them otherwise.
+        std::vector<Rect> found;
         std::optional<EdgeMap> edges;
         bool snapping = true;
         bool accepting = false;  // proposals turning into hotspots are not an edit elsewhere

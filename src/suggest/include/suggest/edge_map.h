@@ -21,8 +21,6 @@ public:
 
     // Edges of rectangles (proposals) count as strong edges over their whole length.
     void addRectangle(const Rect& rect);
-    // The rectangles added go; the picture's own edges stay.
-    void clearRectangles();
 
     // The nearest vertical edge within `reach` of `x` that runs along at least half of the
     // span [top, bottom); nothing when there is none.
