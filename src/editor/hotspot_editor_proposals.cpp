@@ -75,11 +75,15 @@ void HotspotEditor::finishAnalysis(AnalysisResult result) {
     }
     if (result.proposals && result.ticket == m_proposals.awaited) {
         m_proposals.awaited = 0;
+        std::vector<Rect>& found = m_proposals.found;
         for (const Suggestion& s : *result.proposals) {
             m_proposals.shown.push_back(s.rect);
-            m_proposals.found.push_back(s.rect);
-            if (m_proposals.edges) {
-                m_proposals.edges->addRectangle(s.rect);
+            // Asked again, the picture proposes the same: each side is searched once per move.
+            if (std::find(found.begin(), found.end(), s.rect) == found.end()) {
+                found.push_back(s.rect);
+                if (m_proposals.edges) {
+                    m_proposals.edges->addRectangle(s.rect);
+                }
             }
         }
         m_status = m_proposals.shown.empty()
