@@ -16,8 +16,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
-# Dependencies from the libraries the program links (dpkg-shlibdeps); the Qt platform plugin
-# and a CJK font are loaded at run time, so they are named here.
+# Dependencies from the libraries the program links (dpkg-shlibdeps); the Qt platform plugin,
+# libcurl and a CJK font are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, libcurl4 (>= 7.85), fonts-wqy-microhei | fonts-noto-cjk")
 include(CPack)

@@ -1,6 +1,7 @@
 // Draws the README's pictures from the real program: the sample banner served on 127.0.0.1 is
-// loaded through "背景设置", hotspots are added, dragged, resized and given links with real
-// mouse and key events, then the main window and the code window are grabbed.
+// loaded through "背景设置", the proposed hotspots (G) are grabbed and dismissed, hotspots are
+// added, dragged, resized and given links with real mouse and key events, then the main window
+// and the code window are grabbed.
 //   velquist_screenshots <output folder>
 #include <QApplication>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include "app/background_loader.h"
 #include "app/image_button.h"
 #include "app/main_window.h"
+#include "app/picture_analyser.h"
 #include "app/qt_text.h"
 #include "app/window_frame.h"
 #include "support/control_names.h"
@@ -146,10 +148,22 @@ int run(const QString& folder) {
                      qPrintable(control<QLabel>(window, mc::kStatus)->text()));
         return 1;
     }
+    window->activateWindow();  // the address window had the keys
+    QTest::qWaitForWindowActive(window);
+    QTest::keyClick(window, Qt::Key_G);
+    if (!waitFor([&] { return !window->analyser()->busy(); }) ||
+        !control<QLabel>(window, mc::kStatus)->text().startsWith("找到")) {
+        std::fprintf(stderr, "no proposals: %s\n",
+                     qPrintable(control<QLabel>(window, mc::kStatus)->text()));
+        return 1;
+    }
+    bool ok = save(window, folder + "/screenshot-suggest.png");
+    QTest::keyClick(window, Qt::Key_Escape);
+
     for (const Card& card : kCards) {
         placeHotspot(window, opened, card);
     }
-    bool ok = save(window, folder + "/screenshot-editor.png");
+    ok = save(window, folder + "/screenshot-editor.png") && ok;
 
     QTest::mouseClick(control(window, mc::kGenerateCode), Qt::LeftButton);
     QWidget* code = newestWindow(opened, "代码输出窗口");

@@ -6,12 +6,19 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QUrl>
 #include <QWheelEvent>
 
 #include "editor/hotspot_canvas.h"
 
 namespace velquist {
+namespace {
+
+constexpr int kOutlineWidth = 2;
+const QColor kOutlineColour(0x1E, 0x78, 0xFF);
+
+}  // namespace
 
 CanvasView::CanvasView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -25,6 +32,13 @@ void CanvasView::refresh() {
     }
 }
 
+void CanvasView::setOutlines(std::vector<Rect> outlines) {
+    if (outlines != m_outlines) {
+        m_outlines = std::move(outlines);
+        update();  // only a blit: the canvas is not recomposited
+    }
+}
+
 void CanvasView::paintEvent(QPaintEvent* event) {
     m_canvas->render();  // anything not yet composited joins this paint
     const QImage frame(reinterpret_cast<const uchar*>(m_canvas->frame()), m_canvas->width(),
@@ -32,6 +46,21 @@ void CanvasView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     for (const QRect& r : event->region()) {
         painter.drawImage(r.topLeft(), frame, r);
+    }
+    if (m_outlines.empty()) {
+        return;
+    }
+    // Blue dashes on a white line show on light and dark pictures alike; drawn inside the
+    // proposal, so the outline is where the hotspot will be.
+    QPen under(Qt::white, kOutlineWidth);
+    QPen dashes(kOutlineColour, kOutlineWidth, Qt::CustomDashLine);
+    dashes.setDashPattern({3, 3});
+    for (const Rect& r : m_outlines) {
+        const QRect inside = QRect(r.left, r.top, r.width, r.height).adjusted(1, 1, -1, -1);
+        for (const QPen& pen : {under, dashes}) {
+            painter.setPen(pen);
+            painter.drawRect(inside);
+        }
     }
 }
 

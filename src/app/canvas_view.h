@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/geometry.h"
 #include "editor/pointer_input.h"
 
 namespace velquist {
@@ -25,6 +26,8 @@ public:
 
     // Recomposites what changed and repaints just those rectangles.
     void refresh();
+    // The proposed hotspots, drawn as dashed outlines over the canvas (canvas pixels).
+    void setOutlines(std::vector<Rect> outlines);
 
 signals:
     // Every press, movement and release of the mouse over the canvas.
@@ -51,6 +54,7 @@ protected:
 
 private:
     HotspotCanvas* m_canvas = nullptr;
+    std::vector<Rect> m_outlines;
 };
 
 }  // namespace velquist

@@ -25,6 +25,7 @@
 #include "app/image_map_input.h"
 #include "app/main_window_layout.h"
 #include "app/picture_address_window.h"
+#include "app/picture_analyser.h"
 #include "app/tray_icon.h"
 #include "codegen/code_notice.h"
 #include "core/version.h"
@@ -75,6 +76,10 @@ MainWindow::MainWindow(AppState& state, QWidget* parent)
     m_loader->setOnProgress([this](const std::string&, const HttpProgress& progress) {
         edit(
             [&progress](HotspotEditor& e) { e.loadProgressed(progress.received, progress.total); });
+    });
+    m_analyser = new PictureAnalyser(this);
+    m_analyser->setOnFinished([this](AnalysisResult result) {
+        edit([&result](HotspotEditor& e) { e.finishAnalysis(std::move(result)); });
     });
     m_autosaveTimer = new QTimer(this);
     m_autosaveTimer->setSingleShot(true);
@@ -174,7 +179,10 @@ void MainWindow::endProgram() {
 }
 
 void MainWindow::refresh() {
-    const HotspotEditor& editor = m_state.editor;
+    HotspotEditor& editor = m_state.editor;
+    if (std::optional<AnalysisRequest> wanted = editor.takeAnalysisRequest()) {
+        m_analyser->start(std::move(*wanted));
+    }
     m_status->setText(QString::fromStdString(editor.status()));
     m_ui->addHotspot->setEnabled(editor.addHotspotEnabled());
     for (int edge = 0; edge < 4; ++edge) {
@@ -183,6 +191,7 @@ void MainWindow::refresh() {
         label->move(h.position.x, h.position.y);
         label->setVisible(h.visible);
     }
+    m_canvas->setOutlines(editor.proposalOutlines());
     m_canvas->refresh();
     if (m_contentWindow) {
         m_contentWindow->followEditor();

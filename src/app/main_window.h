@@ -38,6 +38,7 @@ struct PointerInput;
 class ContentWindow;
 class ImageButton;
 class PictureAddressWindow;
+class PictureAnalyser;
 class SettingsWindow;
 
 // Opens an address in the user's web browser.
@@ -112,6 +113,11 @@ public:
     using MapFileDialog = std::function<std::optional<std::string>(MapDialog kind)>;
     void setMapFileDialog(MapFileDialog dialog) { m_mapFileDialog = std::move(dialog); }
 
+    // "建议热区" (G): the picture's proposed hotspots, found on a worker, drawn over the canvas;
+    // a click takes one, Enter all of them, Esc none.
+    void proposeHotspots();
+    PictureAnalyser* analyser() const { return m_analyser; }
+
     // Drop-down menu "设置": the settings window, with no owner (raised when already open).
     void openSettingsWindow();
     // "官网": the maker's home page in the browser; nothing is reported.
@@ -138,6 +144,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Enter: every proposed hotspot becomes a hotspot.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenus();
@@ -186,6 +194,7 @@ private:
     QMenu* m_recentMenu = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     BackgroundLoader* m_loader = nullptr;
+    PictureAnalyser* m_analyser = nullptr;
     QPointer<PictureAddressWindow> m_addressWindow;
     QPointer<ContentWindow> m_contentWindow;
     QPointer<CodeOutputWindow> m_codeWindow;

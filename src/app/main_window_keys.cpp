@@ -1,4 +1,6 @@
-// The main window's keys: Esc, undo and redo, the editing keys and Ctrl+S.
+// The main window's keys: Esc, undo and redo, the editing keys, the proposals' and snapping's
+// keys and Ctrl+S.
+#include <QKeyEvent>
 #include <QShortcut>
 #include <functional>
 #include <utility>
@@ -44,6 +46,7 @@ void MainWindow::wireEditingKeys() {
         {QKeySequence(Qt::SHIFT | Qt::Key_Down),
          [](HotspotEditor& e) { e.nudgeSelected(0, kLarge); }},
         {QKeySequence(Qt::CTRL | Qt::Key_D), [](HotspotEditor& e) { e.duplicateSelected(); }},
+        {QKeySequence(Qt::Key_S), [](HotspotEditor& e) { e.toggleSnapping(); }},
         // Shortcuts come before the focus chain, so Tab never moves the keyboard focus here.
         {QKeySequence(Qt::Key_Tab), [](HotspotEditor& e) { e.selectNextHotspot(); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Tab),
@@ -56,6 +59,16 @@ void MainWindow::wireEditingKeys() {
         shortcut->setAutoRepeat(true);
         connect(shortcut, &QShortcut::activated, this, [this, action] { edit(action); });
     }
+}
+
+// Enter is no shortcut: a shortcut would take it from the picture-address window's box too.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        edit([](HotspotEditor& e) { e.acceptAllProposals(); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MainWindow::wireFileKeys() {

@@ -1,4 +1,5 @@
-// The main window's drop-down menu: its order, and the items "设置", "官网" and "更新".
+// The main window's drop-down menu: its order, and the items "设置", "官网", "更新" and
+// "建议热区".
 #include <QDesktopServices>
 #include <QKeySequence>
 #include <QMenu>
@@ -34,7 +35,7 @@ void MainWindow::buildDropDownMenu() {
         {{"设置", &MainWindow::openSettingsWindow, {}},
          {"官网", &MainWindow::openHomePage, {}},
          {"更新", &MainWindow::startUpdate, {}}},
-        {},  // 建议热区, 热区列表
+        {{"建议热区", &MainWindow::proposeHotspots, QKeySequence(Qt::Key_G)}},  // 热区列表
         {},  // 添加图片, 切片导出…, 替换图片地址…
         {{"保存热区文件…", &MainWindow::saveMapFileAs,
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
@@ -68,6 +69,10 @@ void MainWindow::buildDropDownMenu() {
     }
     // Filled as the menu opens: the store changes with every replaced map.
     connect(m_dropDownMenu, &QMenu::aboutToShow, this, &MainWindow::fillRecentMapsMenu);
+}
+
+void MainWindow::proposeHotspots() {
+    edit([](HotspotEditor& e) { e.proposeHotspots(); });
 }
 
 void MainWindow::openSettingsWindow() {

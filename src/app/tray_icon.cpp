@@ -15,7 +15,7 @@ namespace velquist {
 QIcon programIcon() {
     QPixmap pixmap;
     pixmap.loadFromData(reinterpret_cast<const uchar*>(embedded::programIcon.data()),
-                        static_cast<uint>(embedded::programIcon.size()), "ICO");
+                        static_cast<uint>(embedded::programIcon.size()), "PNG");
     return QIcon(pixmap);
 }
 

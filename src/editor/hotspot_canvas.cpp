@@ -76,7 +76,12 @@ void HotspotCanvas::resize(int width, int height) {
     if (m_width > 0 && static_cast<int64_t>(m_width) * m_height > kMaxPicturePixels) {
         m_height = static_cast<int>(kMaxPicturePixels / m_width);
     }
-    m_frame.assign(static_cast<size_t>(m_width) * static_cast<size_t>(m_height), 0xFF000000u);
+    // Everything is drawn again below: a frame of the same pixel count is reused as it is (the
+    // window's first layout gives the canvas the size it was made with).
+    const size_t pixels = static_cast<size_t>(m_width) * static_cast<size_t>(m_height);
+    if (pixels != m_frame.size()) {
+        m_frame.assign(pixels, 0xFF000000u);
+    }
     m_dirty = DirtyRegion();
     markAllDirty();
 }

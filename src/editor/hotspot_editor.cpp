@@ -22,6 +22,7 @@ HotspotEditor::HotspotEditor(int canvasWidth, int canvasHeight)
     : m_canvas(canvasWidth, canvasHeight), m_status(editor_messages::kWelcome) {
     m_map.setListener([this](const MapOperation& applied) {
         ++m_changeCount;
+        dismissOnEdit(applied);
         follow(applied);
     });
 }
@@ -121,11 +122,17 @@ void HotspotEditor::addHotspot() {
         m_status = withPictureLimits(editor_messages::kAddWithoutPicture);
         return;
     }
+    changeAsStep(editor_messages::kStepAdd,
+                 op::AddHotspot{newHotspot({kNewHotspotAt.x, kNewHotspotAt.y, s.width, s.height})});
+}
+
+Hotspot HotspotEditor::newHotspot(const Rect& rect) const {
+    const HotspotStyle& s = m_map.style();
     Hotspot h;
-    h.rect = {kNewHotspotAt.x, kNewHotspotAt.y, s.width, s.height};
+    h.rect = rect;
     h.link = kDefaultLink;
     h.look = {s.fillColor, s.borderColor, s.transparency};
-    changeAsStep(editor_messages::kStepAdd, op::AddHotspot{std::move(h)});
+    return h;
 }
 
 void HotspotEditor::deleteSelectedHotspot() {

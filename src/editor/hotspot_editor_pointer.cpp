@@ -3,6 +3,7 @@
 #include "editor/hotspot_editor.h"
 #include "editor/messages.h"
 #include "editor/resize_handles.h"
+#include "editor/snapping.h"
 #include "editor/status_text.h"
 
 namespace velquist {
@@ -17,6 +18,8 @@ PointerResponse HotspotEditor::press(const PointerInput& input) {
     if (input.handle) {
         m_history.begin(editor_messages::kStepResize);
         m_pointer.resizing = input.handle;
+    } else if (!m_proposals.shown.empty() && acceptProposalAt(input.at)) {
+        return {};
     } else {
         pressCanvas(input.at);
     }
@@ -33,7 +36,7 @@ void HotspotEditor::move(const PointerInput& input) {
         m_pointer.held = 0;  // the release went unseen
         return;
     }
-    dragOrResize(input.at);
+    dragOrResize(input);
 }
 
 void HotspotEditor::release(const PointerInput& input) {
@@ -85,20 +88,28 @@ bool HotspotEditor::selectForMenu(int32_t id) {
     return true;
 }
 
-void HotspotEditor::dragOrResize(Point at) {
-    const int32_t background = m_map.background().id;
+void HotspotEditor::dragOrResize(const PointerInput& input) {
+    const Background& b = m_map.background();
     const int32_t held = m_pointer.held;
-    if (background < 1 || held == -1) {
+    if (b.id < 1 || held == -1) {
         return;
     }
-    const Point to{at.x - m_pointer.grab.x, at.y - m_pointer.grab.y};
-    if (m_pointer.resizing && held != background) {
-        resizeSelected(at.x, at.y);
-    } else if (held == background) {
+    const Point at = input.at;
+    Point to{at.x - m_pointer.grab.x, at.y - m_pointer.grab.y};
+    if (m_pointer.resizing && held != b.id) {
+        resizeSelected(at.x, at.y, snapEdges(input) != nullptr);
+    } else if (held == b.id) {
         m_handles.hideAll();
         change(op::MoveBackground{to});
-        showStatus(background);
-    } else if (held != 0 && held == m_map.selection()) {
+        showStatus(b.id);
+    } else if (const Hotspot* h = m_map.findHotspot(held); h && held == m_map.selection()) {
+        if (const EdgeMap* edges = snapEdges(input)) {
+            // The edge map is in picture coordinates.
+            const Point o = b.position;
+            const Rect r =
+                snappedMove(*edges, {to.x - o.x, to.y - o.y, h->rect.width, h->rect.height});
+            to = {r.left + o.x, r.top + o.y};
+        }
         change(op::MoveHotspot{held, to});
         placeHandles(held);
     }
@@ -116,20 +127,48 @@ void HotspotEditor::dropHeld(int32_t id) {
     }
 }
 
-void HotspotEditor::resizeSelected(int x, int y) {
+void HotspotEditor::resizeSelected(int x, int y, bool snap) {
     const Hotspot* h = m_map.findHotspot(m_map.selection());
     if (h == nullptr) {
         return;  // a handle left held must never turn the background picture into a tile
     }
-    Handle& dragged = m_handles[*m_pointer.resizing];
-    const ResizeOutcome out =
-        resizeFromHandle(*m_pointer.resizing, h->rect, dragged.position, x, y);
+    const HandleEdge edge = *m_pointer.resizing;
+    Handle& dragged = m_handles[edge];
+    ResizeOutcome out = resizeFromHandle(edge, h->rect, dragged.position, x, y);
+    if (snap) {
+        out = snappedOutcome(out, edge);
+    }
     dragged.position = out.handle;
     // The new tile takes the colours of the current style; the transparency stays.
     const HotspotStyle& style = m_map.style();
     change(op::ResizeHotspot{
         h->id, out.object, {style.fillColor, style.borderColor, h->look.transparency}});
     showStatus(h->id);
+}
+
+// The resized hotspot's dragged side snaps, and its handle goes with it.
+ResizeOutcome HotspotEditor::snappedOutcome(ResizeOutcome out, HandleEdge edge) const {
+    const Point o = m_map.background().position;
+    const Rect inPicture{out.object.left - o.x, out.object.top - o.y, out.object.width,
+                         out.object.height};
+    const Rect snapped = snappedResize(*m_proposals.edges, inPicture, edge);
+    const Rect moved{snapped.left + o.x, snapped.top + o.y, snapped.width, snapped.height};
+    switch (edge) {
+        case HandleEdge::Left:
+            out.handle.x += moved.left - out.object.left;
+            break;
+        case HandleEdge::Right:
+            out.handle.x += moved.right() - out.object.right();
+            break;
+        case HandleEdge::Top:
+            out.handle.y += moved.top - out.object.top;
+            break;
+        case HandleEdge::Bottom:
+            out.handle.y += moved.bottom() - out.object.bottom();
+            break;
+    }
+    out.object = moved;
+    return out;
 }
 
 void HotspotEditor::placeHandles(int32_t id) {

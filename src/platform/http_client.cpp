@@ -1,12 +1,11 @@
 // HTTP GET through libcurl.
 #include "platform/http_client.h"
 
-#include <curl/curl.h>
-
 #include <memory>
 
 #include "core/template_fill.h"
 #include "core/text.h"
+#include "curl_library.h"
 #include "platform/messages.h"
 #include "socket_errors.h"
 
@@ -19,16 +18,11 @@ namespace text = platform_messages;
 constexpr const char* kUserAgent = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 constexpr const char* kAllowedSchemes = "http,https";
 
-// curl_global_init is not thread-safe; a function-local static runs it exactly once.
-bool curlReady() {
-    static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    return ready;
-}
-
 // Why our own callbacks stopped a transfer; curl only sees "aborted" or "write error".
 enum class StopReason { None, TooLarge, Stalled, TookTooLong, Cancelled };
 
 struct Transfer {
+    const CurlLibrary& lib;
     CURL* curl;
     const HttpLimits& limits;
     const std::atomic<bool>* cancel;
@@ -55,7 +49,7 @@ size_t onBody(char* data, size_t size, size_t count, void* user) {
     // a copy, and a large picture does not briefly need twice its size.
     curl_off_t announced = -1;
     if (t.body.empty() &&
-        curl_easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) == CURLE_OK &&
+        t.lib.easy_getinfo(t.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced) == CURLE_OK &&
         announced > 0 && static_cast<uint64_t>(announced) <= t.limits.maxBytes) {
         t.body.reserve(static_cast<size_t>(announced));
     }
@@ -175,7 +169,7 @@ std::string describeCurlFailure(CURLcode code, long osErrno, const Transfer& t) 
         case CURLE_SSL_CACERT_BADFILE:
             return text::kSecureConnection;
         default:
-            return std::string(text::kNetworkError) + "（" + curl_easy_strerror(code) + "）";
+            return std::string(text::kNetworkError) + "（" + t.lib.easy_strerror(code) + "）";
     }
 }
 
@@ -201,83 +195,85 @@ std::string requestAddress(std::string_view url) {
 }
 
 // Refuses anything but an http or https address before curl sees it.
-Status checkAddress(std::string_view url) {
-    std::unique_ptr<CURLU, decltype(&curl_url_cleanup)> parsed(curl_url(), &curl_url_cleanup);
-    if (!parsed || curl_url_set(parsed.get(), CURLUPART_URL, std::string(url).c_str(),
-                                CURLU_NON_SUPPORT_SCHEME) != CURLUE_OK) {
+Status checkAddress(const CurlLibrary& lib, std::string_view url) {
+    std::unique_ptr<CURLU, decltype(lib.url_cleanup)> parsed(lib.url(), lib.url_cleanup);
+    if (!parsed || lib.url_set(parsed.get(), CURLUPART_URL, std::string(url).c_str(),
+                               CURLU_NON_SUPPORT_SCHEME) != CURLUE_OK) {
         return Status::failure(text::kBadAddress);
     }
     char* scheme = nullptr;
-    if (curl_url_get(parsed.get(), CURLUPART_SCHEME, &scheme, 0) != CURLUE_OK) {
+    if (lib.url_get(parsed.get(), CURLUPART_SCHEME, &scheme, 0) != CURLUE_OK) {
         return Status::failure(text::kBadAddress);
     }
     const bool allowed =
         equalsIgnoreAsciiCase(scheme, "http") || equalsIgnoreAsciiCase(scheme, "https");
-    curl_free(scheme);
+    lib.free(scheme);
     return allowed ? Status() : Status::failure(text::kUnsupportedScheme);
 }
 
 void configure(CURL* curl, const std::string& url, Transfer& t, curl_slist* headers) {
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, kUserAgent);
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, kAllowedSchemes);
-    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, kAllowedSchemes);
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, static_cast<long>(t.limits.maxRedirects));
+    const auto set = t.lib.easy_setopt;
+    set(curl, CURLOPT_URL, url.c_str());
+    set(curl, CURLOPT_HTTPGET, 1L);
+    set(curl, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
+    set(curl, CURLOPT_USERAGENT, kUserAgent);
+    set(curl, CURLOPT_HTTPHEADER, headers);
+    set(curl, CURLOPT_PROTOCOLS_STR, kAllowedSchemes);
+    set(curl, CURLOPT_REDIR_PROTOCOLS_STR, kAllowedSchemes);
+    set(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    set(curl, CURLOPT_MAXREDIRS, static_cast<long>(t.limits.maxRedirects));
     // An empty proxy and "*" for no-proxy keep http_proxy and friends out of the way.
-    curl_easy_setopt(curl, CURLOPT_PROXY, "");
-    curl_easy_setopt(curl, CURLOPT_NOPROXY, "*");
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS,
-                     static_cast<long>(t.limits.connectTimeout.count()));
-    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(t.limits.maxBytes));
+    set(curl, CURLOPT_PROXY, "");
+    set(curl, CURLOPT_NOPROXY, "*");
+    set(curl, CURLOPT_NOSIGNAL, 1L);
+    set(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(t.limits.connectTimeout.count()));
+    set(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(t.limits.maxBytes));
     // No Accept-Encoding: a small compressed body must not expand past the size limit unseen.
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, onBody);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &t);
-    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, onHeader);
-    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &t);
-    curl_easy_setopt(curl, CURLOPT_PREREQFUNCTION, onConnected);
-    curl_easy_setopt(curl, CURLOPT_PREREQDATA, &t);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &t);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    set(curl, CURLOPT_WRITEFUNCTION, onBody);
+    set(curl, CURLOPT_WRITEDATA, &t);
+    set(curl, CURLOPT_HEADERFUNCTION, onHeader);
+    set(curl, CURLOPT_HEADERDATA, &t);
+    set(curl, CURLOPT_PREREQFUNCTION, onConnected);
+    set(curl, CURLOPT_PREREQDATA, &t);
+    set(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
+    set(curl, CURLOPT_XFERINFODATA, &t);
+    set(curl, CURLOPT_NOPROGRESS, 0L);
 }
 
 }  // namespace
 
 Result<HttpResponse> httpGet(std::string_view url, const std::atomic<bool>* cancel,
                              const HttpLimits& limits, const HttpProgressHandler& onProgress) {
-    if (!curlReady()) {
-        return Status::failure(text::kNoNetworkLibrary);
+    std::string why;
+    const CurlLibrary* lib = curlLibrary(why);
+    if (lib == nullptr) {
+        return Status::failure(std::string(text::kNoNetworkLibrary) + "（" + why + "）");
     }
     const std::string address = requestAddress(url);
-    if (Status checked = checkAddress(address); !checked) {
+    if (Status checked = checkAddress(*lib, address); !checked) {
         return checked;
     }
-    std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
-    std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers(
-        curl_slist_append(nullptr, "Accept: */*"), &curl_slist_free_all);
+    std::unique_ptr<CURL, decltype(lib->easy_cleanup)> curl(lib->easy_init(), lib->easy_cleanup);
+    std::unique_ptr<curl_slist, decltype(lib->slist_free_all)> headers(
+        lib->slist_append(nullptr, "Accept: */*"), lib->slist_free_all);
     if (!curl || !headers) {
         return Status::failure(text::kNoNetworkLibrary);
     }
-    Transfer transfer{curl.get(), limits, cancel, onProgress, {}};
+    Transfer transfer{*lib, curl.get(), limits, cancel, onProgress, {}};
     configure(curl.get(), address, transfer, headers.get());
-    const CURLcode code = curl_easy_perform(curl.get());
+    const CURLcode code = lib->easy_perform(curl.get());
     if (transfer.stop != StopReason::None) {
         return Status::failure(stopCode(transfer.stop), describeStop(transfer.stop, limits));
     }
     if (code != CURLE_OK) {
         long osErrno = 0;
-        curl_easy_getinfo(curl.get(), CURLINFO_OS_ERRNO, &osErrno);
+        lib->easy_getinfo(curl.get(), CURLINFO_OS_ERRNO, &osErrno);
         return Status::failure(
             code == CURLE_FILESIZE_EXCEEDED ? StatusCode::TooLarge : StatusCode::Network,
             describeCurlFailure(code, osErrno, transfer));
     }
     HttpResponse response;
-    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &response.status);
+    lib->easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &response.status);
     response.body = std::move(transfer.body);
     return response;
 }

@@ -58,7 +58,9 @@ SessionUpdate MapSession::cancelLoad() {
 }
 
 SessionUpdate MapSession::escapePressed() {
-    // Proposed hotspots, once the editor offers them, are dismissed here first.
+    if (m_editor.dismissProposals()) {
+        return {};
+    }
     if (m_editor.runningLoad()) {
         return cancelLoad();
     }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
@@ -191,13 +192,14 @@ private slots:
         m_window->startLoad(mute.url("/hangs.png"));
         QTRY_COMPARE_WITH_TIMEOUT(asked.load(), 2, 5000);
         QTest::mouseClick(control<ImageButton>(mc::kBackground), Qt::LeftButton);
-        auto* window = m_window->findChild<PictureAddressWindow*>();
+        // The window deletes itself once closed: held by a guarded pointer.
+        QPointer<PictureAddressWindow> window = m_window->findChild<PictureAddressWindow*>();
         QVERIFY(window != nullptr);
         QTest::mouseClick(test::control<ImageButton>(window, address_controls::kCancel),
                           Qt::LeftButton);
         QCOMPARE(status(), QString("已取消载入图片"));
         QTRY_COMPARE_WITH_TIMEOUT(closed.load(), 2, 5000);
-        QTRY_VERIFY(!window->isVisible());
+        QTRY_VERIFY(window == nullptr || !window->isVisible());
 
         QTRY_VERIFY(!m_window->loader()->busy());
         QVERIFY(m_state->editor.map().hotspots() == before.hotspots);

@@ -114,11 +114,19 @@ private slots:
             return kept.ok() && kept->pictureWidth == width && kept->hotspots == map.hotspots &&
                    kept->backgroundPosition == map.backgroundPosition;
         };
+        const auto keptText = [&] {
+            const Result<MapDocument> kept = loadMapFile(autosave);
+            return kept.ok() ? QString("autosave: width %1, %2 hotspots")
+                                   .arg(kept->pictureWidth)
+                                   .arg(kept->hotspots.size())
+                             : QString::fromStdString(kept.status().message());
+        };
         const QString name = QString("vqkept%1").arg(QCoreApplication::applicationPid());
         for (const int width : {950, 320}) {
             QProcess running;
             startCopy(running, dir.path(), name + QString::number(width), dir.filePath("ready"));
-            QTRY_VERIFY_WITH_TIMEOUT(keptWith(width), 20000);
+            // Generous: a Wine start on a machine busy with builds has taken over 20 s.
+            QTRY_VERIFY2_WITH_TIMEOUT(keptWith(width), qPrintable(keptText()), 60000);
             running.kill();  // SIGKILL, TerminateProcess: no chance to save on the way out
             QVERIFY(running.waitForFinished(5000));
             QVERIFY(keptWith(width));

@@ -1,7 +1,8 @@
-// Keys, the wheel and a picture swapped under the map, one rule per test.
+// Keys, the wheel, snapping and a picture swapped under the map, one rule per test.
 #include <gtest/gtest.h>
 
 #include "editor/hotspot_editor.h"
+#include "editor/messages.h"
 #include "editor/status_text.h"
 #include "pictures/test_pictures.h"
 #include "pointer_gestures.h"
@@ -179,6 +180,49 @@ TEST(PictureSwap, KeepsHotspotsOnThePictureAndUndoesAsOneStep) {
     HotspotEditor fresh(996, 624);
     fresh.finishLoad("/a.png", test::solidPicture(10, 10, 0), true);
     EXPECT_TRUE(fresh.map().hasBackground());
+}
+
+// A dragged or resized edge within reach of a strong edge of the picture settles on it, once
+// the edge map is there; Alt held or S switched off leaves it where the pointer put it.
+TEST(Snapping, DraggedAndResizedEdgesSnapUnlessAltOrSwitchedOff) {
+    HotspotEditor e(800, 600);
+    Picture box = test::solidPicture(400, 300, 0x00FFFFFF);
+    for (int y = 50; y < 200; ++y) {
+        for (int x = 100; x < 300; ++x) {
+            box.pixels[size_t(y) * 400 + size_t(x)] = 0x003070C0;
+        }
+    }
+    e.finishLoad("box.png", std::move(box));
+    while (std::optional<AnalysisRequest> request = e.takeAnalysisRequest()) {
+        e.finishAnalysis(analysePicture(*request));
+    }
+    e.addHotspot();  // 100 x 100 at (100, 100)
+    const int32_t id = e.map().selection();
+    const auto dragBy = [&](int dx, int dy, bool alt) {
+        const Rect r = e.map().findHotspot(id)->rect;
+        test::pressAt(e, r.left + 10, r.top + 10);
+        PointerInput to = test::pointer(r.left + 10 + dx, r.top + 10 + dy);
+        to.modifiers.alt = alt;
+        e.move(to);
+        e.release(to);
+        return e.map().findHotspot(id)->rect;
+    };
+    // 3 px right of the box's left side and 30 px down, far from any row edge: only x snaps.
+    EXPECT_EQ(dragBy(3, 30, false), (Rect{100, 130, 100, 100}));
+    EXPECT_EQ(e.status(), hotspotStatus({100, 130, 100, 100}, {0, 0}, "#"));
+    EXPECT_EQ(dragBy(3, 0, true), (Rect{103, 130, 100, 100}));
+    e.toggleSnapping();
+    EXPECT_EQ(e.status(), editor_messages::kSnapOff);
+    EXPECT_EQ(dragBy(-1, 0, false), (Rect{102, 130, 100, 100}));
+    e.toggleSnapping();
+
+    // The right handle dragged to 4 px short of the box's right side: the side and its handle
+    // go to the box's side.
+    e.press(test::pointer(0, 0, PointerButton::Left, HandleEdge::Right));
+    e.move(test::pointer(296, 180, PointerButton::Left, HandleEdge::Right));
+    EXPECT_EQ(e.map().findHotspot(id)->rect, (Rect{102, 130, 198, 100}));
+    EXPECT_EQ(e.handles()[HandleEdge::Right].position.x, 300);
+    e.release(test::pointer(296, 180, PointerButton::Left, HandleEdge::Right));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "editor/background_alignment.h"
 #include "editor/edited_map.h"
 #include "editor/hotspot_canvas.h"
+#include "editor/picture_analysis.h"
 #include "editor/pointer_input.h"
 #include "editor/resize_handles.h"
 #include "editor/undo_history.h"
@@ -147,6 +148,27 @@ public:
     // resize and places the handles.
     void release(const PointerInput& input);
 
+    // --- proposed hotspots and snapping ---
+    // "建议热区": asks for the picture's proposals; without a picture says why. The proposals
+    // show once the analysis comes back (finishAnalysis).
+    void proposeHotspots();
+    // The analysis the editor waits for, handed out once: the edge map of a new background
+    // picture, the proposals asked for. The shell runs analysePicture on a worker and hands the
+    // answer to finishAnalysis; an answer for another picture or an older request is dropped.
+    std::optional<AnalysisRequest> takeAnalysisRequest();
+    void finishAnalysis(AnalysisResult result);
+    // The proposals shown, best first, in canvas coordinates: they follow the picture. Any other
+    // change of the map dismisses them.
+    std::vector<Rect> proposalOutlines() const;
+    // Enter: every proposal becomes a hotspot, as one undo step. False when none is shown.
+    bool acceptAllProposals();
+    // Esc: the proposals, or those still being looked for, go. False when there were none.
+    bool dismissProposals();
+    // S: dragged and resized edges stop (or start again) snapping, said in the status line.
+    // Alt held with a movement turns it off for that movement.
+    void toggleSnapping();
+    bool snapping() const { return m_proposals.snapping; }
+
 private:
     // Every change of the map goes through here and joins the history's open step.
     void change(MapOperation operation);
@@ -155,13 +177,23 @@ private:
     // The canvas follows an applied operation.
     void follow(const MapOperation& applied);
     void drawHotspot(const Hotspot& hotspot);
+    // A hotspot at `rect` (canvas coordinates) in the current style, with the default link.
+    Hotspot newHotspot(const Rect& rect) const;
     void redrawAll();
     void pressCanvas(Point at);
     void selectObject(int32_t id);
     bool selectForMenu(int32_t id);
-    void dragOrResize(Point at);
+    void dragOrResize(const PointerInput& input);
     void endDrag();
-    void resizeSelected(int x, int y);
+    void resizeSelected(int x, int y, bool snap);
+    ResizeOutcome snappedOutcome(ResizeOutcome out, HandleEdge edge) const;
+    // A left press at `at` on a proposal makes it a hotspot; false when none is there.
+    bool acceptProposalAt(Point at);
+    void addProposedHotspot(const Rect& pictureRect);
+    // A change of the map other than the picture moving: the proposals go.
+    void dismissOnEdit(const MapOperation& applied);
+    // The edge map to snap to for a movement, if snapping applies to it.
+    const EdgeMap* snapEdges(const PointerInput& input) const;
     // The held object left the canvas: its drag ends until the next press.
     void dropHeld(int32_t id);
     void placeHandles(int32_t id);
@@ -178,8 +210,23 @@ private:
     // the map as it is instead of replacing it.
     bool keepsTheMap(const RunningLoad* load, bool keepHotspots) const;
 
+    struct Proposals {
+        std::vector<Rect> shown;  // picture coordinates, best first
+        uint64_t awaited = 0;     // the ticket of the proposals asked for; 0: none
+        bool handedOut = false;   // the request for them went to the shell
+        uint64_t lastTicket = 0;
+        std::shared_ptr<const Picture> edgesOf;  // the picture the edge map is (being) made of
+        // Edges snap to the sides of every proposal found on the picture, also after the
+        // proposals are taken or dismissed: the first drag would dismiss them otherwise.
+        std::vector<Rect> found;
+        std::optional<EdgeMap> edges;
+        bool snapping = true;
+        bool accepting = false;  // proposals turning into hotspots are not an edit elsewhere
+    };
+
     EditedMap m_map;
     HotspotCanvas m_canvas;
+    Proposals m_proposals;
     struct PointerState {
         Point grab;  // the last press, then the grab offset inside the pressed object
         // The object the left button holds: 0 none, -1 a press on no object or an object

@@ -56,6 +56,23 @@ inline constexpr const char* kStepDuplicate = "复制热区";
 inline constexpr const char* kStepScroll = "滚动背景图";
 inline constexpr const char* kStepSwapPicture = "更换背景图";
 inline constexpr const char* kStepOpenRecent = "打开最近的热区";
+inline constexpr const char* kStepAcceptProposal = "采用建议热区";
+inline constexpr const char* kStepAcceptAllProposals = "采用全部建议热区";
+
+// "建议热区" and snapping. "{数量}" is a count of proposals.
+inline constexpr const char* kProposing = "正在分析图片，寻找建议热区...";
+inline constexpr const char* kProposalsFound =
+    "找到 {数量} 个建议热区：单击采用，回车全部采用，Esc 取消";
+inline constexpr const char* kProposalsLeft =
+    "已采用 1 个，还有 {数量} 个建议热区：单击采用，回车全部采用，Esc 取消";
+inline constexpr const char* kProposalsAccepted = "已采用 {数量} 个建议热区";
+inline constexpr const char* kNothingToPropose =
+    "没有找到建议热区：图片上没有另外可链接的卡片、优惠券、按钮或菜单项";
+inline constexpr const char* kProposeWithoutPicture =
+    "没有背景图片，无法建议热区：请先点击左上角 背景设置 添加背景图片";
+inline constexpr const char* kProposalsDismissed = "已取消建议热区";
+inline constexpr const char* kSnapOff = "吸附已关闭（S 键打开）";
+inline constexpr const char* kSnapOn = "吸附已打开（S 键关闭，按住 Alt 暂时关闭）";
 
 // Why a picture file on this computer cannot be read. "{上限}" is the size limit in force.
 inline constexpr const char* kFileMissing = "找不到这个文件";

@@ -45,7 +45,8 @@ public:
     SessionUpdate startLoad(const std::string& address, bool keepHotspots = false);
     // Esc or "取消": the load under way stops, the map stays.
     SessionUpdate cancelLoad();
-    // Esc, the first use that applies: a running load is cancelled, else nothing happens.
+    // Esc, the first use that applies: proposed hotspots are dismissed, else a running load is
+    // cancelled, else nothing happens.
     SessionUpdate escapePressed();
     // The loader's result for the newest load. A replaced map with hotspots is kept among the
     // recent ones; the address of a load the user asked for is remembered either way.
