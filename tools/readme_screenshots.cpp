@@ -149,7 +149,10 @@ int run(const QString& folder) {
         return 1;
     }
     window->activateWindow();  // the address window had the keys
-    QTest::qWaitForWindowActive(window);
+    if (!QTest::qWaitForWindowActive(window)) {
+        std::fprintf(stderr, "the main window did not become active\n");
+        return 1;
+    }
     QTest::keyClick(window, Qt::Key_G);
     if (!waitFor([&] { return !window->analyser()->busy(); }) ||
         !control<QLabel>(window, mc::kStatus)->text().startsWith("找到")) {
