@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include "app/app_state.h"
+#include "app/copy_handover.h"
 #include "app/main_window.h"
 #include "app/tray_icon.h"
 #include "app/window_frame.h"
@@ -68,7 +69,25 @@ bool installQtTranslation(QApplication& app, const QString& programFolder) {
     return false;
 }
 
-int runApplication(QApplication& app) {
+QString startArgument() {
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2 || arguments[1].trimmed().isEmpty()) {
+        return {};
+    }
+    return QString::fromStdString(
+        commandLineAddress(arguments[1].toStdString(), QDir::currentPath().toStdString()));
+}
+
+void handArgumentsTo(CopyHandover& handover, MainWindow* window) {
+    QObject::connect(
+        &handover, &CopyHandover::argumentArrived, window,
+        [window](const QString& argument) { window->openArgument(argument.toStdString()); });
+    QObject::connect(window, &QObject::destroyed, &handover, &CopyHandover::stopServing);
+    // A start just as this copy ends would otherwise wait for an answer that never comes.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &handover, &CopyHandover::stopServing);
+}
+
+int runApplication(QApplication& app, CopyHandover& handover, const QString& argument) {
     installQtTranslation(app, QCoreApplication::applicationDirPath());
     QApplication::setWindowIcon(programIcon());
     QApplication::setFont(interfaceFont(12));
@@ -84,12 +103,9 @@ int runApplication(QApplication& app) {
     QObject::connect(window, &MainWindow::windowOpened, &lifetime, &WindowLifetime::watch);
     window->show();
     window->restoreAutosave();
-    // "velquist PICTURE": the first argument is loaded as if it had been typed and confirmed.
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1 && !arguments[1].trimmed().isEmpty()) {
-        window->startLoad(
-            commandLineAddress(arguments[1].toStdString(), QDir::currentPath().toStdString()));
-    }
+    // "velquist PICTURE": the first argument is opened as later starts' arguments are.
+    window->openArgument(argument.toStdString());
+    handArgumentsTo(handover, window);
     QTimer::singleShot(0, &announceReady);
     const int code = app.exec();
     delete window.data();  // null when the window manager already destroyed it

@@ -163,6 +163,16 @@ void MainWindow::trayActivated(TrayClick kind) {
     }
 }
 
+void MainWindow::openArgument(const std::string& address) {
+    trayActivated(TrayClick::Single);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    bringToFront(this);
+    if (address.empty()) {
+        return;
+    }
+    apply(m_session.openArgument(address));
+}
+
 void MainWindow::endProgram() {
     autosaveNow();
     QCoreApplication::exit(0);

@@ -79,6 +79,9 @@ public:
     // the status line tells how it went, also when the address is refused.
     // With `keepHotspots` the picture goes under the map's hotspots instead of replacing the map.
     void startLoad(const std::string& address, bool keepHotspots = false);
+    // A start argument, or what a later start handed over: the window comes forward (out of the
+    // notification area too) and opens it, a map file as a map, anything else as a picture.
+    void openArgument(const std::string& address);
     // Esc or the picture-address window's "取消": the load under way stops, the map stays.
     void cancelLoad();
     // Esc, one handler for every use of the key, the first that applies: proposed hotspots are

@@ -6,10 +6,12 @@
 #include <climits>
 
 namespace velquist {
+namespace {
 
-std::string executableBehind(const std::string& procExeLink) {
+// The path /proc/self/exe links to, also after an update replaced or removed the file.
+std::string runningExecutable() {
     char buffer[PATH_MAX];
-    const ssize_t n = ::readlink(procExeLink.c_str(), buffer, sizeof buffer - 1);
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (n <= 0) {
         return {};
     }
@@ -22,8 +24,10 @@ std::string executableBehind(const std::string& procExeLink) {
     return std::string(path);
 }
 
+}  // namespace
+
 std::string programDirectory() {
-    const std::string exe = executableBehind("/proc/self/exe");
+    const std::string exe = runningExecutable();
     const size_t slash = exe.rfind('/');
     if (slash == std::string::npos) {
         return ".";
@@ -32,7 +36,7 @@ std::string programDirectory() {
 }
 
 std::string programFileName() {
-    const std::string exe = executableBehind("/proc/self/exe");
+    const std::string exe = runningExecutable();
     return exe.substr(exe.rfind('/') + 1);
 }
 

@@ -62,4 +62,12 @@ DropDecision decideDrop(const std::vector<std::string>& items) {
     return refused(address.reason);
 }
 
+DropDecision decideArgument(const std::string& address) {
+    ClassifiedAddress classified = classifyAddress(address);
+    if (classified.kind == AddressKind::LocalFile && isMapFile(classified.path)) {
+        return {DropAction::OpenMapFile, std::move(classified.path), {}};
+    }
+    return {DropAction::LoadPicture, address, {}};
+}
+
 }  // namespace velquist

@@ -134,4 +134,12 @@ SessionUpdate MapSession::drop(const std::vector<std::string>& items) {
     return report(std::move(decision.status));
 }
 
+SessionUpdate MapSession::openArgument(const std::string& address) {
+    const DropDecision decision = decideArgument(address);
+    if (decision.action == DropAction::OpenMapFile) {
+        return openMapFile(decision.address);
+    }
+    return startLoad(decision.address);
+}
+
 }  // namespace velquist

@@ -1,4 +1,4 @@
-// Start-up: the main window frame, the single-copy rule and how the program ends.
+// Start-up: the main window frame, the start argument, the kept map and how the program ends.
 #include <QImage>
 #include <QMessageBox>
 #include <QProcess>
@@ -76,27 +76,6 @@ private slots:
         giveUp.start(5000);
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(hiddenClosed);  // the loop was still running when the hidden window went
-    }
-
-    void secondCopyEndsSilently() {
-        QTemporaryDir first;
-        QTemporaryDir second;
-        const QString name = QString("vqsingle%1").arg(QCoreApplication::applicationPid());
-        QProcess running;
-        startCopy(running, first.path(), name, first.filePath("ready"));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(first.filePath("ready")), 20000);
-
-        // Same file name in other letter case, in another folder: still the same program.
-        QProcess again;
-        startCopy(again, second.path(), name.toUpper(), second.filePath("ready"));
-        QVERIFY(again.waitForFinished(20000));
-        QCOMPARE(again.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(again.exitCode(), 0);
-        QVERIFY(!QFile::exists(second.filePath("ready")));
-        QCOMPARE(running.state(), QProcess::Running);
-
-        running.kill();
-        running.waitForFinished(5000);
     }
 
     // "velquist PICTURE" loads the picture at start; a relative path is taken from the

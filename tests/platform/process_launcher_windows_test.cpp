@@ -1,17 +1,14 @@
 // Starting real Windows programs: the quoting rules, paths with blanks and Chinese names,
-// no waiting for the end, clear failures; and counting running copies by file name.
+// no waiting for the end, clear failures.
 #include <windows.h>
 
-#include <cctype>
 #include <filesystem>
-#include <fstream>
 
 #include <gtest/gtest.h>
 
 #include "core/messages.h"
 #include "platform/messages.h"
 #include "platform/process_launcher.h"
-#include "platform/running_copies.h"
 #include "support/programs.h"
 #include "support/temp_dir.h"
 
@@ -75,42 +72,6 @@ TEST(SystemProcessLauncher, SaysWhyAProgramCannotStart) {
     std::filesystem::create_directory(temp.file("folder"));
     EXPECT_EQ(failure(temp.file("folder")),
               "无法启动程序 " + temp.file("folder") + "：" + platform_messages::kFolderNotProgram);
-}
-
-TEST(RunningCopies, CountsSameFileNameInAnyFolderAndAnyAsciiCase) {
-    test::TempDir one;
-    test::TempDir two;
-    const std::string name = "VqSleeper" + std::to_string(::GetCurrentProcessId()) + ".exe";
-    std::string lower = name;
-    std::string upper = name;
-    for (char& c : lower) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    for (char& c : upper) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    EXPECT_EQ(countRunningCopies(name), 0);
-    SystemProcessLauncher launcher;
-    for (const auto& [dir, file] : {std::pair{&one, name}, std::pair{&two, lower}}) {
-        placeHelper(dir->file(file));
-        std::ofstream(dir->file("hold")) << "";
-        ASSERT_TRUE(launcher.start(dir->file(file), {}));
-        ASSERT_TRUE(test::waitForFile(dir->file("started.txt")));
-    }
-    EXPECT_EQ(countRunningCopies(name), 2);
-    EXPECT_EQ(countRunningCopies(upper), 2);
-    EXPECT_EQ(countRunningCopies(name + "x"), 0);
-    for (const test::TempDir* dir : {&one, &two}) {
-        std::ofstream(dir->file("release")) << "";
-    }
-    for (int i = 0; i < 500 && countRunningCopies(name) > 0; ++i) {
-        ::Sleep(20);
-    }
-    EXPECT_EQ(countRunningCopies(name), 0);
-}
-
-TEST(RunningCopies, FindsThisProcess) {
-    EXPECT_GE(countRunningCopies("platform_tests.exe"), 1);
 }
 
 }  // namespace

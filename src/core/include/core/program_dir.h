@@ -6,10 +6,6 @@
 
 namespace velquist {
 
-// Path of the executable behind a /proc/<pid>/exe link, also after the file was replaced or
-// removed; empty when the link cannot be read (another user's process, a kernel thread).
-std::string executableBehind(const std::string& procExeLink);
-
 // Directory of the running executable, without a trailing separator.
 std::string programDirectory();
 

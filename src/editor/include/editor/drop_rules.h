@@ -19,4 +19,8 @@ struct DropDecision {
 // is taken; a ".vqmap" file is opened as a map, any other file loaded as a picture.
 DropDecision decideDrop(const std::vector<std::string>& items);
 
+// A start argument, also one a later start hands over: a ".vqmap" file is opened as a map;
+// anything else is loaded as a picture, whose load says what is wrong with it.
+DropDecision decideArgument(const std::string& address);
+
 }  // namespace velquist

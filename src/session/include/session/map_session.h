@@ -76,6 +76,9 @@ public:
     SessionUpdate importCode(std::string_view clipboard);
     // What a drop on the canvas carries (see decideDrop).
     SessionUpdate drop(const std::vector<std::string>& items);
+    // A start argument, also one a later start hands over: a map file or a picture's address
+    // (see decideArgument).
+    SessionUpdate openArgument(const std::string& address);
     // The file Ctrl+S writes; empty when it must ask.
     const std::string& mapFilePath() const { return m_mapFilePath; }
 
