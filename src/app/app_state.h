@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editor/hotspot_editor.h"
+#include "session/main_status_line.h"
 
 namespace velquist {
 
@@ -11,7 +12,8 @@ struct AppState {
     AppState();
 
     std::string programDir;  // where pz.ini, gx.ini, xz.exe and yl.htm live
-    HotspotEditor editor;    // the edited map, its canvas, the pointer and the status line
+    HotspotEditor editor;    // the edited map, its canvas and the pointer
+    MainStatusLine statusLine;
 };
 
 }  // namespace velquist

@@ -5,12 +5,13 @@
 #include <QLineEdit>
 
 #include "app/image_button.h"
+#include "session/main_status_line.h"
 #include "ui_content_window.h"
 
 namespace velquist {
 
-ContentWindow::ContentWindow(HotspotEditor& editor)
-    : m_ui(std::make_unique<Ui::ContentWindowForm>()), m_editor(editor) {
+ContentWindow::ContentWindow(HotspotEditor& editor, MainStatusLine& statusLine)
+    : m_ui(std::make_unique<Ui::ContentWindowForm>()), m_editor(editor), m_statusLine(statusLine) {
     m_ui->setupUi(this);
     frameWith(m_ui->title, false);
     connect(m_ui->confirm, &QAbstractButton::clicked, this, &ContentWindow::confirm);
@@ -19,7 +20,7 @@ ContentWindow::ContentWindow(HotspotEditor& editor)
         connect(box, &QLineEdit::returnPressed, this, &ContentWindow::confirm);
     }
     connect(m_ui->close, &QAbstractButton::clicked, this, [this] {
-        m_editor.cancelContent();
+        m_statusLine.show(m_editor.cancelContent());
         emit editorChanged();
         close();
     });
@@ -42,10 +43,11 @@ void ContentWindow::followEditor() {
 }
 
 void ContentWindow::confirm() {
-    const bool stored = m_editor.applyContent(m_opened, m_ui->tip->text().toStdString(),
-                                              m_ui->link->text().toStdString());
+    const ContentApplied applied = m_editor.applyContent(m_opened, m_ui->tip->text().toStdString(),
+                                                         m_ui->link->text().toStdString());
+    m_statusLine.show(applied.said);
     emit editorChanged();
-    if (stored) {
+    if (applied.stored) {
         close();
     }  // else the typed texts stay on show, not lost with the hotspot
 }

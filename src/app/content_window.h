@@ -13,11 +13,12 @@ class ContentWindowForm;
 namespace velquist {
 
 class HotspotEditor;
+class MainStatusLine;
 
 class ContentWindow : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit ContentWindow(HotspotEditor& editor);
+    ContentWindow(HotspotEditor& editor, MainStatusLine& statusLine);
     ~ContentWindow() override;
 
     // Binds the window to the hotspot of `form` and shows its texts; what was typed for another
@@ -35,6 +36,7 @@ private:
 
     std::unique_ptr<Ui::ContentWindowForm> m_ui;
     HotspotEditor& m_editor;
+    MainStatusLine& m_statusLine;
     ContentForm m_opened;
 };
 

@@ -68,18 +68,19 @@ MainWindow::MainWindow(AppState& state, QWidget* parent)
               m_ui->status->width()};
     m_status = m_ui->status;
     m_status->setElided(true);  // a long report ends in "…" and shows whole on hover
-    m_status->setText(toQString(m_state.editor.status()));
+    m_status->setText(toQString(m_state.statusLine.text()));
     m_loader = new BackgroundLoader(this);
     m_loader->setOnFinished([this](const std::string& address, Result<Picture> result) {
         apply(m_session.loadFinished(address, std::move(result)));
     });
     m_loader->setOnProgress([this](const std::string&, const HttpProgress& progress) {
-        edit(
-            [&progress](HotspotEditor& e) { e.loadProgressed(progress.received, progress.total); });
+        m_state.statusLine.showLoadProgress(
+            m_state.editor.loadProgressed(progress.received, progress.total));
+        refresh();
     });
     m_analyser = new PictureAnalyser(this);
     m_analyser->setOnFinished([this](AnalysisResult result) {
-        edit([&result](HotspotEditor& e) { e.finishAnalysis(std::move(result)); });
+        edit([&result](HotspotEditor& e) { return e.finishAnalysis(std::move(result)); });
     });
     m_autosaveTimer = new QTimer(this);
     m_autosaveTimer->setSingleShot(true);
@@ -183,7 +184,7 @@ void MainWindow::refresh() {
     if (std::optional<AnalysisRequest> wanted = editor.takeAnalysisRequest()) {
         m_analyser->start(std::move(*wanted));
     }
-    m_status->setText(QString::fromStdString(editor.status()));
+    m_status->setText(QString::fromStdString(m_state.statusLine.text()));
     m_ui->addHotspot->setEnabled(editor.addHotspotEnabled());
     for (int edge = 0; edge < 4; ++edge) {
         const Handle& h = editor.handles().handles[static_cast<size_t>(edge)];
@@ -211,7 +212,7 @@ void MainWindow::buildMenus() {
     remove = m_hotspotMenu->addAction("删除");
     remove->setObjectName("删除");
     connect(remove, &QAction::triggered, this,
-            [this] { edit([](HotspotEditor& e) { e.deleteSelectedHotspot(); }); });
+            [this] { edit([](HotspotEditor& e) { return e.deleteSelectedHotspot(); }); });
     buildDropDownMenu();
 }
 
@@ -225,11 +226,12 @@ void MainWindow::wireEvents() {
         {m_ui->alignRight, Alignment::Right},
         {m_ui->alignBottom, Alignment::Bottom}};
     for (const auto& [button, where] : alignments) {
-        connect(button, &QAbstractButton::clicked, this,
-                [this, where] { edit([where](HotspotEditor& e) { e.alignBackground(where); }); });
+        connect(button, &QAbstractButton::clicked, this, [this, where] {
+            edit([where](HotspotEditor& e) { return e.alignBackground(where); });
+        });
     }
     connect(m_ui->addHotspot, &QAbstractButton::clicked, this,
-            [this] { edit([](HotspotEditor& e) { e.addHotspot(); }); });
+            [this] { edit([](HotspotEditor& e) { return e.addHotspot(); }); });
     connect(m_ui->generateCode, &QAbstractButton::clicked, this, &MainWindow::openCodeOutputWindow);
     connect(m_ui->dropDown, &QAbstractButton::clicked, this,
             [this] { m_dropDownMenu->popup(QCursor::pos()); });
@@ -242,13 +244,13 @@ void MainWindow::wireCanvas() {
     connect(m_canvas, &CanvasView::pointerPressed, this, &MainWindow::onPointerPressed);
     connect(m_canvas, &CanvasView::pointerMoved, this, [this](const PointerInput& input) {
         m_dragToMove = false;  // dragging on the canvas moves pictures, not the window
-        edit([&](HotspotEditor& e) { e.move(input); });
+        edit([&](HotspotEditor& e) { return e.move(input); });
     });
     connect(m_canvas, &CanvasView::pointerReleased, this, [this](const PointerInput& input) {
-        edit([&](HotspotEditor& e) { e.release(input); });
+        edit([&](HotspotEditor& e) { return e.release(input); });
     });
     connect(m_canvas, &CanvasView::wheelTurned, this,
-            [this](int dx, int dy) { edit([=](HotspotEditor& e) { e.wheel(dx, dy); }); });
+            [this](int dx, int dy) { edit([=](HotspotEditor& e) { return e.wheel(dx, dy); }); });
     connect(m_canvas, &CanvasView::dropped, this, &MainWindow::dropReceived);
 }
 
@@ -266,18 +268,18 @@ void MainWindow::wireHandles() {
         connect(label, &ControlLabel::leftPressed, this,
                 [this, input] { onPointerPressed(input(QCursor::pos(), Qt::LeftButton)); });
         connect(label, &ControlLabel::leftReleased, this, [this, input](QPoint global) {
-            edit([&](HotspotEditor& e) { e.release(input(global, Qt::LeftButton)); });
+            edit([&](HotspotEditor& e) { return e.release(input(global, Qt::LeftButton)); });
         });
         connect(label, &ControlLabel::mouseMovedTo, this, [this, input](QPoint global, bool left) {
             edit([&](HotspotEditor& e) {
-                e.move(input(global, left ? Qt::LeftButton : Qt::NoButton));
+                return e.move(input(global, left ? Qt::LeftButton : Qt::NoButton));
             });
         });
     }
 }
 
-void MainWindow::edit(const std::function<void(HotspotEditor&)>& operation) {
-    operation(m_state.editor);
+void MainWindow::edit(const std::function<Said(HotspotEditor&)>& operation) {
+    m_state.statusLine.show(operation(m_state.editor));
     refresh();
 }
 
@@ -299,17 +301,18 @@ void MainWindow::openPictureAddressWindow() {
 }
 
 void MainWindow::openContentWindow() {
-    const ContentForm form = m_state.editor.openContent();
-    if (!form.found) {
+    const ContentOpened opened = m_state.editor.openContent();
+    if (!opened.form.found) {
+        m_state.statusLine.show(opened.said);
         refresh();  // nothing to edit: the status line says so
         return;
     }
     // An open window is retargeted: it always edits the hotspot "内容" was chosen for.
     showSingle(m_contentWindow, [this] {
-        auto* window = new ContentWindow(m_state.editor);
+        auto* window = new ContentWindow(m_state.editor, m_state.statusLine);
         connect(window, &ContentWindow::editorChanged, this, &MainWindow::refresh);
         return window;
-    })->edit(form);
+    })->edit(opened.form);
 }
 
 void MainWindow::openCodeOutputWindow() {
@@ -321,14 +324,17 @@ void MainWindow::openCodeOutputWindow() {
     })->generate(input);
     // The status line stays as it was when there is nothing to point out.
     if (std::string notice = codeNotice(input); !notice.empty()) {
-        m_state.editor.setStatus(std::move(notice));
+        m_state.statusLine.show(std::move(notice));
         refresh();
     }
 }
 
 void MainWindow::onPointerPressed(const PointerInput& input) {
     PointerResponse response;
-    edit([&](HotspotEditor& e) { response = e.press(input); });
+    edit([&](HotspotEditor& e) {
+        response = e.press(input);
+        return response.said;
+    });
     if (response.openHotspotMenu) {
         m_hotspotMenu->popup(QCursor::pos());
     }

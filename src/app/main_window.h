@@ -167,7 +167,7 @@ private:
     // Shows the outcome of each updater that has ended; stops polling when none runs.
     void pollUpdaters();
     // Runs an editor operation, then shows what changed.
-    void edit(const std::function<void(HotspotEditor&)>& operation);
+    void edit(const std::function<Said(HotspotEditor&)>& operation);
     // Brings the open window in `slot` forward, or makes, announces and shows a new one. A window
     // closed just now may still await deletion: it counts as closed.
     template <typename Window, typename Make>

@@ -14,7 +14,7 @@ void MainWindow::wireKeys() {
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &MainWindow::escapePressed);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
-            [this] { edit([](HotspotEditor& e) { e.undo(); }); });
+            [this] { edit([](HotspotEditor& e) { return e.undo(); }); });
     for (const QKeySequence& redo :
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
         connect(new QShortcut(redo, this), &QShortcut::activated, this,
@@ -23,36 +23,38 @@ void MainWindow::wireKeys() {
 }
 
 void MainWindow::wireEditingKeys() {
-    using Action = std::function<void(HotspotEditor&)>;
+    using Action = std::function<Said(HotspotEditor&)>;
     constexpr int kSmall = 1;
     constexpr int kLarge = 10;
     const std::pair<QKeySequence, Action> keys[] = {
         {QKeySequence(Qt::Key_Delete),
          [](HotspotEditor& e) {
              if (e.map().isHotspot(e.map().selection())) {
-                 e.deleteSelectedHotspot();
+                 return e.deleteSelectedHotspot();
              }
+             return Said();
          }},
-        {QKeySequence(Qt::Key_Left), [](HotspotEditor& e) { e.nudgeSelected(-kSmall, 0); }},
-        {QKeySequence(Qt::Key_Right), [](HotspotEditor& e) { e.nudgeSelected(kSmall, 0); }},
-        {QKeySequence(Qt::Key_Up), [](HotspotEditor& e) { e.nudgeSelected(0, -kSmall); }},
-        {QKeySequence(Qt::Key_Down), [](HotspotEditor& e) { e.nudgeSelected(0, kSmall); }},
+        {QKeySequence(Qt::Key_Left), [](HotspotEditor& e) { return e.nudgeSelected(-kSmall, 0); }},
+        {QKeySequence(Qt::Key_Right), [](HotspotEditor& e) { return e.nudgeSelected(kSmall, 0); }},
+        {QKeySequence(Qt::Key_Up), [](HotspotEditor& e) { return e.nudgeSelected(0, -kSmall); }},
+        {QKeySequence(Qt::Key_Down), [](HotspotEditor& e) { return e.nudgeSelected(0, kSmall); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Left),
-         [](HotspotEditor& e) { e.nudgeSelected(-kLarge, 0); }},
+         [](HotspotEditor& e) { return e.nudgeSelected(-kLarge, 0); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Right),
-         [](HotspotEditor& e) { e.nudgeSelected(kLarge, 0); }},
+         [](HotspotEditor& e) { return e.nudgeSelected(kLarge, 0); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Up),
-         [](HotspotEditor& e) { e.nudgeSelected(0, -kLarge); }},
+         [](HotspotEditor& e) { return e.nudgeSelected(0, -kLarge); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Down),
-         [](HotspotEditor& e) { e.nudgeSelected(0, kLarge); }},
-        {QKeySequence(Qt::CTRL | Qt::Key_D), [](HotspotEditor& e) { e.duplicateSelected(); }},
-        {QKeySequence(Qt::Key_S), [](HotspotEditor& e) { e.toggleSnapping(); }},
+         [](HotspotEditor& e) { return e.nudgeSelected(0, kLarge); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_D),
+         [](HotspotEditor& e) { return e.duplicateSelected(); }},
+        {QKeySequence(Qt::Key_S), [](HotspotEditor& e) { return e.toggleSnapping(); }},
         // Shortcuts come before the focus chain, so Tab never moves the keyboard focus here.
-        {QKeySequence(Qt::Key_Tab), [](HotspotEditor& e) { e.selectNextHotspot(); }},
+        {QKeySequence(Qt::Key_Tab), [](HotspotEditor& e) { return e.selectNextHotspot(); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Tab),
-         [](HotspotEditor& e) { e.selectNextHotspot(true); }},
+         [](HotspotEditor& e) { return e.selectNextHotspot(true); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Backtab),
-         [](HotspotEditor& e) { e.selectNextHotspot(true); }}};
+         [](HotspotEditor& e) { return e.selectNextHotspot(true); }}};
     for (const auto& [key, action] : keys) {
         auto* shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::WindowShortcut);
@@ -65,7 +67,7 @@ void MainWindow::wireEditingKeys() {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        edit([](HotspotEditor& e) { e.acceptAllProposals(); });
+        edit([](HotspotEditor& e) { return e.acceptAllProposals(); });
         return;
     }
     QWidget::keyPressEvent(event);

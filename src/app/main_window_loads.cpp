@@ -18,6 +18,7 @@ void MainWindow::escapePressed() {
 }
 
 void MainWindow::apply(const SessionUpdate& update) {
+    m_state.statusLine.show(update);
     if (update.cancelLoad) {
         m_loader->cancel();
     }

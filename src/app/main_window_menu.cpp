@@ -72,12 +72,12 @@ void MainWindow::buildDropDownMenu() {
 }
 
 void MainWindow::proposeHotspots() {
-    edit([](HotspotEditor& e) { e.proposeHotspots(); });
+    edit([](HotspotEditor& e) { return e.proposeHotspots(); });
 }
 
 void MainWindow::openSettingsWindow() {
     showSingle(m_settingsWindow, [this] {
-        auto* window = new SettingsWindow(m_state.editor, m_state.programDir);
+        auto* window = new SettingsWindow(m_state.editor, m_state.statusLine, m_state.programDir);
         connect(window, &SettingsWindow::editorChanged, this, &MainWindow::refresh);
         return window;
     });
@@ -90,7 +90,7 @@ void MainWindow::openHomePage() {
 void MainWindow::startUpdate() {
     UpdateStart started = startOnlineUpdate(m_state.programDir, embedded::kUpdaterArchive,
                                             kVersionFileAddress, *m_launcher);
-    m_state.editor.setStatus(started.status);
+    m_state.statusLine.show(started.status);
     refresh();
     if (!started.watch) {
         return;
@@ -108,7 +108,7 @@ void MainWindow::startUpdate() {
 void MainWindow::pollUpdaters() {
     for (auto it = m_updaters.begin(); it != m_updaters.end();) {
         if (std::optional<std::string> outcome = it->poll()) {
-            m_state.editor.setStatus(*outcome);
+            m_state.statusLine.show(*outcome);
             refresh();
             it = m_updaters.erase(it);
         } else {

@@ -8,14 +8,17 @@
 #include "app/color_picker.h"
 #include "app/image_button.h"
 #include "editor/hotspot_editor.h"
+#include "session/main_status_line.h"
 #include "settings/remembered_style.h"
 #include "ui_settings_window.h"
 
 namespace velquist {
 
-SettingsWindow::SettingsWindow(HotspotEditor& editor, std::string programDir)
+SettingsWindow::SettingsWindow(HotspotEditor& editor, MainStatusLine& statusLine,
+                               std::string programDir)
     : m_ui(std::make_unique<Ui::SettingsWindowForm>()),
       m_editor(editor),
+      m_statusLine(statusLine),
       m_programDir(std::move(programDir)) {
     m_ui->setupUi(this);
     frameWith(m_ui->title, true);
@@ -48,7 +51,7 @@ void SettingsWindow::changeWorkAreaColor(const QColor& color) {
     m_editor.canvas().setBackgroundColor(toColorRef(color));
     const Status kept = rememberWorkAreaColor(m_programDir, toColorRef(color));
     if (!kept) {
-        m_editor.setStatus(m_editor.status() + rememberedStyleNote(kept));
+        m_statusLine.show(m_statusLine.text() + rememberedStyleNote(kept));
     }
     emit editorChanged();
 }
@@ -74,7 +77,7 @@ void SettingsWindow::confirm() {
         m_ui->message->setText(QString::fromStdString(applied.error()));
         return;
     }
-    m_editor.setStatus(applied.value() + rememberedStyleNote(rememberStyle(m_programDir, style)));
+    m_statusLine.show(applied.value() + rememberedStyleNote(rememberStyle(m_programDir, style)));
     m_editor.setStyle(style);
     emit editorChanged();
     close();

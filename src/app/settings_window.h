@@ -14,13 +14,14 @@ class SettingsWindowForm;
 namespace velquist {
 
 class HotspotEditor;
+class MainStatusLine;
 
 class SettingsWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     // Opens showing the editor's current style and canvas colour; what is set is kept in
     // `programDir`'s pz.ini for the next start.
-    SettingsWindow(HotspotEditor& editor, std::string programDir);
+    SettingsWindow(HotspotEditor& editor, MainStatusLine& statusLine, std::string programDir);
     ~SettingsWindow() override;
 
 signals:
@@ -37,6 +38,7 @@ private:
 
     std::unique_ptr<Ui::SettingsWindowForm> m_ui;
     HotspotEditor& m_editor;
+    MainStatusLine& m_statusLine;
     std::string m_programDir;
 };
 

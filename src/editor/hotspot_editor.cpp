@@ -19,7 +19,7 @@ constexpr const char* kDefaultLink = "#";
 }  // namespace
 
 HotspotEditor::HotspotEditor(int canvasWidth, int canvasHeight)
-    : m_canvas(canvasWidth, canvasHeight), m_status(editor_messages::kWelcome) {
+    : m_canvas(canvasWidth, canvasHeight) {
     m_map.setListener([this](const MapOperation& applied) {
         ++m_changeCount;
         dismissOnEdit(applied);
@@ -39,18 +39,16 @@ void HotspotEditor::changeAsStep(const char* label, MapOperation operation) {
     m_history.end();
 }
 
-void HotspotEditor::undo() {
+Said HotspotEditor::undo() {
     const auto label = m_history.undo(m_map);
     m_handles.hideAll();
-    m_status =
-        label ? std::string(editor_messages::kUndone) + *label : editor_messages::kNothingToUndo;
+    return label ? std::string(editor_messages::kUndone) + *label : editor_messages::kNothingToUndo;
 }
 
-void HotspotEditor::redo() {
+Said HotspotEditor::redo() {
     const auto label = m_history.redo(m_map);
     m_handles.hideAll();
-    m_status =
-        label ? std::string(editor_messages::kRedone) + *label : editor_messages::kNothingToRedo;
+    return label ? std::string(editor_messages::kRedone) + *label : editor_messages::kNothingToRedo;
 }
 
 void HotspotEditor::drawHotspot(const Hotspot& h) {
@@ -115,15 +113,15 @@ void HotspotEditor::follow(const MapOperation& applied) {
         applied);
 }
 
-void HotspotEditor::addHotspot() {
+Said HotspotEditor::addHotspot() {
     const HotspotStyle& s = m_map.style();
     if (!tileSizeAllowed(s.width, s.height)) {
         // It could be neither seen nor clicked.
-        m_status = withPictureLimits(editor_messages::kAddWithoutPicture);
-        return;
+        return withPictureLimits(editor_messages::kAddWithoutPicture);
     }
     changeAsStep(editor_messages::kStepAdd,
                  op::AddHotspot{newHotspot({kNewHotspotAt.x, kNewHotspotAt.y, s.width, s.height})});
+    return std::nullopt;
 }
 
 Hotspot HotspotEditor::newHotspot(const Rect& rect) const {
@@ -135,40 +133,37 @@ Hotspot HotspotEditor::newHotspot(const Rect& rect) const {
     return h;
 }
 
-void HotspotEditor::deleteSelectedHotspot() {
+Said HotspotEditor::deleteSelectedHotspot() {
     const int32_t id = m_map.selection();
     if (id == m_map.background().id) {
-        m_status = editor_messages::kDeleteWithoutHotspot;
-        return;
+        return editor_messages::kDeleteWithoutHotspot;
     }
     m_handles.hideAll();
     if (!m_map.isHotspot(id)) {
-        return;
+        return std::nullopt;
     }
     changeAsStep(editor_messages::kStepDelete, op::RemoveHotspot{id});
-    m_status = editor_messages::kHotspotDeleted;
+    return editor_messages::kHotspotDeleted;
 }
 
-void HotspotEditor::alignBackground(Alignment where) {
+Said HotspotEditor::alignBackground(Alignment where) {
     if (!m_map.hasBackground()) {
-        m_status = editor_messages::kNoBackgroundLoaded;
-        return;
+        return editor_messages::kNoBackgroundLoaded;
     }
     m_handles.hideAll();
     const Rect background = m_map.background().rect();
     changeAsStep(editor_messages::kStepAlign,
                  op::MoveBackground{
                      alignedPosition(where, background, m_canvas.width(), m_canvas.height())});
-    m_status = alignedMessage(where);
+    return alignedMessage(where);
 }
 
 void HotspotEditor::replaceMap(const char* label, const MapDocument& document,
-                               std::shared_ptr<const Picture> picture, std::string status) {
+                               std::shared_ptr<const Picture> picture) {
     m_awaitedWidth = document.pictureWidth;
     m_awaitedHeight = document.pictureHeight;
     m_handles.hideAll();
     changeAsStep(label, op::RestoreMap{mapStateOf(document, std::move(picture), m_map.style())});
-    m_status = std::move(status);
 }
 
 MapDocument HotspotEditor::document() const {
@@ -189,33 +184,31 @@ ContentForm HotspotEditor::contentFormFor(int32_t id) const {
     return form;
 }
 
-ContentForm HotspotEditor::openContent() {
-    ContentForm form = contentForm();
-    if (!form.found) {
-        m_status = editor_messages::kContentWithoutHotspot;
+ContentOpened HotspotEditor::openContent() {
+    ContentOpened opened{contentForm(), std::nullopt};
+    if (!opened.form.found) {
+        opened.said = editor_messages::kContentWithoutHotspot;
     }
-    return form;
+    return opened;
 }
 
-bool HotspotEditor::applyContent(const ContentForm& opened, std::string tip, std::string link) {
+ContentApplied HotspotEditor::applyContent(const ContentForm& opened, std::string tip,
+                                           std::string link) {
     if (!opened.found) {
-        m_status = editor_messages::kContentWithoutHotspot;
-        return false;
+        return {false, editor_messages::kContentWithoutHotspot};
     }
     // The window edits the hotspot it opened for, wherever its row is now.
     if (!m_map.isHotspot(opened.id)) {
-        m_status = editor_messages::kContentTargetGone;
-        return false;
+        return {false, editor_messages::kContentTargetGone};
     }
     // Blanks pasted or typed around an address would end up inside the page's href.
     changeAsStep(editor_messages::kStepContent,
                  op::SetContent{opened.id, std::move(tip), std::string(trimmedTypedBlanks(link))});
-    m_status = editor_messages::kContentApplied;
-    return true;
+    return {true, editor_messages::kContentApplied};
 }
 
-void HotspotEditor::cancelContent() {
-    m_status = editor_messages::kContentCancelled;
+Said HotspotEditor::cancelContent() {
+    return editor_messages::kContentCancelled;
 }
 
 }  // namespace velquist

@@ -21,10 +21,10 @@ int takePixels(int& rest) {
 
 }  // namespace
 
-void HotspotEditor::nudgeSelected(int dx, int dy) {
+Said HotspotEditor::nudgeSelected(int dx, int dy) {
     const Hotspot* h = m_map.findHotspot(m_map.selection());
     if (h == nullptr || (dx == 0 && dy == 0)) {
-        return;
+        return std::nullopt;
     }
     // Holding an arrow key repeats it: the run is one step for as long as nothing else happens.
     if (!m_history.isOpen(editor_messages::kStepNudge) || m_nudged != h->id) {
@@ -33,26 +33,26 @@ void HotspotEditor::nudgeSelected(int dx, int dy) {
     }
     const int32_t id = h->id;
     change(op::MoveHotspot{id, {h->rect.left + dx, h->rect.top + dy}});
-    placeHandles(id);
+    return placeHandles(id);
 }
 
-void HotspotEditor::duplicateSelected() {
+Said HotspotEditor::duplicateSelected() {
     const Hotspot* h = m_map.findHotspot(m_map.selection());
     if (h == nullptr) {
-        return;
+        return std::nullopt;
     }
     Hotspot copy = *h;
     copy.id = 0;
     copy.rect.left += kDuplicateOffset;
     copy.rect.top += kDuplicateOffset;
     changeAsStep(editor_messages::kStepDuplicate, op::AddHotspot{std::move(copy)});
-    placeHandles(m_map.selection());
+    return placeHandles(m_map.selection());
 }
 
-void HotspotEditor::selectNextHotspot(bool backward) {
+Said HotspotEditor::selectNextHotspot(bool backward) {
     const std::vector<Hotspot>& all = m_map.hotspots();
     if (all.empty()) {
-        return;
+        return std::nullopt;
     }
     // With none selected, stepping starts at the first hotspot (the last, going backward).
     const auto index = m_map.indexOf(m_map.selection());
@@ -61,12 +61,12 @@ void HotspotEditor::selectNextHotspot(bool backward) {
         next = backward ? (*index + all.size() - 1) % all.size() : (*index + 1) % all.size();
     }
     (void)m_map.apply(op::Select{all[next].id});  // choosing is not a change of the map
-    placeHandles(all[next].id);
+    return placeHandles(all[next].id);
 }
 
-void HotspotEditor::wheel(int deltaX, int deltaY) {
+Said HotspotEditor::wheel(int deltaX, int deltaY) {
     if (!m_map.hasBackground()) {
-        return;
+        return std::nullopt;
     }
     m_wheelRest.x += deltaX;
     m_wheelRest.y += deltaY;
@@ -75,7 +75,7 @@ void HotspotEditor::wheel(int deltaX, int deltaY) {
     const Background& b = m_map.background();
     const Point to = wheelScrolledPosition(b.rect(), {dx, dy}, m_canvas.width(), m_canvas.height());
     if (to == b.position) {
-        return;
+        return std::nullopt;
     }
     if (!m_history.isOpen(editor_messages::kStepScroll)) {
         m_history.begin(editor_messages::kStepScroll);
@@ -83,7 +83,7 @@ void HotspotEditor::wheel(int deltaX, int deltaY) {
     change(op::MoveBackground{to});
     // The handles stay on the selected hotspot; the status line tells where the picture is.
     placeHandles(m_map.selection());
-    showStatus(m_map.background().id);
+    return statusOf(m_map.background().id);
 }
 
 }  // namespace velquist

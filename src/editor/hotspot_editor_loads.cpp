@@ -7,35 +7,33 @@
 
 namespace velquist {
 
-void HotspotEditor::loadStarted(std::string address, LoadPurpose purpose) {
-    m_load = RunningLoad{std::move(address), purpose, m_map.hotspots(), {}};
-    if (purpose != LoadPurpose::MapPicture) {
+Said HotspotEditor::loadStarted(std::string address, LoadPurpose purpose) {
+    m_load = RunningLoad{std::move(address), purpose, m_map.hotspots()};
+    if (purpose == LoadPurpose::MapPicture) {
         // The picture of a replaced map comes quietly: the status line says what became of
         // the map.
-        m_status = editor_messages::kLoading;
-        m_load->statusShown = m_status;
+        return std::nullopt;
     }
+    return editor_messages::kLoading;
 }
 
-void HotspotEditor::loadProgressed(uint64_t received, std::optional<uint64_t> total) {
-    if (!m_load || m_load->statusShown.empty() || m_status != m_load->statusShown) {
-        return;  // a newer message (an edit, an undo) stays readable
+Said HotspotEditor::loadProgressed(uint64_t received, std::optional<uint64_t> total) {
+    if (!m_load || m_load->purpose == LoadPurpose::MapPicture) {
+        return std::nullopt;
     }
-    m_status = loadingStatus(received, total);
-    m_load->statusShown = m_status;
+    return loadingStatus(received, total);
 }
 
 std::optional<LoadPurpose> HotspotEditor::runningLoad() const {
     return m_load ? std::optional(m_load->purpose) : std::nullopt;
 }
 
-bool HotspotEditor::cancelLoad() {
+Said HotspotEditor::cancelLoad() {
     if (!m_load) {
-        return false;
+        return std::nullopt;
     }
     m_load.reset();
-    m_status = editor_messages::kLoadCancelled;
-    return true;
+    return editor_messages::kLoadCancelled;
 }
 
 const std::string& HotspotEditor::addressToShow() const {
@@ -43,30 +41,28 @@ const std::string& HotspotEditor::addressToShow() const {
     return userLoad ? m_load->address : m_map.background().address;
 }
 
-void HotspotEditor::finishLoad(const std::string& address, Result<Picture> result,
+Said HotspotEditor::finishLoad(const std::string& address, Result<Picture> result,
                                bool keepHotspots) {
     const std::optional<RunningLoad> load = std::exchange(m_load, std::nullopt);
     if (load && load->purpose == LoadPurpose::MapPicture) {
-        finishPictureFetch(address, std::move(result));
-        return;
+        return finishPictureFetch(address, std::move(result));
     }
     if (!result) {
         // A mistyped address must not cost the user's hotspots.
-        m_status = editor_messages::kLoadFailed + result.error();
-        return;
+        return editor_messages::kLoadFailed + result.error();
     }
     if (keepsTheMap(load ? &*load : nullptr, keepHotspots)) {
-        swapPicture(address, std::move(result).value());
+        Said said = swapPicture(address, std::move(result).value());
         if (load && load->purpose == LoadPurpose::Replace && !keepHotspots) {
-            m_status += editor_messages::kKeptEditsDuringLoad;
+            *said += editor_messages::kKeptEditsDuringLoad;
         }
-        return;
+        return said;
     }
     changeAsStep(
         editor_messages::kStepLoad,
         op::ReplaceBackground{std::make_shared<const Picture>(std::move(result).value()), address});
     const Background& b = m_map.background();
-    m_status = loadedStatus(b.width(), b.height());
+    return loadedStatus(b.width(), b.height());
 }
 
 bool HotspotEditor::keepsTheMap(const RunningLoad* load, bool keepHotspots) const {
@@ -81,7 +77,7 @@ bool HotspotEditor::keepsTheMap(const RunningLoad* load, bool keepHotspots) cons
 }
 
 // Only the picture under the map changes, as one step.
-void HotspotEditor::swapPicture(const std::string& address, Picture picture) {
+Said HotspotEditor::swapPicture(const std::string& address, Picture picture) {
     auto shared = std::make_shared<const Picture>(std::move(picture));
     if (m_map.background().id > 0) {
         changeAsStep(editor_messages::kStepSwapPicture, op::ReplacePicture{shared, address});
@@ -98,7 +94,7 @@ void HotspotEditor::swapPicture(const std::string& address, Picture picture) {
     }
     placeHandles(m_map.selection());
     const Background& b = m_map.background();
-    m_status = loadedStatus(b.width(), b.height());
+    return loadedStatus(b.width(), b.height());
 }
 
 bool HotspotEditor::awaitsPicture(const std::string& address) const {
@@ -106,19 +102,18 @@ bool HotspotEditor::awaitsPicture(const std::string& address) const {
     return !b.picture && !address.empty() && b.address == address;
 }
 
-void HotspotEditor::finishPictureFetch(const std::string& address, Result<Picture> result) {
+Said HotspotEditor::finishPictureFetch(const std::string& address, Result<Picture> result) {
     if (!awaitsPicture(address)) {
-        return;
+        return std::nullopt;
     }
     if (!result) {
-        m_status = editor_messages::kLoadFailed + result.error();
-        return;
+        return editor_messages::kLoadFailed + result.error();
     }
     // Applied outside any step: the step that replaced the map takes the picture back with it.
     m_map.apply(
         op::ReplacePicture{std::make_shared<const Picture>(std::move(result).value()), address});
     const Background& b = m_map.background();
-    m_status = loadedStatus(b.width(), b.height());
+    return loadedStatus(b.width(), b.height());
 }
 
 }  // namespace velquist

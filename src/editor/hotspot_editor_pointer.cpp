@@ -1,5 +1,5 @@
-// The pointer on the canvas and its handles: pressing, dragging, resizing, the handles and the
-// status line.
+// The pointer on the canvas and its handles: pressing, dragging, resizing, the handles and what
+// the status line says about them.
 #include "editor/hotspot_editor.h"
 #include "editor/messages.h"
 #include "editor/resize_handles.h"
@@ -10,7 +10,8 @@ namespace velquist {
 
 PointerResponse HotspotEditor::press(const PointerInput& input) {
     if (input.button == PointerButton::Right && !input.handle) {
-        return {.openHotspotMenu = selectForMenu(m_canvas.hitTest(input.at.x, input.at.y))};
+        std::optional<Said> selected = selectForMenu(m_canvas.hitTest(input.at.x, input.at.y));
+        return {.openHotspotMenu = selected.has_value(), .said = selected.value_or(std::nullopt)};
     }
     if (input.button != PointerButton::Left) {
         return {};
@@ -18,39 +19,41 @@ PointerResponse HotspotEditor::press(const PointerInput& input) {
     if (input.handle) {
         m_history.begin(editor_messages::kStepResize);
         m_pointer.resizing = input.handle;
-    } else if (!m_proposals.shown.empty() && acceptProposalAt(input.at)) {
         return {};
-    } else {
-        pressCanvas(input.at);
     }
-    return {};
+    if (!m_proposals.shown.empty()) {
+        if (std::optional<Said> accepted = acceptProposalAt(input.at)) {
+            return {.said = std::move(*accepted)};
+        }
+    }
+    return {.said = pressCanvas(input.at)};
 }
 
-void HotspotEditor::move(const PointerInput& input) {
+Said HotspotEditor::move(const PointerInput& input) {
     // A handle reports movements anywhere; only those over the canvas resize.
     if (input.handle &&
         !Rect{0, 0, m_canvas.width(), m_canvas.height()}.contains(input.at.x, input.at.y)) {
-        return;
+        return std::nullopt;
     }
     if (input.button != PointerButton::Left) {
         m_pointer.held = 0;  // the release went unseen
-        return;
+        return std::nullopt;
     }
-    dragOrResize(input);
+    return dragOrResize(input);
 }
 
-void HotspotEditor::release(const PointerInput& input) {
+Said HotspotEditor::release(const PointerInput& input) {
     if (input.button != PointerButton::Left) {
-        return;
+        return std::nullopt;
     }
     if (!input.handle) {
         m_pointer.held = 0;
     }
-    endDrag();
+    return endDrag();
 }
 
 // A press on the canvas is not a handle drag, so a resize whose release went unseen ends here.
-void HotspotEditor::pressCanvas(Point at) {
+Said HotspotEditor::pressCanvas(Point at) {
     m_pointer.grab = at;
     m_pointer.resizing.reset();
     int32_t hit = 0;
@@ -58,12 +61,12 @@ void HotspotEditor::pressCanvas(Point at) {
         hit = m_canvas.hitTest(at.x, at.y);
         m_pointer.held = hit != 0 ? hit : -1;
     }
-    selectObject(hit);
+    return selectObject(hit);
 }
 
 // The pressed object (0 = none) becomes current, the press point becomes the grab offset inside
 // it, handles and status follow.
-void HotspotEditor::selectObject(int32_t id) {
+Said HotspotEditor::selectObject(int32_t id) {
     (void)m_map.apply(op::Select{id});  // choosing is not a change of the map
     // A drag from this press is one step, however many movements it takes.
     if (id > 0 && id == m_map.background().id) {
@@ -74,34 +77,33 @@ void HotspotEditor::selectObject(int32_t id) {
     m_pointer.grab.x -= m_canvas.objectLeft(id);
     m_pointer.grab.y -= m_canvas.objectTop(id);
     placeHandles(id);
-    showStatus(id);
+    return statusOf(id);
 }
 
 // A hotspot becomes current for its menu; the background or empty canvas changes nothing.
-bool HotspotEditor::selectForMenu(int32_t id) {
+std::optional<Said> HotspotEditor::selectForMenu(int32_t id) {
     if (!m_map.isHotspot(id)) {
-        return false;
+        return std::nullopt;
     }
     // The menu's items act on the selection: it must be the hotspot under the pointer.
     (void)m_map.apply(op::Select{id});
-    placeHandles(id);
-    return true;
+    return placeHandles(id);
 }
 
-void HotspotEditor::dragOrResize(const PointerInput& input) {
+Said HotspotEditor::dragOrResize(const PointerInput& input) {
     const Background& b = m_map.background();
     const int32_t held = m_pointer.held;
     if (b.id < 1 || held == -1) {
-        return;
+        return std::nullopt;
     }
     const Point at = input.at;
     Point to{at.x - m_pointer.grab.x, at.y - m_pointer.grab.y};
     if (m_pointer.resizing && held != b.id) {
-        resizeSelected(at.x, at.y, snapEdges(input) != nullptr);
+        return resizeSelected(at.x, at.y, snapEdges(input) != nullptr);
     } else if (held == b.id) {
         m_handles.hideAll();
         change(op::MoveBackground{to});
-        showStatus(b.id);
+        return statusOf(b.id);
     } else if (const Hotspot* h = m_map.findHotspot(held); h && held == m_map.selection()) {
         if (const EdgeMap* edges = snapEdges(input)) {
             // The edge map is in picture coordinates.
@@ -111,14 +113,15 @@ void HotspotEditor::dragOrResize(const PointerInput& input) {
             to = {r.left + o.x, r.top + o.y};
         }
         change(op::MoveHotspot{held, to});
-        placeHandles(held);
+        return placeHandles(held);
     }
+    return std::nullopt;
 }
 
-void HotspotEditor::endDrag() {
+Said HotspotEditor::endDrag() {
     m_history.end();
     m_pointer.resizing.reset();
-    placeHandles(m_map.selection());
+    return placeHandles(m_map.selection());
 }
 
 void HotspotEditor::dropHeld(int32_t id) {
@@ -127,10 +130,10 @@ void HotspotEditor::dropHeld(int32_t id) {
     }
 }
 
-void HotspotEditor::resizeSelected(int x, int y, bool snap) {
+Said HotspotEditor::resizeSelected(int x, int y, bool snap) {
     const Hotspot* h = m_map.findHotspot(m_map.selection());
     if (h == nullptr) {
-        return;  // a handle left held must never turn the background picture into a tile
+        return std::nullopt;  // a handle left held must never turn the background into a tile
     }
     const HandleEdge edge = *m_pointer.resizing;
     Handle& dragged = m_handles[edge];
@@ -143,7 +146,7 @@ void HotspotEditor::resizeSelected(int x, int y, bool snap) {
     const HotspotStyle& style = m_map.style();
     change(op::ResizeHotspot{
         h->id, out.object, {style.fillColor, style.borderColor, h->look.transparency}});
-    showStatus(h->id);
+    return statusOf(h->id);
 }
 
 // The resized hotspot's dragged side snaps, and its handle goes with it.
@@ -171,29 +174,27 @@ ResizeOutcome HotspotEditor::snappedOutcome(ResizeOutcome out, HandleEdge edge) 
     return out;
 }
 
-void HotspotEditor::placeHandles(int32_t id) {
+Said HotspotEditor::placeHandles(int32_t id) {
     const Hotspot* h = m_map.findHotspot(id);
     if (h == nullptr) {
         m_handles.hideAll();
-        return;
+        return std::nullopt;
     }
     m_handles = placeHandlePositions(h->rect, m_canvas.width(), m_canvas.height());
-    showStatus(id);
+    return statusOf(id);
 }
 
-void HotspotEditor::showStatus(int32_t id) {
+Said HotspotEditor::statusOf(int32_t id) const {
     const Background& b = m_map.background();
     if (b.id < 1) {
-        m_status = noBackgroundStatus();
-        return;
+        return noBackgroundStatus();
     }
     if (id == b.id) {
-        m_status = backgroundStatus(b.rect(), static_cast<int>(m_map.hotspots().size()));
-        return;
+        return backgroundStatus(b.rect(), static_cast<int>(m_map.hotspots().size()));
     }
     const Hotspot* h = m_map.findHotspot(id);
     const Rect rect = h ? h->rect : Rect{m_canvas.objectLeft(id), m_canvas.objectTop(id), 0, 0};
-    m_status = hotspotStatus(rect, b.position, h ? h->link : std::string());
+    return hotspotStatus(rect, b.position, h ? h->link : std::string());
 }
 
 }  // namespace velquist

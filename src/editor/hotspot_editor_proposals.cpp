@@ -22,16 +22,15 @@ Rect shifted(const Rect& r, int dx, int dy) {
 
 }  // namespace
 
-void HotspotEditor::proposeHotspots() {
+Said HotspotEditor::proposeHotspots() {
     m_proposals.shown.clear();  // a fresh look replaces what is shown
     if (!m_map.hasBackground()) {
         m_proposals.awaited = 0;
-        m_status = editor_messages::kProposeWithoutPicture;
-        return;
+        return editor_messages::kProposeWithoutPicture;
     }
     m_proposals.awaited = ++m_proposals.lastTicket;
     m_proposals.handedOut = false;
-    m_status = editor_messages::kProposing;
+    return editor_messages::kProposing;
 }
 
 std::optional<AnalysisRequest> HotspotEditor::takeAnalysisRequest() {
@@ -63,9 +62,9 @@ std::optional<AnalysisRequest> HotspotEditor::takeAnalysisRequest() {
     return request;
 }
 
-void HotspotEditor::finishAnalysis(AnalysisResult result) {
+Said HotspotEditor::finishAnalysis(AnalysisResult result) {
     if (result.picture == nullptr || result.picture != m_map.background().picture) {
-        return;  // the picture changed meanwhile
+        return std::nullopt;  // the picture changed meanwhile
     }
     if (result.edges && m_proposals.edgesOf == result.picture) {
         m_proposals.edges = std::move(*result.edges);
@@ -86,10 +85,11 @@ void HotspotEditor::finishAnalysis(AnalysisResult result) {
                 }
             }
         }
-        m_status = m_proposals.shown.empty()
-                       ? std::string(editor_messages::kNothingToPropose)
-                       : withCount(editor_messages::kProposalsFound, m_proposals.shown.size());
+        return m_proposals.shown.empty()
+                   ? std::string(editor_messages::kNothingToPropose)
+                   : withCount(editor_messages::kProposalsFound, m_proposals.shown.size());
     }
+    return std::nullopt;
 }
 
 std::vector<Rect> HotspotEditor::proposalOutlines() const {
@@ -101,7 +101,7 @@ std::vector<Rect> HotspotEditor::proposalOutlines() const {
     return outlines;
 }
 
-bool HotspotEditor::acceptProposalAt(Point at) {
+std::optional<Said> HotspotEditor::acceptProposalAt(Point at) {
     const Point origin = m_map.background().position;
     std::vector<Rect>& shown = m_proposals.shown;
     // Of nested proposals, the innermost is the one aimed at.
@@ -114,7 +114,7 @@ bool HotspotEditor::acceptProposalAt(Point at) {
         }
     }
     if (chosen == shown.end()) {
-        return false;
+        return std::nullopt;
     }
     const Rect rect = *chosen;
     shown.erase(chosen);
@@ -122,16 +122,16 @@ bool HotspotEditor::acceptProposalAt(Point at) {
     addProposedHotspot(rect);
     m_history.end();
     m_pointer.held = -1;  // this press made the hotspot; moving it takes another
-    placeHandles(m_map.selection());
+    Said said = placeHandles(m_map.selection());
     if (!shown.empty()) {
-        m_status = withCount(editor_messages::kProposalsLeft, shown.size());
+        said = withCount(editor_messages::kProposalsLeft, shown.size());
     }
-    return true;
+    return said;
 }
 
-bool HotspotEditor::acceptAllProposals() {
+Said HotspotEditor::acceptAllProposals() {
     if (m_proposals.shown.empty()) {
-        return false;
+        return std::nullopt;
     }
     const std::vector<Rect> all = std::exchange(m_proposals.shown, {});
     m_history.begin(editor_messages::kStepAcceptAllProposals);
@@ -140,8 +140,7 @@ bool HotspotEditor::acceptAllProposals() {
     }
     m_history.end();
     placeHandles(m_map.selection());
-    m_status = withCount(editor_messages::kProposalsAccepted, all.size());
-    return true;
+    return withCount(editor_messages::kProposalsAccepted, all.size());
 }
 
 void HotspotEditor::addProposedHotspot(const Rect& pictureRect) {
@@ -151,14 +150,13 @@ void HotspotEditor::addProposedHotspot(const Rect& pictureRect) {
     m_proposals.accepting = false;
 }
 
-bool HotspotEditor::dismissProposals() {
+Said HotspotEditor::dismissProposals() {
     if (m_proposals.shown.empty() && m_proposals.awaited == 0) {
-        return false;
+        return std::nullopt;
     }
     m_proposals.shown.clear();
     m_proposals.awaited = 0;
-    m_status = editor_messages::kProposalsDismissed;
-    return true;
+    return editor_messages::kProposalsDismissed;
 }
 
 void HotspotEditor::dismissOnEdit(const MapOperation& applied) {
@@ -171,9 +169,9 @@ void HotspotEditor::dismissOnEdit(const MapOperation& applied) {
     }
 }
 
-void HotspotEditor::toggleSnapping() {
+Said HotspotEditor::toggleSnapping() {
     m_proposals.snapping = !m_proposals.snapping;
-    m_status = m_proposals.snapping ? editor_messages::kSnapOn : editor_messages::kSnapOff;
+    return m_proposals.snapping ? editor_messages::kSnapOn : editor_messages::kSnapOff;
 }
 
 const EdgeMap* HotspotEditor::snapEdges(const PointerInput& input) const {

@@ -31,35 +31,37 @@ SessionUpdate MapSession::asking(MapDialog dialog) {
     return update;
 }
 
-SessionUpdate MapSession::report(std::string status) {
-    m_editor.setStatus(std::move(status));
-    return {};
+SessionUpdate MapSession::report(std::string said) {
+    SessionUpdate update;
+    update.said = std::move(said);
+    return update;
 }
 
 SessionUpdate MapSession::startLoad(const std::string& address, bool keepHotspots) {
-    m_editor.loadStarted(address, keepHotspots ? LoadPurpose::KeepHotspots : LoadPurpose::Replace);
     SessionUpdate update;
+    update.loadSaid = m_editor.loadStarted(
+        address, keepHotspots ? LoadPurpose::KeepHotspots : LoadPurpose::Replace);
     update.load = address;
     return update;
 }
 
 SessionUpdate MapSession::fetchMapPicture(const std::string& address) {
-    m_editor.loadStarted(address, LoadPurpose::MapPicture);
     SessionUpdate update;
+    update.loadSaid = m_editor.loadStarted(address, LoadPurpose::MapPicture);
     update.load = address;
     return update;
 }
 
 SessionUpdate MapSession::cancelLoad() {
-    m_editor.cancelLoad();
     SessionUpdate update;
+    update.said = m_editor.cancelLoad();
     update.cancelLoad = true;
     return update;
 }
 
 SessionUpdate MapSession::escapePressed() {
-    if (m_editor.dismissProposals()) {
-        return {};
+    if (Said dismissed = m_editor.dismissProposals()) {
+        return report(std::move(*dismissed));
     }
     if (m_editor.runningLoad()) {
         return cancelLoad();
@@ -72,22 +74,26 @@ SessionUpdate MapSession::loadFinished(const std::string& address, Result<Pictur
     const bool userLoad = m_editor.runningLoad() != LoadPurpose::MapPicture;
     const std::string kept =
         result && m_editor.loadReplacesMap() ? keepReplacedMap() : std::string();
-    m_editor.finishLoad(address, std::move(result));
+    SessionUpdate update;
+    update.said = m_editor.finishLoad(address, std::move(result));
     if (userLoad) {
         // The address is remembered whether the picture came or not.
         const Status remembered = rememberAddress(m_settingsDir, address);
-        m_editor.setStatus(m_editor.status() + rememberedAddressNote(remembered) + kept);
+        update.said =
+            update.said.value_or(std::string()) + rememberedAddressNote(remembered) + kept;
     }
-    return {};
+    return update;
 }
 
 SessionUpdate MapSession::redo() {
-    m_editor.redo();
+    Said said = m_editor.redo();
     const Background& b = m_editor.map().background();
+    SessionUpdate update;
     if (!b.picture && !b.address.empty() && !m_editor.runningLoad()) {
-        return fetchMapPicture(b.address);
+        update = fetchMapPicture(b.address);
     }
-    return {};
+    update.said = std::move(said);
+    return update;
 }
 
 std::string MapSession::keepReplacedMap() {
@@ -96,8 +102,8 @@ std::string MapSession::keepReplacedMap() {
 }
 
 SessionUpdate MapSession::replaceMap(const char* label, const MapDocument& document,
-                                     std::string status) {
-    status += keepReplacedMap();
+                                     std::string said) {
+    said += keepReplacedMap();
     const Background& shown = m_editor.map().background();
     std::shared_ptr<const Picture> picture;
     if (shown.picture && !document.pictureAddress.empty() &&
@@ -105,8 +111,10 @@ SessionUpdate MapSession::replaceMap(const char* label, const MapDocument& docum
         picture = shown.picture;  // the same picture: shared, not fetched again
     }
     const bool fetch = !picture && !document.pictureAddress.empty();
-    m_editor.replaceMap(label, document, std::move(picture), std::move(status));
-    return fetch ? fetchMapPicture(document.pictureAddress) : SessionUpdate{};
+    m_editor.replaceMap(label, document, std::move(picture));
+    SessionUpdate update = fetch ? fetchMapPicture(document.pictureAddress) : SessionUpdate{};
+    update.said = std::move(said);
+    return update;
 }
 
 std::string MapSession::autosavePath() const {

@@ -106,21 +106,17 @@ TEST(EditedMap, EditorDeletesOnlyTheSelectedHotspotAndTheCanvasFollows) {
     }
     const std::vector<int32_t> before = ids(editor.map());
     test::choose(editor, before[2]);
-    editor.deleteSelectedHotspot();
-    EXPECT_EQ(editor.status(), "选中的热点区已删除");
+    EXPECT_EQ(editor.deleteSelectedHotspot(), "选中的热点区已删除");
     EXPECT_EQ(ids(editor.map()), (std::vector<int32_t>{before[0], before[1], before[3]}));
     EXPECT_FALSE(editor.canvas().hasObject(before[2]));
     EXPECT_EQ(editor.canvas().objectCount(), 4);
 
     // Nothing is selected now: a second delete changes nothing.
-    editor.setStatus("unchanged");
-    editor.deleteSelectedHotspot();
-    EXPECT_EQ(editor.status(), "unchanged");
+    EXPECT_EQ(editor.deleteSelectedHotspot(), std::nullopt);
     EXPECT_EQ(editor.map().hotspots().size(), 3u);
 
     test::choose(editor, editor.map().background().id);
-    editor.deleteSelectedHotspot();
-    EXPECT_EQ(editor.status(), "删除失败，没有选中要操作的热点区");
+    EXPECT_EQ(editor.deleteSelectedHotspot(), "删除失败，没有选中要操作的热点区");
     EXPECT_EQ(editor.canvas().objectCount(), 4);
 }
 

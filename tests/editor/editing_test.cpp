@@ -60,10 +60,9 @@ TEST(Editing, DraggingKeepsTheGrabOffset) {
     editor.addHotspot();
     const int id = editor.map().selection();
     pressAt(editor, 110, 107);
-    moveTo(editor, 300, 250);
+    const Said said = moveTo(editor, 300, 250);
     EXPECT_EQ(rectOf(editor, id), (Rect{290, 243, 100, 100}));
-    EXPECT_EQ(editor.status(),
-              "当前热区坐标：左= 290 px；顶= 243 px；右= 390 px；底= 343 px；链接地址：#");
+    EXPECT_EQ(said, "当前热区坐标：左= 290 px；顶= 243 px；右= 390 px；底= 343 px；链接地址：#");
     EXPECT_TRUE(editor.handles()[HandleEdge::Left].visible);
     EXPECT_EQ(editor.handles()[HandleEdge::Left].position, (Point{285, 293}));
 }
@@ -76,20 +75,19 @@ TEST(Editing, DraggingTheBackgroundCarriesEveryHotspot) {
     pressAt(editor, 50, 50);  // on the background, outside the hotspots
     ASSERT_EQ(editor.map().selection(), bg);
     moveTo(editor, 80, 30);
-    moveTo(editor, 80, 30);  // no movement: no drift
+    const Said said = moveTo(editor, 80, 30);  // no movement: no drift
     EXPECT_EQ(rectOf(editor, bg), (Rect{30, -20, 750, 400}));
     for (const Hotspot& h : editor.map().hotspots()) {
         EXPECT_EQ(rectOf(editor, h.id), (Rect{130, 80, 100, 100}));
         EXPECT_EQ(h.rect, (Rect{130, 80, 100, 100}));
     }
     EXPECT_FALSE(editor.handles()[HandleEdge::Top].visible);
-    EXPECT_EQ(editor.status(),
-              "背景图尺寸：750×400 PX； 距左：30 PX； 距顶：-20 PX；共绘制了：2 个热点区");
+    EXPECT_EQ(said, "背景图尺寸：750×400 PX； 距左：30 PX； 距顶：-20 PX；共绘制了：2 个热点区");
     // Back to the left edge: everything returns by the same distance.
-    editor.alignBackground(Alignment::Left);
+    const Said aligned = editor.alignBackground(Alignment::Left);
     EXPECT_EQ(rectOf(editor, bg), (Rect{0, 0, 750, 400}));
     EXPECT_EQ(rectOf(editor, hotspotId(editor, 0)), (Rect{100, 100, 100, 100}));
-    EXPECT_EQ(editor.status(), "背景图已居左对齐");
+    EXPECT_EQ(aligned, "背景图已居左对齐");
 }
 
 TEST(Editing, ResizeHandlesFollowThePointerDownToOnePixel) {
@@ -205,10 +203,9 @@ TEST(Editing, AddingNeverMakesAHotspotWithoutPicture) {
         style.width = width;
         style.height = height;
         editor.setStyle(style);
-        editor.addHotspot();
+        const Said said = editor.addHotspot();
         EXPECT_TRUE(editor.map().hotspots().empty()) << width << " x " << height;
-        EXPECT_EQ(editor.status(),
-                  "添加失败：热点区的宽和高须在 1 到 32768 之间，宽×高不超过 67108864");
+        EXPECT_EQ(said, "添加失败：热点区的宽和高须在 1 到 32768 之间，宽×高不超过 67108864");
     }
     editor.setStyle(HotspotStyle{});
     editor.addHotspot();
@@ -217,8 +214,7 @@ TEST(Editing, AddingNeverMakesAHotspotWithoutPicture) {
 
 TEST(Editing, NothingMovesWithoutBackgroundOrFromEmptyCanvas) {
     HotspotEditor empty(996, 624);
-    pressAt(empty, 50, 50);
-    EXPECT_EQ(empty.status(), "点击左上角 背景设置 添加背景图片");
+    EXPECT_EQ(pressAt(empty, 50, 50), "点击左上角 背景设置 添加背景图片");
     moveTo(empty, 60, 60);
     EXPECT_EQ(empty.canvas().hitTest(60, 60), 0);
 
@@ -238,8 +234,7 @@ TEST(StatusText, IsExactIncludingNegativeNumbers) {
     // An id naming no object shows the background's position negated.
     Loaded editor;
     editor.alignBackground(Alignment::Centre);
-    pressAt(editor, 900, 600);
-    EXPECT_EQ(editor.status(),
+    EXPECT_EQ(pressAt(editor, 900, 600),
               "当前热区坐标：左= -123 px；顶= 0 px；右= -123 px；底= 0 px；链接地址：");
     EXPECT_EQ(loadedStatus(750, 400), "图片载入完成....宽度为：750；高度为：400 PX");
 }
@@ -282,8 +277,7 @@ TEST(Alignment, FivePlacesTruncatedTowardZero) {
     EXPECT_EQ(alignedPosition(Alignment::Centre, {0, 0, 1201, 1}, 996, 624), (Point{-102, 0}));
 
     HotspotEditor none(996, 624);
-    none.alignBackground(Alignment::Right);
-    EXPECT_EQ(none.status(), "没有加载背景图片");
+    EXPECT_EQ(none.alignBackground(Alignment::Right), "没有加载背景图片");
 }
 
 TEST(ContentWindow, EditsTheHotspotItOpenedFor) {
@@ -304,41 +298,40 @@ TEST(ContentWindow, EditsTheHotspotItOpenedFor) {
     choose(editor, first);
     editor.deleteSelectedHotspot();
     // Blanks typed around the link go (the ideographic space too); the tip keeps its own.
-    editor.applyContent(form, " tip ", " \r\n\xE3\x80\x80https://s.example/a b\t\n");
+    const ContentApplied applied =
+        editor.applyContent(form, " tip ", " \r\n\xE3\x80\x80https://s.example/a b\t\n");
     EXPECT_EQ(editor.map().hotspots()[0].tip, " tip ");
     EXPECT_EQ(editor.map().hotspots()[0].link, "https://s.example/a b");
-    EXPECT_EQ(editor.status(), "选中热区内容修改完成");
+    EXPECT_EQ(applied.said, "选中热区内容修改完成");
 
     // Its own hotspot deleted: nothing is stored and the user is told.
     choose(editor, hotspotId(editor, 0));
     const ContentForm gone = editor.contentForm();
     editor.deleteSelectedHotspot();
-    editor.applyContent(gone, "x", "y");
-    EXPECT_EQ(editor.status(), "修改失败，这个热区已被删除");
+    EXPECT_EQ(editor.applyContent(gone, "x", "y").said, "修改失败，这个热区已被删除");
 
     // Nothing to edit: refused, never "done" over a hotspot that was not there.
     choose(editor, editor.map().background().id);
-    const ContentForm none = editor.openContent();
-    EXPECT_FALSE(none.found);
-    EXPECT_EQ(editor.status(), "修改失败，没有选中要操作的热点区");
-    editor.setStatus("");
-    EXPECT_FALSE(editor.applyContent(none, "x", "y"));
-    EXPECT_EQ(editor.status(), "修改失败，没有选中要操作的热点区");
-    editor.cancelContent();
-    EXPECT_EQ(editor.status(), "已取消选中热区的内容修改");
+    const ContentOpened none = editor.openContent();
+    EXPECT_FALSE(none.form.found);
+    EXPECT_EQ(none.said, "修改失败，没有选中要操作的热点区");
+    const ContentApplied refused = editor.applyContent(none.form, "x", "y");
+    EXPECT_FALSE(refused.stored);
+    EXPECT_EQ(refused.said, "修改失败，没有选中要操作的热点区");
+    EXPECT_EQ(editor.cancelContent(), "已取消选中热区的内容修改");
 }
 
 TEST(Background, InstallingReplacesEverythingAndIdsKeepGrowing) {
     Loaded editor;
     editor.addHotspot();
     const int oldHotspot = editor.map().selection();
-    editor.finishLoad("http://b", test::solidPicture(20, 30, 0));
+    const Said loaded = editor.finishLoad("http://b", test::solidPicture(20, 30, 0));
     EXPECT_TRUE(editor.map().hotspots().empty());
     EXPECT_EQ(editor.canvas().objectCount(), 1);
     EXPECT_GT(editor.map().background().id, oldHotspot);
     EXPECT_EQ(rectOf(editor, editor.map().background().id), (Rect{0, 0, 20, 30}));
     EXPECT_EQ(editor.map().background().address, "http://b");
-    EXPECT_EQ(editor.status(), "图片载入完成....宽度为：20；高度为：30 PX");
+    EXPECT_EQ(loaded, "图片载入完成....宽度为：20；高度为：30 PX");
     EXPECT_TRUE(editor.addHotspotEnabled());
 
     // A failed load changes nothing but the status line; while it runs, the address window
@@ -346,9 +339,9 @@ TEST(Background, InstallingReplacesEverythingAndIdsKeepGrowing) {
     const int background = editor.map().background().id;
     editor.loadStarted("http://c/typo");
     EXPECT_EQ(editor.addressToShow(), "http://c/typo");
-    editor.finishLoad("http://c/typo", Status::failure("服务器返回 HTTP 404"));
+    const Said failed = editor.finishLoad("http://c/typo", Status::failure("服务器返回 HTTP 404"));
     EXPECT_EQ(editor.addressToShow(), "http://b");
-    EXPECT_EQ(editor.status(), "图片载入失败：服务器返回 HTTP 404");
+    EXPECT_EQ(failed, "图片载入失败：服务器返回 HTTP 404");
     EXPECT_EQ(editor.map().background().id, background);
     EXPECT_EQ(editor.map().background().address, "http://b");
 }

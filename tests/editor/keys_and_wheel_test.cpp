@@ -33,10 +33,10 @@ TEST(EditingKeys, NudgesMoveTheSelectedHotspotAndARunIsOneStep) {
     test::choose(e, a);
     e.nudgeSelected(1, 0);
     e.nudgeSelected(0, -10);
-    e.nudgeSelected(-10, 0);
+    const Said said = e.nudgeSelected(-10, 0);
     EXPECT_EQ(e.rectOf(a), (Rect{191, 140, 100, 100}));
     EXPECT_EQ(e.canvas().objectLeft(a), 191);
-    EXPECT_EQ(e.status(), hotspotStatus(e.rectOf(a), {0, 0}, "#"));
+    EXPECT_EQ(said, hotspotStatus(e.rectOf(a), {0, 0}, "#"));
     EXPECT_EQ(e.handles().handles[0].position.x, 186);  // the handles follow
     // Another hotspot's nudges are a step of their own.
     e.selectNextHotspot();
@@ -57,7 +57,7 @@ TEST(EditingKeys, NudgesMoveTheSelectedHotspotAndARunIsOneStep) {
 TEST(EditingKeys, DuplicateCopiesSizeTipAndLinkOffsetAndSelectsTheCopy) {
     Loaded e;
     const int32_t a = e.addAt({200, 150});
-    ASSERT_TRUE(e.applyContent(e.contentFormFor(a), "tip", "https://shop.example/x"));
+    ASSERT_TRUE(e.applyContent(e.contentFormFor(a), "tip", "https://shop.example/x").stored);
     const Rect before = e.rectOf(a);
     e.duplicateSelected();
     ASSERT_EQ(e.map().hotspots().size(), 2u);
@@ -86,9 +86,9 @@ TEST(EditingKeys, TabStepsThroughTableOrderWrappingBothWays) {
         seen.push_back(e.map().selection());
     }
     EXPECT_EQ(seen, (std::vector<int32_t>{a, b, c, a}));
-    e.selectNextHotspot(true);
+    const Said said = e.selectNextHotspot(true);
     EXPECT_EQ(e.map().selection(), c);
-    EXPECT_EQ(e.status(), hotspotStatus(e.rectOf(c), {0, 0}, "#"));
+    EXPECT_EQ(said, hotspotStatus(e.rectOf(c), {0, 0}, "#"));
     EXPECT_EQ(e.handles().handles[0].position.x, 295);
     EXPECT_EQ(e.history().undoCount(), steps);  // choosing is no step
     // With nothing selected, Tab starts at the first hotspot and Shift+Tab at the last.
@@ -104,11 +104,11 @@ TEST(EditingKeys, TabStepsThroughTableOrderWrappingBothWays) {
 TEST(EditingWheel, NotchMoves60PxFractionsAddUpAndARunIsOneStep) {
     Loaded e(1500, 3000);
     const int32_t a = e.addAt({200, 150});
-    e.wheel(0, -120);  // one notch down: the picture goes up
+    const Said said = e.wheel(0, -120);  // one notch down: the picture goes up
     EXPECT_EQ(e.map().background().position, (Point{0, -60}));
     EXPECT_EQ(e.rectOf(a).top, 90);
     EXPECT_EQ(e.canvas().objectTop(a), 90);
-    EXPECT_EQ(e.status(), backgroundStatus(e.map().background().rect(), 1));
+    EXPECT_EQ(said, backgroundStatus(e.map().background().rect(), 1));
     for (int i = 0; i < 7; ++i) {
         e.wheel(-3, 0);  // a touchpad's small steps: 21 units, 10 px, one unit left over
     }
@@ -155,7 +155,7 @@ TEST(EditingWheel, StopsAtThePictureEdgesAndNeverPushesItFurtherOut) {
 TEST(PictureSwap, KeepsHotspotsOnThePictureAndUndoesAsOneStep) {
     Loaded e;
     const int32_t a = e.addAt({200, 150});
-    ASSERT_TRUE(e.applyContent(e.contentFormFor(a), "tip", "https://shop.example/x"));
+    ASSERT_TRUE(e.applyContent(e.contentFormFor(a), "tip", "https://shop.example/x").stored);
     e.wheel(0, -40);  // background at (0, -20)
     const MapState before = e.map().state();
     e.finishLoad("/home/d/banner-v2.png", test::solidPicture(790, 1500, 0x00FF0000), true);
@@ -198,21 +198,21 @@ TEST(Snapping, DraggedAndResizedEdgesSnapUnlessAltOrSwitchedOff) {
     }
     e.addHotspot();  // 100 x 100 at (100, 100)
     const int32_t id = e.map().selection();
+    Said said;
     const auto dragBy = [&](int dx, int dy, bool alt) {
         const Rect r = e.map().findHotspot(id)->rect;
         test::pressAt(e, r.left + 10, r.top + 10);
         PointerInput to = test::pointer(r.left + 10 + dx, r.top + 10 + dy);
         to.modifiers.alt = alt;
         e.move(to);
-        e.release(to);
+        said = e.release(to);
         return e.map().findHotspot(id)->rect;
     };
     // 3 px right of the box's left side and 30 px down, far from any row edge: only x snaps.
     EXPECT_EQ(dragBy(3, 30, false), (Rect{100, 130, 100, 100}));
-    EXPECT_EQ(e.status(), hotspotStatus({100, 130, 100, 100}, {0, 0}, "#"));
+    EXPECT_EQ(said, hotspotStatus({100, 130, 100, 100}, {0, 0}, "#"));
     EXPECT_EQ(dragBy(3, 0, true), (Rect{103, 130, 100, 100}));
-    e.toggleSnapping();
-    EXPECT_EQ(e.status(), editor_messages::kSnapOff);
+    EXPECT_EQ(e.toggleSnapping(), editor_messages::kSnapOff);
     EXPECT_EQ(dragBy(-1, 0, false), (Rect{102, 130, 100, 100}));
     e.toggleSnapping();
 

@@ -17,16 +17,21 @@ inline PointerInput pointer(int x, int y, PointerButton button = PointerButton::
     return input;
 }
 
+// A gesture answers what the status line says after it, given what it said before.
+inline Said after(Said before, Said said) {
+    return said ? said : before;
+}
+
 // A left press on the canvas at (x, y).
-inline void pressAt(HotspotEditor& e, int x, int y) {
-    e.press(pointer(x, y));
+inline Said pressAt(HotspotEditor& e, int x, int y) {
+    return e.press(pointer(x, y)).said;
 }
 // A movement over the canvas to (x, y), with the left button held or not.
-inline void moveTo(HotspotEditor& e, int x, int y, bool leftHeld = true) {
-    e.move(pointer(x, y, leftHeld ? PointerButton::Left : PointerButton::None));
+inline Said moveTo(HotspotEditor& e, int x, int y, bool leftHeld = true) {
+    return e.move(pointer(x, y, leftHeld ? PointerButton::Left : PointerButton::None));
 }
-inline void releaseAt(HotspotEditor& e, int x, int y) {
-    e.release(pointer(x, y));
+inline Said releaseAt(HotspotEditor& e, int x, int y) {
+    return e.release(pointer(x, y));
 }
 
 // The first canvas point, row by row, where `id` is the topmost object (0: where there is
@@ -50,10 +55,10 @@ inline Point pointOn(const HotspotEditor& e, int32_t id) {
 }
 
 // A left click on object `id` (0: on empty canvas) where it shows.
-inline void clickOn(HotspotEditor& e, int32_t id) {
+inline Said clickOn(HotspotEditor& e, int32_t id) {
     const Point at = pointOn(e, id);
-    pressAt(e, at.x, at.y);
-    releaseAt(e, at.x, at.y);
+    const Said pressed = pressAt(e, at.x, at.y);
+    return after(pressed, releaseAt(e, at.x, at.y));
 }
 
 // Object `id` chosen as a user would: clicked where it shows, else (a hotspot under others)
@@ -70,14 +75,14 @@ inline void choose(HotspotEditor& e, int32_t id) {
 
 // A left press on the handle of `edge`, and movements the handle reports while it holds the
 // mouse.
-inline void pressHandle(HotspotEditor& e, HandleEdge edge) {
-    e.press(pointer(0, 0, PointerButton::Left, edge));
+inline Said pressHandle(HotspotEditor& e, HandleEdge edge) {
+    return e.press(pointer(0, 0, PointerButton::Left, edge)).said;
 }
-inline void moveHandle(HotspotEditor& e, HandleEdge edge, int x, int y, bool leftHeld = true) {
-    e.move(pointer(x, y, leftHeld ? PointerButton::Left : PointerButton::None, edge));
+inline Said moveHandle(HotspotEditor& e, HandleEdge edge, int x, int y, bool leftHeld = true) {
+    return e.move(pointer(x, y, leftHeld ? PointerButton::Left : PointerButton::None, edge));
 }
-inline void releaseHandle(HotspotEditor& e, HandleEdge edge, int x, int y) {
-    e.release(pointer(x, y, PointerButton::Left, edge));
+inline Said releaseHandle(HotspotEditor& e, HandleEdge edge, int x, int y) {
+    return e.release(pointer(x, y, PointerButton::Left, edge));
 }
 
 }  // namespace velquist::test

@@ -1,14 +1,16 @@
 // What becomes of the map, on real files and without a window: which loads a picture is fetched
 // for and which addresses are remembered, where Ctrl+S writes, the autosave's failures, imported
-// code, and Esc and Ctrl+Y around loads.
+// code, Esc and Ctrl+Y around loads, and load progress in the status line.
 #include "session/map_session.h"
 
 #include <gtest/gtest.h>
 
 #include "editor/messages.h"
+#include "editor/status_text.h"
 #include "mapfile/map_file.h"
 #include "mapfile/messages.h"
 #include "pictures/test_pictures.h"
+#include "session/main_status_line.h"
 #include "settings/remembered_address.h"
 #include "support/read_only.h"
 #include "support/temp_dir.h"
@@ -65,7 +67,7 @@ TEST_F(MapSessionTest, ReopenedMapsFetchOnlyAnotherPictureAndNeverOverwriteTheRe
     const SessionUpdate shared = m_session.openMapFile(same);
     EXPECT_FALSE(shared.load);
     EXPECT_TRUE(m_editor.map().background().picture);
-    EXPECT_EQ(m_editor.status(),
+    EXPECT_EQ(shared.said,
               "已打开热区文件，共 2 个热区；原来的 1 个热区已存入“最近的热区”（Ctrl+Z 撤销）");
 
     const std::string other = m_dir.file("other.vqmap");
@@ -84,7 +86,7 @@ TEST_F(MapSessionTest, CtrlSNeverWritesTheProgramsOwnFiles) {
     haveMapOnScreen(2);
     const SessionUpdate save = m_session.saveMap();
     EXPECT_FALSE(save.ask);
-    EXPECT_EQ(m_editor.status(), mapfile_messages::kSaved + m_dir.file("shown.vqmap"));
+    EXPECT_EQ(save.said, mapfile_messages::kSaved + m_dir.file("shown.vqmap"));
 
     m_session.chosen(MapDialog::SaveMap, m_dir.file("autosave"));
     EXPECT_EQ(m_session.mapFilePath(), "");
@@ -105,18 +107,20 @@ TEST_F(MapSessionTest, CtrlSNeverWritesTheProgramsOwnFiles) {
 TEST_F(MapSessionTest, AutosaveFailureIsSaidOnceUntilAWriteSucceeds) {
     const std::string autosave = m_dir.file("autosave.vqmap");
     ASSERT_TRUE(saveMapFile(autosave, mapOn(kShown, 2)));
-    EXPECT_EQ(m_session.restoreAutosave().load, kShown);
-    EXPECT_EQ(m_editor.status(), "已恢复上次的 2 个热区（Ctrl+Z 撤销恢复）");
+    const SessionUpdate restored = m_session.restoreAutosave();
+    EXPECT_EQ(restored.load, kShown);
+    EXPECT_EQ(restored.said, "已恢复上次的 2 个热区（Ctrl+Z 撤销恢复）");
     EXPECT_FALSE(m_session.autosaveDue());
     m_session.loadFinished(kShown, picture());
 
-    const auto changeAndAutosave = [this] {
+    Said said;
+    const auto changeAndAutosave = [this, &said] {
         m_editor.addHotspot();
         EXPECT_TRUE(m_session.autosaveDue());
-        m_editor.setStatus("");
-        const bool shown = m_session.autosave().refresh;
+        const SessionUpdate update = m_session.autosave();
+        said = update.said;
         EXPECT_FALSE(m_session.autosaveDue());
-        return shown && m_editor.status().starts_with(mapfile_messages::kAutosaveFailed);
+        return update.refresh && said && said->starts_with(mapfile_messages::kAutosaveFailed);
     };
     {
         test::ReadOnlyFolder readOnly(m_dir.path());
@@ -125,7 +129,7 @@ TEST_F(MapSessionTest, AutosaveFailureIsSaidOnceUntilAWriteSucceeds) {
         }
         EXPECT_TRUE(changeAndAutosave());
         EXPECT_FALSE(changeAndAutosave());
-        EXPECT_EQ(m_editor.status(), "");
+        EXPECT_EQ(said, std::nullopt);
     }
     EXPECT_FALSE(changeAndAutosave());
     EXPECT_EQ(loadMapFile(autosave)->hotspots.size(), 5u);
@@ -145,8 +149,7 @@ TEST_F(MapSessionTest, ImportTakesCodeFromTheClipboardElseAsksForAFile) {
     EXPECT_FALSE(imported.load);
     EXPECT_EQ(m_editor.map().hotspots().size(), 2u);
     EXPECT_EQ(m_editor.map().background().address, kShown);
-    m_editor.undo();
-    EXPECT_EQ(m_editor.status(), std::string("已撤销：") + editor_messages::kStepImport);
+    EXPECT_EQ(m_editor.undo(), std::string("已撤销：") + editor_messages::kStepImport);
     EXPECT_EQ(m_editor.map().hotspots().size(), 1u);
 }
 
@@ -159,13 +162,33 @@ TEST_F(MapSessionTest, EscCancelsOnlyALoadAndRedoFetchesAMissingPicture) {
     m_session.openMapFile(path);
     const SessionUpdate esc = m_session.escapePressed();
     EXPECT_TRUE(esc.cancelLoad);
-    EXPECT_EQ(m_editor.status(), editor_messages::kLoadCancelled);
+    EXPECT_EQ(esc.said, editor_messages::kLoadCancelled);
     EXPECT_FALSE(m_editor.runningLoad());
 
     m_editor.undo();
     EXPECT_EQ(m_session.redo().load, kOther);
     EXPECT_EQ(m_editor.runningLoad(), LoadPurpose::MapPicture);
     EXPECT_EQ(m_editor.map().hotspots().size(), 2u);
+}
+
+// Progress reports arriving after an edit leave the edit's message in the status line.
+TEST_F(MapSessionTest, LoadProgressNeverOverwritesANewerMessage) {
+    MainStatusLine line;
+    line.show(m_session.startLoad(kShown));
+    line.show(m_session.loadFinished(kShown, picture()));
+    line.show(m_editor.addHotspot());
+    line.show(m_session.startLoad(kOther));
+    line.showLoadProgress(m_editor.loadProgressed(1024, 4096));
+    EXPECT_EQ(line.text(), loadingStatus(1024, 4096));
+    line.showLoadProgress(m_editor.loadProgressed(2048, 4096));
+    EXPECT_EQ(line.text(), loadingStatus(2048, 4096));
+    const Said moved = m_editor.nudgeSelected(1, 0);
+    line.show(moved);
+    line.showLoadProgress(m_editor.loadProgressed(3072, 4096));
+    EXPECT_EQ(line.text(), moved);
+    line.show(m_editor.undo());
+    line.showLoadProgress(m_editor.loadProgressed(4000, 4096));
+    EXPECT_EQ(line.text(), "已撤销：微移热区");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The hotspot editor: the edited map, its drawing on the canvas, the pointer, the resize handles
-// and the status line. User actions become map operations here; the canvas follows the map.
+// The hotspot editor: the edited map, its drawing on the canvas, the pointer and the resize
+// handles. User actions become map operations here; the canvas follows the map. Each action
+// answers what it has to say in the status line, which the window keeps.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include "editor/picture_analysis.h"
 #include "editor/pointer_input.h"
 #include "editor/resize_handles.h"
+#include "editor/said.h"
 #include "editor/undo_history.h"
 #include "mapfile/map_document.h"
 #include "pictures/picture.h"
@@ -38,6 +40,18 @@ struct ContentForm {
     std::string title;  // "热区内容 (x1, y1, x2, y2)", picture coordinates as in the status line
 };
 
+// "内容" answers the form, and why there is none to edit.
+struct ContentOpened {
+    ContentForm form;
+    Said said;
+};
+
+// What became of the texts the window stored.
+struct ContentApplied {
+    bool stored = false;  // false: the typed texts had nowhere to go
+    Said said;
+};
+
 class HotspotEditor {
 public:
     HotspotEditor(int canvasWidth, int canvasHeight);
@@ -51,89 +65,87 @@ public:
     HotspotCanvas& canvas() { return m_canvas; }
     const HotspotCanvas& canvas() const { return m_canvas; }
     const HandleSet& handles() const { return m_handles; }
-    const std::string& status() const { return m_status; }
     // "添加热区" waits for the first background.
     bool addHotspotEnabled() const { return m_map.hasBackground(); }
 
-    // Reports from elsewhere (settings, updater, the code window) in the same status line.
-    void setStatus(std::string text) { m_status = std::move(text); }
     // The style of hotspots added from now on.
     void setStyle(const HotspotStyle& style) { m_map.setStyle(style); }
 
     // --- map actions ---
     // A new hotspot at (100, 100) in the current style, link "#", empty tip; it becomes current.
     // A style size that gives no picture adds nothing and says why.
-    void addHotspot();
+    Said addHotspot();
     // "删除": the selected hotspot goes, reported in the status line.
-    void deleteSelectedHotspot();
-    void alignBackground(Alignment where);
+    Said deleteSelectedHotspot();
+    Said alignBackground(Alignment where);
     // A load of `address` for `purpose` is under way (it supersedes any other); it has fetched
-    // `received` bytes of `total` (when the server said). Progress shows only while the status
-    // line still says what the load last said: a newer message is never overwritten.
-    void loadStarted(std::string address, LoadPurpose purpose = LoadPurpose::Replace);
-    void loadProgressed(uint64_t received, std::optional<uint64_t> total);
+    // `received` bytes of `total` (when the server said). What they say is the load's own word:
+    // the status line shows progress only while it still says what the load last said (see
+    // MainStatusLine). The picture of a replaced map comes quietly.
+    Said loadStarted(std::string address, LoadPurpose purpose = LoadPurpose::Replace);
+    Said loadProgressed(uint64_t received, std::optional<uint64_t> total);
     // The purpose of the load under way, if any.
     std::optional<LoadPurpose> runningLoad() const;
-    // Esc or "取消": the load under way is dropped and the map stays as it is. False when no
-    // load runs.
-    bool cancelLoad();
+    // Esc or "取消": the load under way is dropped and the map stays as it is. Says nothing when
+    // no load runs.
+    Said cancelLoad();
     // What the picture-address window offers: the address being loaded, else the background's.
     const std::string& addressToShow() const;
     // The end of a load: a picture replaces the map; a failure keeps the map and says why. Only
     // the picture under the map changes (a first picture is loaded as usual) with
     // `keepHotspots`, for a load started to keep them, and when the hotspots changed while it
     // ran. The picture of a replaced map goes to finishPictureFetch.
-    void finishLoad(const std::string& address, Result<Picture> result, bool keepHotspots = false);
+    Said finishLoad(const std::string& address, Result<Picture> result, bool keepHotspots = false);
     // Whether the picture of the running load, when it arrives, replaces the map, hotspots and all.
     bool loadReplacesMap() const { return m_load && !keepsTheMap(&*m_load, false); }
 
     // --- keys and wheel; with no hotspot selected the keys that change one do nothing ---
     // Moves the selected hotspot by (dx, dy). Nudges of the same hotspot in a row are one step.
-    void nudgeSelected(int dx, int dy);
+    Said nudgeSelected(int dx, int dy);
     // A copy of the selected hotspot (size, tip, link, look) 10 px right and down, selected.
-    void duplicateSelected();
+    Said duplicateSelected();
     // Selects the next (or previous) hotspot in table order, wrapping around; with none selected,
     // the first (or last).
-    void selectNextHotspot(bool backward = false);
+    Said selectNextHotspot(bool backward = false);
     // A wheel turn over the canvas, in eighths of a degree (120 = one notch = 60 px): moves the
     // background with every hotspot as a drag does, within the range of wheelScrolledPosition.
     // Fractions of a pixel add up over calls.
     // Wheel moves in a row are one step.
-    void wheel(int deltaX, int deltaY);
+    Said wheel(int deltaX, int deltaY);
 
     // --- whole maps ---
     // The map becomes `document` as one undo step named `label`, with `picture` (shared) as its
     // background; without one the picture is still to come (finishPictureFetch). Hotspots take
-    // the current style's look. The status line says `status`.
+    // the current style's look. What to say about it is the caller's.
     void replaceMap(const char* label, const MapDocument& document,
-                    std::shared_ptr<const Picture> picture, std::string status);
+                    std::shared_ptr<const Picture> picture);
     // The map as it is saved; a picture still to come counts with the size the document said.
     MapDocument document() const;
     // The end of fetching the picture of a replaced map: it becomes the background and every
     // hotspot stays. A failure keeps the hotspots and says why. Not a step of its own: undoing
     // the replacement takes the picture with it. A result for a picture no longer awaited (the
     // map changed picture since) changes nothing.
-    void finishPictureFetch(const std::string& address, Result<Picture> result);
+    Said finishPictureFetch(const std::string& address, Result<Picture> result);
     // Whether the map waits for its picture from `address`.
     bool awaitsPicture(const std::string& address) const;
     // Grows with every change of the map, so that a saved copy can tell it is behind.
     uint64_t changeCount() const { return m_changeCount; }
 
     // --- the history of map changes ---
-    void undo();
-    void redo();
+    Said undo();
+    Said redo();
     const UndoHistory& history() const { return m_history; }
 
     // --- the hotspot-content window ---
     // The texts for the selected hotspot, or for hotspot `id`.
     ContentForm contentForm() const { return contentFormFor(m_map.selection()); }
     ContentForm contentFormFor(int32_t id) const;
-    // "内容": the form for the selected hotspot; with none selected, says so in the status line.
-    ContentForm openContent();
-    // Stores the edited tip and link (as typed) in the hotspot the window opened for. Returns
-    // false, with the reason in the status line, when there is no such hotspot to store into.
-    bool applyContent(const ContentForm& opened, std::string tip, std::string link);
-    void cancelContent();
+    // "内容": the form for the selected hotspot; with none selected, says so.
+    ContentOpened openContent();
+    // Stores the edited tip and link (as typed) in the hotspot the window opened for. Not
+    // stored, with the reason, when there is no such hotspot to store into.
+    ContentApplied applyContent(const ContentForm& opened, std::string tip, std::string link);
+    Said cancelContent();
 
     // --- the pointer on the canvas and its resize handles: every press, movement and release
     // comes here, and the editor alone keeps what the pointer is doing ---
@@ -143,30 +155,30 @@ public:
     PointerResponse press(const PointerInput& input);
     // With the left button held: resizes, drags the background with every hotspot, or drags
     // the current hotspot. Without it nothing moves and the canvas lets go of what it held.
-    void move(const PointerInput& input);
+    Said move(const PointerInput& input);
     // Any release of the left button, over the canvas, a handle or elsewhere: ends the drag or
     // resize and places the handles.
-    void release(const PointerInput& input);
+    Said release(const PointerInput& input);
 
     // --- proposed hotspots and snapping ---
     // "建议热区": asks for the picture's proposals; without a picture says why. The proposals
     // show once the analysis comes back (finishAnalysis).
-    void proposeHotspots();
+    Said proposeHotspots();
     // The analysis the editor waits for, handed out once: the edge map of a new background
     // picture, the proposals asked for. The shell runs analysePicture on a worker and hands the
     // answer to finishAnalysis; an answer for another picture or an older request is dropped.
     std::optional<AnalysisRequest> takeAnalysisRequest();
-    void finishAnalysis(AnalysisResult result);
+    Said finishAnalysis(AnalysisResult result);
     // The proposals shown, best first, in canvas coordinates: they follow the picture. Any other
     // change of the map dismisses them.
     std::vector<Rect> proposalOutlines() const;
-    // Enter: every proposal becomes a hotspot, as one undo step. False when none is shown.
-    bool acceptAllProposals();
-    // Esc: the proposals, or those still being looked for, go. False when there were none.
-    bool dismissProposals();
+    // Enter: every proposal becomes a hotspot, as one undo step. Says nothing when none is shown.
+    Said acceptAllProposals();
+    // Esc: the proposals, or those still being looked for, go. Says nothing when there were none.
+    Said dismissProposals();
     // S: dragged and resized edges stop (or start again) snapping, said in the status line.
     // Alt held with a movement turns it off for that movement.
-    void toggleSnapping();
+    Said toggleSnapping();
     bool snapping() const { return m_proposals.snapping; }
 
 private:
@@ -180,15 +192,16 @@ private:
     // A hotspot at `rect` (canvas coordinates) in the current style, with the default link.
     Hotspot newHotspot(const Rect& rect) const;
     void redrawAll();
-    void pressCanvas(Point at);
-    void selectObject(int32_t id);
-    bool selectForMenu(int32_t id);
-    void dragOrResize(const PointerInput& input);
-    void endDrag();
-    void resizeSelected(int x, int y, bool snap);
+    Said pressCanvas(Point at);
+    Said selectObject(int32_t id);
+    // Nothing when no hotspot is there.
+    std::optional<Said> selectForMenu(int32_t id);
+    Said dragOrResize(const PointerInput& input);
+    Said endDrag();
+    Said resizeSelected(int x, int y, bool snap);
     ResizeOutcome snappedOutcome(ResizeOutcome out, HandleEdge edge) const;
-    // A left press at `at` on a proposal makes it a hotspot; false when none is there.
-    bool acceptProposalAt(Point at);
+    // A left press at `at` on a proposal makes it a hotspot; nothing when none is there.
+    std::optional<Said> acceptProposalAt(Point at);
     void addProposedHotspot(const Rect& pictureRect);
     // A change of the map other than the picture moving: the proposals go.
     void dismissOnEdit(const MapOperation& applied);
@@ -196,15 +209,14 @@ private:
     const EdgeMap* snapEdges(const PointerInput& input) const;
     // The held object left the canvas: its drag ends until the next press.
     void dropHeld(int32_t id);
-    void placeHandles(int32_t id);
-    void showStatus(int32_t id);
-    void swapPicture(const std::string& address, Picture picture);
+    Said placeHandles(int32_t id);
+    Said statusOf(int32_t id) const;
+    Said swapPicture(const std::string& address, Picture picture);
 
     struct RunningLoad {
         std::string address;
         LoadPurpose purpose = LoadPurpose::Replace;
         std::vector<Hotspot> hotspotsAtStart;  // to tell whether the map changed meanwhile
-        std::string statusShown;               // the load's last word in the status line
     };
     // Whether the picture of `load` (none: a load not started through loadStarted) goes under
     // the map as it is instead of replacing it.
@@ -236,7 +248,6 @@ private:
     };
     PointerState m_pointer;
     HandleSet m_handles;
-    std::string m_status;
     UndoHistory m_history;
     std::optional<RunningLoad> m_load;
     uint64_t m_changeCount = 0;

@@ -5,6 +5,7 @@
 
 #include "core/geometry.h"
 #include "editor/resize_handles.h"
+#include "editor/said.h"
 
 namespace velquist {
 
@@ -30,6 +31,7 @@ struct PointerInput {
 // What the shell does after a press.
 struct PointerResponse {
     bool openHotspotMenu = false;  // a right press on a hotspot: the hotspot menu pops up
+    Said said;
 };
 
 }  // namespace velquist

@@ -1,6 +1,6 @@
 // What happens to the edited map as a whole: picture loads and what each is for, the autosave
 // and its restoring at start, map files, "最近的热区", imported code and drops. Each action
-// changes the editor and answers what the window does besides showing it.
+// changes the editor and answers what the window does and says besides showing it.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +21,9 @@ enum class MapDialog { SaveMap, OpenMap, OpenCode };
 
 // What the window does after an action, besides showing what the editor holds.
 struct SessionUpdate {
+    Said said;  // for the status line
+    // With `load`: what the load said as it started, its last word so far (see MainStatusLine).
+    Said loadSaid;
     bool cancelLoad = false;          // stop the loader's running load
     std::optional<std::string> load;  // start the loader on this address
     // Show this dialog, then hand its answer to MapSession::chosen.
@@ -88,7 +91,7 @@ private:
     std::string keepReplacedMap();
     // The map becomes `document` (one undo step); its picture is shared when it is the one on
     // screen, else fetched.
-    SessionUpdate replaceMap(const char* label, const MapDocument& document, std::string status);
+    SessionUpdate replaceMap(const char* label, const MapDocument& document, std::string said);
     SessionUpdate fetchMapPicture(const std::string& address);
     SessionUpdate saveMapTo(const std::string& path);
     // Ctrl+S writes `path` from now on, unless it is a file the program keeps itself.
@@ -97,7 +100,7 @@ private:
     SessionUpdate importCodeFile(const std::string& path);
     static SessionUpdate unchanged();
     static SessionUpdate asking(MapDialog dialog);
-    SessionUpdate report(std::string status);
+    static SessionUpdate report(std::string said);
     std::string autosavePath() const;
 
     HotspotEditor& m_editor;
