@@ -108,9 +108,10 @@ Said HotspotEditor::dragOrResize(const PointerInput& input) {
         if (const EdgeMap* edges = snapEdges(input)) {
             // The edge map is in picture coordinates.
             const Point o = b.position;
-            const Rect r =
-                snappedMove(*edges, {to.x - o.x, to.y - o.y, h->rect.width, h->rect.height});
-            to = {r.left + o.x, r.top + o.y};
+            const Rect inPicture =
+                Rect{to.x, to.y, h->rect.width, h->rect.height}.translated(-o.x, -o.y);
+            const Rect r = snappedMove(*edges, inPicture).translated(o.x, o.y);
+            to = {r.left, r.top};
         }
         change(op::MoveHotspot{held, to});
         return placeHandles(held);
@@ -152,10 +153,8 @@ Said HotspotEditor::resizeSelected(int x, int y, bool snap) {
 // The resized hotspot's dragged side snaps, and its handle goes with it.
 ResizeOutcome HotspotEditor::snappedOutcome(ResizeOutcome out, HandleEdge edge) const {
     const Point o = m_map.background().position;
-    const Rect inPicture{out.object.left - o.x, out.object.top - o.y, out.object.width,
-                         out.object.height};
-    const Rect snapped = snappedResize(*m_proposals.edges, inPicture, edge);
-    const Rect moved{snapped.left + o.x, snapped.top + o.y, snapped.width, snapped.height};
+    const Rect inPicture = out.object.translated(-o.x, -o.y);
+    const Rect moved = snappedResize(*m_proposals.edges, inPicture, edge).translated(o.x, o.y);
     switch (edge) {
         case HandleEdge::Left:
             out.handle.x += moved.left - out.object.left;

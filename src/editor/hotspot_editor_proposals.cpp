@@ -16,10 +16,6 @@ std::string withCount(const char* text, size_t count) {
     return fillTemplate(text, {{.name = "{数量}", .value = number}});
 }
 
-Rect shifted(const Rect& r, int dx, int dy) {
-    return {r.left + dx, r.top + dy, r.width, r.height};
-}
-
 }  // namespace
 
 Said HotspotEditor::proposeHotspots() {
@@ -52,7 +48,7 @@ std::optional<AnalysisRequest> HotspotEditor::takeAnalysisRequest() {
         m_proposals.handedOut = true;
         std::vector<Rect> around;
         for (const Hotspot& h : m_map.hotspots()) {
-            around.push_back(shifted(h.rect, -b.position.x, -b.position.y));
+            around.push_back(h.rect.translated(-b.position.x, -b.position.y));
         }
         request.proposeAround = std::move(around);
     }
@@ -96,7 +92,7 @@ std::vector<Rect> HotspotEditor::proposalOutlines() const {
     const Point origin = m_map.background().position;
     std::vector<Rect> outlines;
     for (const Rect& r : m_proposals.shown) {
-        outlines.push_back(shifted(r, origin.x, origin.y));
+        outlines.push_back(r.translated(origin.x, origin.y));
     }
     return outlines;
 }
@@ -146,7 +142,7 @@ Said HotspotEditor::acceptAllProposals() {
 void HotspotEditor::addProposedHotspot(const Rect& pictureRect) {
     const Point origin = m_map.background().position;
     m_proposals.accepting = true;
-    change(op::AddHotspot{newHotspot(shifted(pictureRect, origin.x, origin.y))});
+    change(op::AddHotspot{newHotspot(pictureRect.translated(origin.x, origin.y))});
     m_proposals.accepting = false;
 }
 

@@ -14,9 +14,7 @@ MapDocument mapDocumentOf(const EditedMap& map, int knownWidth, int knownHeight)
     document.hotspots.reserve(map.hotspots().size());
     for (const Hotspot& h : map.hotspots()) {
         document.hotspots.push_back(
-            {{h.rect.left - b.position.x, h.rect.top - b.position.y, h.rect.width, h.rect.height},
-             h.tip,
-             h.link});
+            {h.rect.translated(-b.position.x, -b.position.y), h.tip, h.link});
     }
     return document;
 }
@@ -31,12 +29,7 @@ MapState mapStateOf(const MapDocument& document, std::shared_ptr<const Picture> 
     const HotspotLook look{style.fillColor, style.borderColor, style.transparency};
     state.hotspots.reserve(document.hotspots.size());
     for (const MapHotspot& h : document.hotspots) {
-        state.hotspots.push_back(
-            {0,
-             {h.rect.left + at.x, h.rect.top + at.y, h.rect.width, h.rect.height},
-             h.tip,
-             h.link,
-             look});
+        state.hotspots.push_back({0, h.rect.translated(at.x, at.y), h.tip, h.link, look});
     }
     return state;
 }

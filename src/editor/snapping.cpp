@@ -29,7 +29,7 @@ Rect snappedMove(const EdgeMap& edges, const Rect& rect) {
     const int dy = shorter(
         shiftTo(edges.nearestHorizontal(rect.top, rect.left, rect.right()), rect.top),
         shiftTo(edges.nearestHorizontal(rect.bottom(), rect.left, rect.right()), rect.bottom()));
-    return {rect.left + dx, rect.top + dy, rect.width, rect.height};
+    return rect.translated(dx, dy);
 }
 
 Rect snappedResize(const EdgeMap& edges, const Rect& rect, HandleEdge edge) {

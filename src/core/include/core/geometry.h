@@ -22,6 +22,8 @@ struct Rect {
     int right() const { return left + width; }
     int bottom() const { return top + height; }
     bool empty() const { return width <= 0 || height <= 0; }
+    // The same size, moved by (dx, dy): between page and picture coordinates, for one.
+    Rect translated(int dx, int dy) const { return {left + dx, top + dy, width, height}; }
     bool contains(int x, int y) const {
         return x >= left && x < right() && y >= top && y < bottom();
     }
