@@ -53,7 +53,10 @@ private:
         drag(QPoint(x, y), QPoint(x + 100, y + 100), Qt::ShiftModifier);
         return map().selection();
     }
-    Rect rectOf(int32_t id) { return map().findHotspot(id)->rect; }
+    Rect rectOf(int32_t id) {
+        const Hotspot* h = map().findHotspot(id);
+        return h ? h->rect : Rect{-1, -1, 0, 0};
+    }
     // Whether the canvas shows the selected frame along the left side of hotspot `id`.
     bool framed(int32_t id) {
         const Rect r = rectOf(id);
