@@ -17,6 +17,15 @@ namespace {
 
 constexpr int kOutlineWidth = 2;
 const QColor kOutlineColour(0x1E, 0x78, 0xFF);
+// Selected hotspots: solid orange, unlike the proposals' blue dashes, on any tile colour.
+constexpr int kFrameWidth = 2;
+const QColor kFrameColour(0xFF, 0x8C, 0x00);
+
+// Drawn inside the rectangle, so that a wide pen shows where the hotspot is.
+QRect inside(const Rect& r, int penWidth) {
+    const int in = penWidth / 2;
+    return QRect(r.left, r.top, r.width, r.height).adjusted(in, in, -in, -in);
+}
 
 }  // namespace
 
@@ -39,6 +48,20 @@ void CanvasView::setOutlines(std::vector<Rect> outlines) {
     }
 }
 
+void CanvasView::setSelectionFrames(std::vector<Rect> frames) {
+    if (frames != m_frames) {
+        m_frames = std::move(frames);
+        update();
+    }
+}
+
+void CanvasView::setDragFrame(std::optional<DragFrame> frame) {
+    if (frame != m_dragFrame) {
+        m_dragFrame = frame;
+        update();
+    }
+}
+
 void CanvasView::paintEvent(QPaintEvent* event) {
     m_canvas->render();  // anything not yet composited joins this paint
     const QImage frame(reinterpret_cast<const uchar*>(m_canvas->frame()), m_canvas->width(),
@@ -46,6 +69,25 @@ void CanvasView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     for (const QRect& r : event->region()) {
         painter.drawImage(r.topLeft(), frame, r);
+    }
+    paintMarks(painter);
+}
+
+void CanvasView::paintMarks(QPainter& painter) const {
+    painter.setPen(QPen(kFrameColour, kFrameWidth));
+    for (const Rect& r : m_frames) {
+        painter.drawRect(inside(r, kFrameWidth));
+    }
+    if (m_dragFrame) {
+        // A hotspot being drawn looks selected; a selecting rectangle is a dotted band.
+        const QRect band(m_dragFrame->rect.left, m_dragFrame->rect.top, m_dragFrame->rect.width,
+                         m_dragFrame->rect.height);
+        painter.setPen(m_dragFrame->drawsHotspot ? QPen(kFrameColour) : QPen(Qt::white));
+        painter.drawRect(band);
+        if (!m_dragFrame->drawsHotspot) {
+            painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            painter.drawRect(band);
+        }
     }
     if (m_outlines.empty()) {
         return;

@@ -193,6 +193,8 @@ void MainWindow::refresh() {
         label->setVisible(h.visible);
     }
     m_canvas->setOutlines(editor.proposalOutlines());
+    m_canvas->setSelectionFrames(editor.selectionFrames());
+    m_canvas->setDragFrame(editor.dragFrame());
     m_canvas->refresh();
     if (m_contentWindow) {
         m_contentWindow->followEditor();

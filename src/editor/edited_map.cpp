@@ -112,6 +112,20 @@ std::optional<MapOperation> EditedMap::applyOne(op::MoveHotspot& o) {
     return op::MoveHotspot{o.id, from};
 }
 
+std::optional<MapOperation> EditedMap::applyOne(op::MoveHotspots& o) {
+    // Ids of hotspots gone meanwhile are left out, also of the operation as applied.
+    std::erase_if(o.ids, [this](int32_t id) { return !isHotspot(id); });
+    if (o.ids.empty()) {
+        return std::nullopt;
+    }
+    for (int32_t id : o.ids) {
+        Hotspot* h = findMutable(id);
+        h->rect.left += o.by.x;
+        h->rect.top += o.by.y;
+    }
+    return op::MoveHotspots{o.ids, {-o.by.x, -o.by.y}};
+}
+
 std::optional<MapOperation> EditedMap::applyOne(op::ResizeHotspot& o) {
     Hotspot* h = findMutable(o.id);
     if (h == nullptr) {

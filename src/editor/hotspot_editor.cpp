@@ -85,6 +85,11 @@ void HotspotEditor::follow(const MapOperation& applied) {
                 dropHeld(o.id);
             } else if constexpr (std::is_same_v<T, op::MoveHotspot>) {
                 m_canvas.moveObject(o.id, o.to.x, o.to.y);
+            } else if constexpr (std::is_same_v<T, op::MoveHotspots>) {
+                for (int32_t id : o.ids) {
+                    const Hotspot& h = *m_map.findHotspot(id);
+                    m_canvas.moveObject(id, h.rect.left, h.rect.top);
+                }
             } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
                 const Hotspot& h = *m_map.findHotspot(o.id);
                 m_canvas.setPicture(
@@ -134,6 +139,9 @@ Hotspot HotspotEditor::newHotspot(const Rect& rect) const {
 }
 
 Said HotspotEditor::deleteSelectedHotspot() {
+    if (m_map.selectedIds().size() > 1) {
+        return deleteSeveral();
+    }
     const int32_t id = m_map.selection();
     if (id == m_map.background().id) {
         return editor_messages::kDeleteWithoutHotspot;

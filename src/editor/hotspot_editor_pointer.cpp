@@ -21,6 +21,9 @@ PointerResponse HotspotEditor::press(const PointerInput& input) {
         m_pointer.resizing = input.handle;
         return {};
     }
+    if (startsRectangle(input)) {
+        return {};
+    }
     if (!m_proposals.shown.empty()) {
         if (std::optional<Said> accepted = acceptProposalAt(input.at)) {
             return {.said = std::move(*accepted)};
@@ -37,7 +40,11 @@ Said HotspotEditor::move(const PointerInput& input) {
     }
     if (input.button != PointerButton::Left) {
         m_pointer.held = 0;  // the release went unseen
+        m_pointer.gesture = PointerState::Gesture::None;
         return std::nullopt;
+    }
+    if (m_pointer.gesture != PointerState::Gesture::None && !input.handle) {
+        return dragGesture(input);
     }
     return dragOrResize(input);
 }
@@ -48,6 +55,9 @@ Said HotspotEditor::release(const PointerInput& input) {
     }
     if (!input.handle) {
         m_pointer.held = 0;
+        if (m_pointer.gesture != PointerState::Gesture::None) {
+            return endGesture(input.at);
+        }
     }
     return endDrag();
 }
@@ -60,6 +70,9 @@ Said HotspotEditor::pressCanvas(Point at) {
     if (Rect{0, 0, m_canvas.width(), m_canvas.height()}.contains(at.x, at.y)) {
         hit = m_canvas.hitTest(at.x, at.y);
         m_pointer.held = hit != 0 ? hit : -1;
+    }
+    if (grabsSelection(hit)) {
+        return pressSelection(hit, at);
     }
     return selectObject(hit);
 }
@@ -85,6 +98,9 @@ std::optional<Said> HotspotEditor::selectForMenu(int32_t id) {
     if (!m_map.isHotspot(id)) {
         return std::nullopt;
     }
+    if (grabsSelection(id)) {
+        return selectionStatus();  // the menu acts on the whole selection
+    }
     // The menu's items act on the selection: it must be the hotspot under the pointer.
     (void)m_map.apply(op::Select{id, {}});
     return placeHandles(id);
@@ -97,32 +113,36 @@ Said HotspotEditor::dragOrResize(const PointerInput& input) {
         return std::nullopt;
     }
     const Point at = input.at;
-    Point to{at.x - m_pointer.grab.x, at.y - m_pointer.grab.y};
     if (m_pointer.resizing && held != b.id) {
         return resizeSelected(at.x, at.y, snapEdges(input) != nullptr);
     } else if (held == b.id) {
         m_handles.hideAll();
-        change(op::MoveBackground{to});
+        change(op::MoveBackground{{at.x - m_pointer.grab.x, at.y - m_pointer.grab.y}});
         return statusOf(b.id);
     } else if (const Hotspot* h = m_map.findHotspot(held); h && held == m_map.selection()) {
-        if (const EdgeMap* edges = snapEdges(input)) {
-            // The edge map is in picture coordinates.
-            const Point o = b.position;
-            const Rect inPicture =
-                Rect{to.x, to.y, h->rect.width, h->rect.height}.translated(-o.x, -o.y);
-            const Rect r = snappedMove(*edges, inPicture).translated(o.x, o.y);
-            to = {r.left, r.top};
-        }
-        change(op::MoveHotspot{held, to});
+        change(op::MoveHotspot{held, dragTarget(input, *h)});
         return placeHandles(held);
     }
     return std::nullopt;
 }
 
+Point HotspotEditor::dragTarget(const PointerInput& input, const Hotspot& h) const {
+    const Point to{input.at.x - m_pointer.grab.x, input.at.y - m_pointer.grab.y};
+    const EdgeMap* edges = snapEdges(input);
+    if (edges == nullptr) {
+        return to;
+    }
+    // The edge map is in picture coordinates.
+    const Point o = m_map.background().position;
+    const Rect inPicture = Rect{to.x, to.y, h.rect.width, h.rect.height}.translated(-o.x, -o.y);
+    const Rect r = snappedMove(*edges, inPicture).translated(o.x, o.y);
+    return {r.left, r.top};
+}
+
 Said HotspotEditor::endDrag() {
     m_history.end();
     m_pointer.resizing.reset();
-    return placeHandles(m_map.selection());
+    return showSelection();
 }
 
 void HotspotEditor::dropHeld(int32_t id) {

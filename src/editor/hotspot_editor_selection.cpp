@@ -12,6 +12,7 @@ Said HotspotEditor::selectHotspots(const std::vector<int32_t>& ids) {
     std::copy_if(ids.begin(), ids.end(), std::back_inserter(found),
                  [this](int32_t id) { return m_map.isHotspot(id); });
     const int32_t current = found.empty() ? 0 : found.front();
+    m_history.end();  // a run of nudges ends with the hotspots it moved
     (void)m_map.apply(op::Select{current, std::move(found)});  // choosing is not a change
     m_handles.hideAll();
     if (m_map.selectedIds().size() == 1) {

@@ -58,6 +58,7 @@ private:
     std::optional<MapOperation> applyOne(op::AddHotspot& o);
     std::optional<MapOperation> applyOne(op::RemoveHotspot& o);
     std::optional<MapOperation> applyOne(op::MoveHotspot& o);
+    std::optional<MapOperation> applyOne(op::MoveHotspots& o);
     std::optional<MapOperation> applyOne(op::ResizeHotspot& o);
     std::optional<MapOperation> applyOne(op::SetContent& o);
     std::optional<MapOperation> applyOne(op::MoveBackground& o);

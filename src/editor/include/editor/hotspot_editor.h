@@ -123,6 +123,11 @@ public:
     Said clearSelection();
     // What the status line says about the selection: one hotspot, or several and their box.
     Said selectionStatus() const;
+    // The frames drawn on the selected hotspots while two or more are selected (one selected
+    // hotspot shows its handles instead), in canvas coordinates and map order.
+    std::vector<Rect> selectionFrames() const;
+    // The rectangle of a Shift or Ctrl drag under way.
+    std::optional<DragFrame> dragFrame() const;
 
     // --- whole maps ---
     // The map becomes `document` as one undo step named `label`, with `picture` (shared) as its
@@ -161,8 +166,12 @@ public:
     // --- the pointer on the canvas and its resize handles: every press, movement and release
     // comes here, and the editor alone keeps what the pointer is doing ---
     // Left on the canvas: the object under the pointer becomes current and is held, the press
-    // point its grab offset. Left on a handle: that edge resizes the current hotspot. Right on
-    // a hotspot: it becomes current and its menu may open.
+    // point its grab offset; on a hotspot of a selection of several, the selection is held and
+    // moves together (a release without moving selects that hotspot alone). Shift+left drags
+    // out a new hotspot; Ctrl+left toggles the hotspot clicked, or selects (instead of the
+    // selection) every hotspot a dragged rectangle touches. Left on a handle: that edge resizes
+    // the current hotspot. Right on a hotspot: it becomes current (a hotspot of a selection of
+    // several keeps the selection, for the menu to act on all) and its menu may open.
     PointerResponse press(const PointerInput& input);
     // With the left button held: resizes, drags the background with every hotspot, or drags
     // the current hotspot. Without it nothing moves and the canvas lets go of what it held.
@@ -209,6 +218,22 @@ private:
     std::optional<Said> selectForMenu(int32_t id);
     Said dragOrResize(const PointerInput& input);
     Said endDrag();
+    // Shift and Ctrl gestures and dragging several hotspots (hotspot_editor_group.cpp).
+    bool startsRectangle(const PointerInput& input);
+    bool grabsSelection(int32_t hit) const;
+    Said pressSelection(int32_t hit, Point at);
+    Said dragGesture(const PointerInput& input);
+    // Where a drag puts the held hotspot `h`, snapped unless the movement says otherwise.
+    Point dragTarget(const PointerInput& input, const Hotspot& h) const;
+    Said endGesture(Point at);
+    Said drawDragged(const Rect& rect);
+    Said toggleSelected(int32_t id);
+    Said selectTouched(const Rect& rect);
+    // The handles on a hotspot selected alone; with several selected none, and their box said.
+    Said showSelection();
+    Said deleteSeveral();
+    Said duplicateSeveral();
+    Said nudgeSeveral(int dx, int dy);
     Said resizeSelected(int x, int y, bool snap);
     ResizeOutcome snappedOutcome(ResizeOutcome out, HandleEdge edge) const;
     // A left press at `at` on a proposal makes it a hotspot; nothing when none is there.
@@ -256,6 +281,12 @@ private:
         // deleted while held (nothing moves until the next press).
         int32_t held = 0;
         std::optional<HandleEdge> resizing;  // the handle being dragged
+        enum class Gesture { None, Draw, Select, Group };
+        Gesture gesture = Gesture::None;
+        Point from;           // where a gesture's press was
+        Point to;             // the pointer's latest place in it
+        int32_t pressed = 0;  // the hotspot under that press, if any
+        bool moved = false;   // the pointer moved while the button was held
     };
     PointerState m_pointer;
     HandleSet m_handles;

@@ -66,6 +66,12 @@ struct MoveHotspot {
     int32_t id = 0;
     Point to;
 };
+// The hotspots `ids` move by `by` together: one operation for a whole selection, so that a drag
+// of a thousand hotspots records one inverse per movement, not a thousand.
+struct MoveHotspots {
+    std::vector<int32_t> ids;
+    Point by;
+};
 // New position and size; the tile is redrawn in `look`.
 struct ResizeHotspot {
     int32_t id = 0;
@@ -111,6 +117,6 @@ struct Select {
 using MapOperation =
     std::variant<op::AddHotspot, op::RemoveHotspot, op::MoveHotspot, op::ResizeHotspot,
                  op::SetContent, op::MoveBackground, op::ReplaceBackground, op::ReplacePicture,
-                 op::RestoreMap, op::Select>;
+                 op::RestoreMap, op::Select, op::MoveHotspots>;
 
 }  // namespace velquist
