@@ -60,7 +60,7 @@ Said HotspotEditor::selectNextHotspot(bool backward) {
     if (index) {
         next = backward ? (*index + all.size() - 1) % all.size() : (*index + 1) % all.size();
     }
-    (void)m_map.apply(op::Select{all[next].id});  // choosing is not a change of the map
+    (void)m_map.apply(op::Select{all[next].id, {}});  // choosing is not a change of the map
     return placeHandles(all[next].id);
 }
 

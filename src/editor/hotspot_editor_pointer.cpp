@@ -67,7 +67,7 @@ Said HotspotEditor::pressCanvas(Point at) {
 // The pressed object (0 = none) becomes current, the press point becomes the grab offset inside
 // it, handles and status follow.
 Said HotspotEditor::selectObject(int32_t id) {
-    (void)m_map.apply(op::Select{id});  // choosing is not a change of the map
+    (void)m_map.apply(op::Select{id, {}});  // choosing is not a change of the map
     // A drag from this press is one step, however many movements it takes.
     if (id > 0 && id == m_map.background().id) {
         m_history.begin(editor_messages::kStepDragBackground);
@@ -86,7 +86,7 @@ std::optional<Said> HotspotEditor::selectForMenu(int32_t id) {
         return std::nullopt;
     }
     // The menu's items act on the selection: it must be the hotspot under the pointer.
-    (void)m_map.apply(op::Select{id});
+    (void)m_map.apply(op::Select{id, {}});
     return placeHandles(id);
 }
 

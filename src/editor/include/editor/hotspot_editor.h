@@ -113,6 +113,17 @@ public:
     // Wheel moves in a row are one step.
     Said wheel(int deltaX, int deltaY);
 
+    // --- several hotspots at once ---
+    // The hotspots `ids` become the selection, the first of them current (ids of no hotspot are
+    // left out). The status line tells the hotspot, or how many and the box around them.
+    Said selectHotspots(const std::vector<int32_t>& ids);
+    // Ctrl+A: every hotspot.
+    Said selectAll();
+    // Esc: no hotspot stays selected. Says nothing when none was.
+    Said clearSelection();
+    // What the status line says about the selection: one hotspot, or several and their box.
+    Said selectionStatus() const;
+
     // --- whole maps ---
     // The map becomes `document` as one undo step named `label`, with `picture` (shared) as its
     // background; without one the picture is still to come (finishPictureFetch). Hotspots take

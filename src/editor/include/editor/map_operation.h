@@ -48,7 +48,7 @@ struct Background {
 struct MapState {
     Background background;
     std::vector<Hotspot> hotspots;
-    int32_t selection = 0;
+    int32_t selection = 0;  // the current object; it alone is selected when the map is put back
 };
 
 namespace op {
@@ -99,8 +99,11 @@ struct ReplacePicture {
 struct RestoreMap {
     MapState state;
 };
+// `id` becomes the current object (a hotspot, the background, or 0 for none) and the hotspots in
+// `also` are selected with it; choosing the background or nothing selects no hotspot.
 struct Select {
     int32_t id = 0;
+    std::vector<int32_t> also;
 };
 
 }  // namespace op
