@@ -66,6 +66,13 @@ void distribute(std::vector<Rect>& rects, Axis a) {
     }
 }
 
+void sizeLike(std::vector<Rect>& rects, const Rect& ref, bool width, bool height) {
+    for (Rect& r : rects) {
+        r.width = width ? ref.width : r.width;
+        r.height = height ? ref.height : r.height;
+    }
+}
+
 std::string outOfRange(const char* item, int64_t min, int64_t max) {
     return std::string(item) +
            fillTemplate(mapfile_messages::kOutOfRange,
@@ -119,6 +126,7 @@ std::vector<Rect> arranged(Arrangement what, std::span<const Rect> rects, size_t
         return out;
     }
     const Rect ref = out[reference];
+    // Which axis lines up, and what of it: 0 the start, 1 the centre, 2 the end.
     const auto alignAll = [&](Axis a, int ends) {
         for (Rect& r : out) {
             r.*a.start = alignedStart(r, ref, a, ends);
@@ -149,14 +157,8 @@ std::vector<Rect> arranged(Arrangement what, std::span<const Rect> rects, size_t
         case Arrangement::DistributeVertically:
             distribute(out, kY);
             break;
-        case Arrangement::SameWidth:
-        case Arrangement::SameHeight:
-        case Arrangement::SameSize:
-            for (Rect& r : out) {
-                r.width = what == Arrangement::SameHeight ? r.width : ref.width;
-                r.height = what == Arrangement::SameWidth ? r.height : ref.height;
-            }
-            break;
+        default:
+            sizeLike(out, ref, what != Arrangement::SameHeight, what != Arrangement::SameWidth);
     }
     return out;
 }

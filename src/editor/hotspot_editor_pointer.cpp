@@ -85,9 +85,12 @@ std::optional<Said> HotspotEditor::selectForMenu(int32_t id) {
     if (!m_map.isHotspot(id)) {
         return std::nullopt;
     }
-    // The menu's items act on the selection: it must be the hotspot under the pointer.
-    (void)m_map.apply(op::Select{id, {}});
-    return placeHandles(id);
+    // The menu's items act on the selection: it must hold the hotspot under the pointer, which
+    // becomes current. Inside a selection of several the others stay selected: "对齐" lines
+    // them up with this one.
+    const bool inSelection = m_map.isSelected(id);
+    (void)m_map.apply(op::Select{id, inSelection ? m_map.selectedIds() : std::vector<int32_t>{}});
+    return inSelection && m_map.selectedIds().size() > 1 ? selectionStatus() : placeHandles(id);
 }
 
 Said HotspotEditor::dragOrResize(const PointerInput& input) {
