@@ -17,6 +17,20 @@ namespace {
 
 constexpr int kOutlineWidth = 2;
 const QColor kOutlineColour(0x1E, 0x78, 0xFF);
+const QColor kPreviewColour(0xFF, 0x8C, 0x00);
+
+// Each rectangle outlined just inside its edges, so the outline is where the hotspot will be,
+// once with each pen: a dashed line over a plain one shows on light and dark pictures alike.
+void drawOutlines(QPainter& painter, const std::vector<Rect>& rects,
+                  std::initializer_list<QPen> pens) {
+    for (const Rect& r : rects) {
+        const QRect inside = QRect(r.left, r.top, r.width, r.height).adjusted(1, 1, -1, -1);
+        for (const QPen& pen : pens) {
+            painter.setPen(pen);
+            painter.drawRect(inside);
+        }
+    }
+}
 
 }  // namespace
 
@@ -39,6 +53,13 @@ void CanvasView::setOutlines(std::vector<Rect> outlines) {
     }
 }
 
+void CanvasView::setPreview(std::vector<Rect> preview) {
+    if (preview != m_preview) {
+        m_preview = std::move(preview);
+        update();
+    }
+}
+
 void CanvasView::paintEvent(QPaintEvent* event) {
     m_canvas->render();  // anything not yet composited joins this paint
     const QImage frame(reinterpret_cast<const uchar*>(m_canvas->frame()), m_canvas->width(),
@@ -47,21 +68,13 @@ void CanvasView::paintEvent(QPaintEvent* event) {
     for (const QRect& r : event->region()) {
         painter.drawImage(r.topLeft(), frame, r);
     }
-    if (m_outlines.empty()) {
-        return;
-    }
-    // Blue dashes on a white line show on light and dark pictures alike; drawn inside the
-    // proposal, so the outline is where the hotspot will be.
-    QPen under(Qt::white, kOutlineWidth);
+    // Proposals: blue dashes on white. Grid copies: long orange dashes on black.
     QPen dashes(kOutlineColour, kOutlineWidth, Qt::CustomDashLine);
     dashes.setDashPattern({3, 3});
-    for (const Rect& r : m_outlines) {
-        const QRect inside = QRect(r.left, r.top, r.width, r.height).adjusted(1, 1, -1, -1);
-        for (const QPen& pen : {under, dashes}) {
-            painter.setPen(pen);
-            painter.drawRect(inside);
-        }
-    }
+    drawOutlines(painter, m_outlines, {QPen(Qt::white, kOutlineWidth), dashes});
+    QPen copies(kPreviewColour, kOutlineWidth, Qt::CustomDashLine);
+    copies.setDashPattern({6, 2});
+    drawOutlines(painter, m_preview, {QPen(Qt::black, kOutlineWidth), copies});
 }
 
 void CanvasView::resizeEvent(QResizeEvent*) {

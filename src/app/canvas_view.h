@@ -28,6 +28,8 @@ public:
     void refresh();
     // The proposed hotspots, drawn as dashed outlines over the canvas (canvas pixels).
     void setOutlines(std::vector<Rect> outlines);
+    // Where copies of a hotspot would go ("重复为网格"), drawn unlike the proposals.
+    void setPreview(std::vector<Rect> preview);
 
 signals:
     // Every press, movement and release of the mouse over the canvas.
@@ -55,6 +57,7 @@ protected:
 private:
     HotspotCanvas* m_canvas = nullptr;
     std::vector<Rect> m_outlines;
+    std::vector<Rect> m_preview;
 };
 
 }  // namespace velquist

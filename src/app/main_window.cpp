@@ -193,6 +193,7 @@ void MainWindow::refresh() {
         label->setVisible(h.visible);
     }
     m_canvas->setOutlines(editor.proposalOutlines());
+    showGridPreview();
     m_canvas->refresh();
     if (m_contentWindow) {
         m_contentWindow->followEditor();
@@ -213,6 +214,7 @@ void MainWindow::buildMenus() {
     remove->setObjectName("删除");
     connect(remove, &QAction::triggered, this,
             [this] { edit([](HotspotEditor& e) { return e.deleteSelectedHotspot(); }); });
+    buildArrangeMenu();
     buildDropDownMenu();
 }
 
