@@ -59,15 +59,16 @@ void HotspotEditor::drawHotspot(const Hotspot& h) {
 
 std::shared_ptr<const Picture> HotspotEditor::tileOf(const Hotspot& h) {
     const Hotspot& last = m_lastTile.made;
-    if (!m_lastTile.picture || last.rect.width != h.rect.width ||
-        last.rect.height != h.rect.height || last.look.fill != h.look.fill ||
-        last.look.border != h.look.border) {
+    std::shared_ptr<const Picture> tile = m_lastTile.picture.lock();
+    if (!tile || last.rect.width != h.rect.width || last.rect.height != h.rect.height ||
+        last.look.fill != h.look.fill || last.look.border != h.look.border) {
         m_lastTile.made.rect = h.rect;
         m_lastTile.made.look = h.look;
-        m_lastTile.picture = std::make_shared<const Picture>(
+        tile = std::make_shared<const Picture>(
             makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
+        m_lastTile.picture = tile;
     }
-    return m_lastTile.picture;
+    return tile;
 }
 
 void HotspotEditor::redrawAll() {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -283,8 +284,8 @@ private:
     int32_t m_nudged = 0;     // the hotspot the open nudge step moves
     Point m_wheelRest{0, 0};  // wheel eighths of a degree not yet worth a pixel
     struct LastTile {
-        Hotspot made;  // its size and colours; nothing else counts
-        std::shared_ptr<const Picture> picture;
+        Hotspot made;                          // its size and colours; nothing else counts
+        std::weak_ptr<const Picture> picture;  // kept alive by the canvas objects alone
     };
     LastTile m_lastTile;
 };
