@@ -27,6 +27,18 @@ QRect inside(const Rect& r, int penWidth) {
     return QRect(r.left, r.top, r.width, r.height).adjusted(in, in, -in, -in);
 }
 
+// Each rectangle outlined just inside its edges, so the outline is where the hotspot will be,
+// once with each pen: a dashed line over a plain one shows on light and dark pictures alike.
+void drawOutlines(QPainter& painter, const std::vector<Rect>& rects,
+                  std::initializer_list<QPen> pens) {
+    for (const Rect& r : rects) {
+        for (const QPen& pen : pens) {
+            painter.setPen(pen);
+            painter.drawRect(inside(r, kOutlineWidth));
+        }
+    }
+}
+
 }  // namespace
 
 CanvasView::CanvasView(QWidget* parent) : QWidget(parent) {
@@ -62,6 +74,13 @@ void CanvasView::setDragFrame(std::optional<DragFrame> frame) {
     }
 }
 
+void CanvasView::setPreview(std::vector<Rect> preview) {
+    if (preview != m_preview) {
+        m_preview = std::move(preview);
+        update();
+    }
+}
+
 void CanvasView::paintEvent(QPaintEvent* event) {
     m_canvas->render();  // anything not yet composited joins this paint
     const QImage frame(reinterpret_cast<const uchar*>(m_canvas->frame()), m_canvas->width(),
@@ -89,21 +108,13 @@ void CanvasView::paintMarks(QPainter& painter) const {
             painter.drawRect(band);
         }
     }
-    if (m_outlines.empty()) {
-        return;
-    }
-    // Blue dashes on a white line show on light and dark pictures alike; drawn inside the
-    // proposal, so the outline is where the hotspot will be.
-    QPen under(Qt::white, kOutlineWidth);
+    // Proposals: blue dashes on white. Grid copies: long orange dashes on black.
     QPen dashes(kOutlineColour, kOutlineWidth, Qt::CustomDashLine);
     dashes.setDashPattern({3, 3});
-    for (const Rect& r : m_outlines) {
-        const QRect inside = QRect(r.left, r.top, r.width, r.height).adjusted(1, 1, -1, -1);
-        for (const QPen& pen : {under, dashes}) {
-            painter.setPen(pen);
-            painter.drawRect(inside);
-        }
-    }
+    drawOutlines(painter, m_outlines, {QPen(Qt::white, kOutlineWidth), dashes});
+    QPen copies(kFrameColour, kOutlineWidth, Qt::CustomDashLine);
+    copies.setDashPattern({6, 2});
+    drawOutlines(painter, m_preview, {QPen(Qt::black, kOutlineWidth), copies});
 }
 
 void CanvasView::resizeEvent(QResizeEvent*) {

@@ -35,6 +35,8 @@ public:
     // rectangle, drawn over the canvas (canvas pixels).
     void setSelectionFrames(std::vector<Rect> frames);
     void setDragFrame(std::optional<DragFrame> frame);
+    // Where copies of a hotspot would go ("重复为网格"), drawn unlike the proposals.
+    void setPreview(std::vector<Rect> preview);
 
 signals:
     // Every press, movement and release of the mouse over the canvas.
@@ -65,6 +67,7 @@ private:
     std::vector<Rect> m_outlines;
     std::vector<Rect> m_frames;
     std::optional<DragFrame> m_dragFrame;
+    std::vector<Rect> m_preview;
 };
 
 }  // namespace velquist

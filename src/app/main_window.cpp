@@ -195,6 +195,7 @@ void MainWindow::refresh() {
     m_canvas->setOutlines(editor.proposalOutlines());
     m_canvas->setSelectionFrames(editor.selectionFrames());
     m_canvas->setDragFrame(editor.dragFrame());
+    showGridPreview();
     m_canvas->refresh();
     if (m_contentWindow) {
         m_contentWindow->followEditor();
@@ -215,6 +216,7 @@ void MainWindow::buildMenus() {
     remove->setObjectName("删除");
     connect(remove, &QAction::triggered, this,
             [this] { edit([](HotspotEditor& e) { return e.deleteSelectedHotspot(); }); });
+    buildArrangeMenu();
     buildDropDownMenu();
 }
 

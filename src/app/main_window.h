@@ -18,6 +18,7 @@
 #include "session/map_session.h"
 #include "settings/update_handover.h"
 
+class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -33,6 +34,7 @@ struct AppState;
 class BackgroundLoader;
 class CanvasView;
 class CodeOutputWindow;
+class GridWindow;
 class ControlLabel;
 struct PointerInput;
 class ContentWindow;
@@ -149,6 +151,11 @@ protected:
 
 private:
     void buildMenus();
+    // "对齐" and "重复为网格…" of the hotspot menu (main_window_arrange.cpp).
+    void buildArrangeMenu();
+    void openGridWindow();
+    // The grid window's copies outlined on the canvas while it is open.
+    void showGridPreview();
     void buildDropDownMenu();
     // Lists the store's entries in "最近的热区" (greyed out while there are none).
     void fillRecentMapsMenu();
@@ -192,6 +199,9 @@ private:
     QMenu* m_hotspotMenu = nullptr;
     QMenu* m_dropDownMenu = nullptr;
     QMenu* m_recentMenu = nullptr;
+    QMenu* m_arrangeMenu = nullptr;
+    QAction* m_gridItem = nullptr;
+    QPointer<GridWindow> m_gridWindow;
     QSystemTrayIcon* m_tray = nullptr;
     BackgroundLoader* m_loader = nullptr;
     PictureAnalyser* m_analyser = nullptr;

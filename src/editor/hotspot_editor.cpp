@@ -53,9 +53,22 @@ Said HotspotEditor::redo() {
 
 void HotspotEditor::drawHotspot(const Hotspot& h) {
     m_canvas.placeObject(h.id, h.rect.left, h.rect.top);
-    m_canvas.setPicture(h.id,
-                        makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
+    m_canvas.setPicture(h.id, tileOf(h));
     m_canvas.setTransparency(h.id, h.look.transparency);
+}
+
+std::shared_ptr<const Picture> HotspotEditor::tileOf(const Hotspot& h) {
+    const Hotspot& last = m_lastTile.made;
+    std::shared_ptr<const Picture> tile = m_lastTile.picture.lock();
+    if (!tile || last.rect.width != h.rect.width || last.rect.height != h.rect.height ||
+        last.look.fill != h.look.fill || last.look.border != h.look.border) {
+        m_lastTile.made.rect = h.rect;
+        m_lastTile.made.look = h.look;
+        tile = std::make_shared<const Picture>(
+            makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
+        m_lastTile.picture = tile;
+    }
+    return tile;
 }
 
 void HotspotEditor::redrawAll() {
@@ -92,8 +105,7 @@ void HotspotEditor::follow(const MapOperation& applied) {
                 }
             } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
                 const Hotspot& h = *m_map.findHotspot(o.id);
-                m_canvas.setPicture(
-                    h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
+                m_canvas.setPicture(h.id, tileOf(h));
                 m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
             } else if constexpr (std::is_same_v<T, op::MoveBackground>) {
                 const Background& b = m_map.background();

@@ -98,12 +98,12 @@ std::optional<Said> HotspotEditor::selectForMenu(int32_t id) {
     if (!m_map.isHotspot(id)) {
         return std::nullopt;
     }
-    if (grabsSelection(id)) {
-        return selectionStatus();  // the menu acts on the whole selection
-    }
-    // The menu's items act on the selection: it must be the hotspot under the pointer.
-    (void)m_map.apply(op::Select{id, {}});
-    return placeHandles(id);
+    // The menu's items act on the selection: it must hold the hotspot under the pointer, which
+    // becomes current. Inside a selection of several the others stay selected: "对齐" lines
+    // them up with this one.
+    const bool inSelection = grabsSelection(id);
+    (void)m_map.apply(op::Select{id, inSelection ? m_map.selectedIds() : std::vector<int32_t>{}});
+    return inSelection ? selectionStatus() : placeHandles(id);
 }
 
 Said HotspotEditor::dragOrResize(const PointerInput& input) {

@@ -5,12 +5,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/hotspot_style.h"
 #include "core/status.h"
+#include "editor/arrangement.h"
 #include "editor/background_alignment.h"
 #include "editor/edited_map.h"
 #include "editor/hotspot_canvas.h"
@@ -201,6 +203,17 @@ public:
     Said toggleSnapping();
     bool snapping() const { return m_proposals.snapping; }
 
+    // --- several hotspots (hotspot_editor_arrange.cpp) ---
+    // "对齐": the selected hotspots aligned, spaced out or sized against `reference` (the one
+    // right-clicked), which stays as it is; one undo step. Fewer than two selected: says why.
+    Said arrangeSelected(Arrangement what, int32_t reference);
+    // "重复为网格…": where the copies of hotspot `id` would go (canvas coordinates), or which
+    // value the map's limits refuse and its range.
+    Result<std::vector<Rect>> gridCopies(int32_t id, const GridSpec& spec) const;
+    // The copies join the map (size, tip, link and look of the original) as one undo step and
+    // become the selection; a refused value adds nothing and says why.
+    Said repeatAsGrid(int32_t id, const GridSpec& spec);
+
 private:
     // Every change of the map goes through here and joins the history's open step.
     void change(MapOperation operation);
@@ -209,6 +222,9 @@ private:
     // The canvas follows an applied operation.
     void follow(const MapOperation& applied);
     void drawHotspot(const Hotspot& hotspot);
+    // The tile `hotspot` shows. One made just before for the same size and colours is shared:
+    // a grid of copies or a run of same-size hotspots costs one picture.
+    std::shared_ptr<const Picture> tileOf(const Hotspot& hotspot);
     // A hotspot at `rect` (canvas coordinates) in the current style, with the default link.
     Hotspot newHotspot(const Rect& rect) const;
     void redrawAll();
@@ -298,6 +314,11 @@ private:
     int m_awaitedHeight = 0;
     int32_t m_nudged = 0;     // the hotspot the open nudge step moves
     Point m_wheelRest{0, 0};  // wheel eighths of a degree not yet worth a pixel
+    struct LastTile {
+        Hotspot made;                          // its size and colours; nothing else counts
+        std::weak_ptr<const Picture> picture;  // kept alive by the canvas objects alone
+    };
+    LastTile m_lastTile;
 };
 
 }  // namespace velquist

@@ -74,6 +74,34 @@ inline constexpr const char* kProposalsDismissed = "已取消建议热区";
 inline constexpr const char* kSnapOff = "吸附已关闭（S 键打开）";
 inline constexpr const char* kSnapOn = "吸附已打开（S 键关闭，按住 Alt 暂时关闭）";
 
+// Arranging the selected hotspots (the hotspot menu's "对齐"): each item's name is also its
+// undo step's; "{数量}" is how many hotspots were arranged.
+inline constexpr const char* kArrangeLeft = "左对齐";
+inline constexpr const char* kArrangeRight = "右对齐";
+inline constexpr const char* kArrangeTop = "顶端对齐";
+inline constexpr const char* kArrangeBottom = "底端对齐";
+inline constexpr const char* kArrangeCentreH = "水平居中";
+inline constexpr const char* kArrangeCentreV = "垂直居中";
+inline constexpr const char* kArrangeDistributeH = "水平等距分布";
+inline constexpr const char* kArrangeDistributeV = "垂直等距分布";
+inline constexpr const char* kArrangeSameWidth = "等宽";
+inline constexpr const char* kArrangeSameHeight = "等高";
+inline constexpr const char* kArrangeSameSize = "大小相同";
+inline constexpr const char* kArranged = "已{操作} {数量} 个热区";
+inline constexpr const char* kSized = "已将 {数量} 个热区设为{操作}";
+inline constexpr const char* kArrangeNeedsTwo = "请先选中至少 2 个热区再对齐";
+
+// "重复为网格…": the window's values, what a refused one may be, and what was added.
+inline constexpr const char* kStepGrid = "重复为网格";
+inline constexpr const char* kGridRows = "行数";
+inline constexpr const char* kGridColumns = "列数";
+inline constexpr const char* kGridHorizontalGap = "水平间距";
+inline constexpr const char* kGridVerticalGap = "垂直间距";
+inline constexpr const char* kGridAdded = "已重复为网格：{行数} 行 {列数} 列，添加了 {数量} 个热区";
+inline constexpr const char* kGridSingleCell = "网格只有 1 格，没有添加热区";
+inline constexpr const char* kGridTargetGone = "重复失败，这个热区已被删除";
+inline constexpr const char* kGridRefused = "重复失败：";  // followed by the value and its range
+
 // Why a picture file on this computer cannot be read. "{上限}" is the size limit in force.
 inline constexpr const char* kFileMissing = "找不到这个文件";
 inline constexpr const char* kFileIsFolder = "这是一个文件夹，不是图片文件";
