@@ -25,7 +25,7 @@ Picture tallPicture(int width, int height) {
 std::unique_ptr<HotspotEditor> bigMap() {
     auto editor = std::make_unique<HotspotEditor>(996, 624);
     editor->finishLoad("http://shop/detail.jpg", tallPicture(790, 10000));
-    MapDocument document{"http://shop/detail.jpg", 790, 10000, {0, 0}, {}};
+    MapDocument document{"http://shop/detail.jpg", 790, 10000, {0, 0}, {}, {}};
     for (int i = 0; i < 1000; ++i) {
         document.hotspots.push_back(
             {{(i * 37) % 690, (i * 97) % 9900, 50 + i % 40, 30 + i % 50}, "提示", "#"});

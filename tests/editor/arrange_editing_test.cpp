@@ -17,7 +17,7 @@ constexpr Point kPicture{30, 20};  // where the picture sits on the canvas
 // An editor whose map holds hotspots at `rects` (picture coordinates) on a 750 x 400 picture.
 struct Mapped : HotspotEditor {
     explicit Mapped(const std::vector<Rect>& rects) : HotspotEditor(996, 624) {
-        MapDocument document{"http://img.example/a.png", 750, 400, kPicture, {}};
+        MapDocument document{"http://img.example/a.png", 750, 400, kPicture, {}, {}};
         for (const Rect& r : rects) {
             document.hotspots.push_back({r, "提示", "https://shop.example/"});
         }
