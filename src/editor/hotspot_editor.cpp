@@ -58,6 +58,14 @@ void HotspotEditor::drawHotspot(const Hotspot& h) {
     m_canvas.setTransparency(h.id, h.look.transparency);
 }
 
+void HotspotEditor::redrawHotspot(int32_t id) {
+    const Hotspot& h = *m_map.findHotspot(id);
+    m_canvas.setPicture(h.id,
+                        makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
+    m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
+    m_canvas.setTransparency(h.id, h.look.transparency);
+}
+
 void HotspotEditor::redrawAll() {
     m_canvas.deleteAllObjects();
     if (m_pointer.held > 0) {
@@ -86,10 +94,10 @@ void HotspotEditor::follow(const MapOperation& applied) {
             } else if constexpr (std::is_same_v<T, op::MoveHotspot>) {
                 m_canvas.moveObject(o.id, o.to.x, o.to.y);
             } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
-                const Hotspot& h = *m_map.findHotspot(o.id);
-                m_canvas.setPicture(
-                    h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
-                m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
+                redrawHotspot(o.id);
+            } else if constexpr (std::is_same_v<T, op::SwapHotspots>) {
+                redrawHotspot(o.first);
+                redrawHotspot(o.second);
             } else if constexpr (std::is_same_v<T, op::MoveBackground>) {
                 const Background& b = m_map.background();
                 m_canvas.moveObject(b.id, b.position.x, b.position.y);
