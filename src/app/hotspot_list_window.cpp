@@ -25,8 +25,8 @@ constexpr std::array<int, kHotspotColumnCount> kColumnWidths = {44, 56, 56, 56, 
 }  // namespace
 
 HotspotListWindow::HotspotListWindow(const HotspotEditor& editor,
-                                     HotspotListModel::EditHandler onEdit)
-    : m_editor(editor) {
+                                     HotspotListModel::EditHandler onEdit, QWidget* owner)
+    : QWidget(owner, Qt::Window), m_editor(editor) {
     setObjectName("热区列表");
     setWindowTitle("热区列表");
     setAttribute(Qt::WA_DeleteOnClose);

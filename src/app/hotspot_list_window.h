@@ -16,7 +16,9 @@ class HotspotEditor;
 class HotspotListWindow : public QWidget {
     Q_OBJECT
 public:
-    HotspotListWindow(const HotspotEditor& editor, HotspotListModel::EditHandler onEdit);
+    // A window of its own; with `owner` it goes when the owner goes.
+    HotspotListWindow(const HotspotEditor& editor, HotspotListModel::EditHandler onEdit,
+                      QWidget* owner = nullptr);
 
     // After every change in the main window: the table and its selected rows follow the map.
     void follow();

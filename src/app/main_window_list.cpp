@@ -19,7 +19,8 @@ HotspotListWindow* MainWindow::hotspotList() const {
 void MainWindow::openHotspotList() {
     showSingle(m_listWindow, [this] {
         auto* window = new HotspotListWindow(
-            m_state.editor, [this](int32_t id, HotspotColumn column, const std::string& text) {
+            m_state.editor,
+            [this](int32_t id, HotspotColumn column, const std::string& text) {
                 bool stored = false;
                 edit([&](HotspotEditor& e) {
                     FieldEdit result = e.editField(id, column, text);
@@ -27,7 +28,8 @@ void MainWindow::openHotspotList() {
                     return result.said;
                 });
                 return stored;
-            });
+            },
+            this);
         connect(window, &HotspotListWindow::rowsSelected, this,
                 [this](const std::vector<int32_t>& ids) {
                     edit([&ids](HotspotEditor& e) { return e.selectHotspots(ids); });

@@ -101,7 +101,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
     void cleanup() {
-        delete m_window->hotspotList();  // it has no owner
         delete m_window;
         delete m_state;
         delete m_dir;
