@@ -42,7 +42,7 @@ Said HotspotEditor::copySelection() const {
 Said HotspotEditor::cutSelection() {
     const std::vector<int32_t> ids = m_map.selectedIds();
     if (ids.empty()) {
-        return msg::kNothingToCopy;
+        return msg::kNothingToCut;
     }
     m_handles.hideAll();
     m_history.begin(msg::kStepCut);

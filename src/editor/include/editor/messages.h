@@ -67,6 +67,7 @@ inline constexpr const char* kStepReorder = "调整热区顺序";
 inline constexpr const char* kCopied = "已复制 {个数} 个热区（可粘贴到本程序或网页代码中）";
 inline constexpr const char* kCut = "已剪切 {个数} 个热区（Ctrl+Z 撤销）";
 inline constexpr const char* kNothingToCopy = "复制失败，没有选中要操作的热点区";
+inline constexpr const char* kNothingToCut = "剪切失败，没有选中要操作的热点区";
 inline constexpr const char* kPasted = "已粘贴 {个数} 个热区";
 inline constexpr const char* kPasteFailed = "粘贴失败：";  // followed by the cause
 inline constexpr const char* kPasteWithoutPicture =
