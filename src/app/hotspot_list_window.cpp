@@ -19,8 +19,10 @@ namespace velquist {
 namespace {
 
 constexpr int kWidth = 640;
+constexpr int kMinWidth = 420;
 constexpr int kRowHeight = 22;
-constexpr std::array<int, kHotspotColumnCount> kColumnWidths = {44, 56, 56, 56, 56, 110, 150, 110};
+// The numbers' columns; tip, link and notes share the rest of the width.
+constexpr std::array<int, 5> kNumberWidths = {40, 52, 52, 46, 46};
 
 }  // namespace
 
@@ -42,10 +44,13 @@ HotspotListWindow::HotspotListWindow(const HotspotEditor& editor,
     // Fixed row heights and column widths: the view never measures thousands of rows.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    for (int c = 0; c < kHotspotColumnCount; ++c) {
-        m_table->setColumnWidth(c, kColumnWidths[static_cast<size_t>(c)]);
+    for (size_t c = 0; c < kNumberWidths.size(); ++c) {
+        m_table->setColumnWidth(static_cast<int>(c), kNumberWidths[c]);
     }
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    for (const HotspotColumn c : {HotspotColumn::Tip, HotspotColumn::Link, HotspotColumn::Note}) {
+        m_table->horizontalHeader()->setSectionResizeMode(static_cast<int>(c),
+                                                          QHeaderView::Stretch);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_table);
@@ -66,14 +71,25 @@ void HotspotListWindow::follow() {
     selectRowsOfMap();
 }
 
+// To the right of the main window, narrowed to the room there; on its left when only that side
+// has room; over its right edge when neither has.
 void HotspotListWindow::placeBeside(const QWidget* main) {
     const QRect frame = main->frameGeometry();
-    QScreen* screen = main->screen() != nullptr ? main->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        main->screen() != nullptr ? main->screen() : QGuiApplication::primaryScreen();
     const QRect room = screen->availableGeometry();
+    const int margins = frameGeometry().width() - width();
+    const int right = room.right() - frame.right() - margins;
+    const int left = frame.left() - room.left() - margins;
     const int height = std::min(frame.height(), room.height());
-    resize(width(), height);
-    const int left = std::min(frame.right() + 1, room.right() + 1 - frameGeometry().width());
-    move(std::max(left, room.left()), std::max(frame.top(), room.top()));
+    if (right >= kMinWidth || left < kMinWidth) {
+        resize(std::clamp(right, kMinWidth, kWidth), height);
+        move(std::min(frame.right() + 1, room.right() + 1 - frameGeometry().width()),
+             std::max(frame.top(), room.top()));
+        return;
+    }
+    resize(std::min(left, kWidth), height);
+    move(frame.left() - frameGeometry().width(), std::max(frame.top(), room.top()));
 }
 
 // Rows in runs, so that selecting thousands costs a few ranges; left alone when the rows are
