@@ -7,6 +7,8 @@
 #include "editor/messages.h"
 #include "editor/paste_placement.h"
 #include "mapfile/image_map_import.h"
+#include "mapfile/map_limits.h"
+#include "mapfile/messages.h"
 
 namespace velquist {
 namespace {
@@ -61,6 +63,12 @@ Said HotspotEditor::pasteCode(std::string_view code) {
     Result<ImportedMap> imported = importAreas(code);
     if (!imported) {
         return msg::kPasteFailed + imported.error();
+    }
+    // A map beyond the limit could no longer be saved or kept.
+    if (m_map.hotspots().size() + imported->map.hotspots.size() >
+        static_cast<size_t>(kMaxMapHotspots)) {
+        return msg::kPasteFailed + fillTemplate(mapfile_messages::kTooManyHotspots,
+                                                {{"{上限}", formatNumber(kMaxMapHotspots)}});
     }
     const Point origin = m_map.background().position;
     std::vector<Rect> pasted;
