@@ -38,6 +38,7 @@ class GridWindow;
 class ControlLabel;
 struct PointerInput;
 class ContentWindow;
+class HotspotListWindow;
 class ImageButton;
 class PictureAddressWindow;
 class PictureAnalyser;
@@ -120,6 +121,15 @@ public:
     void proposeHotspots();
     PictureAnalyser* analyser() const { return m_analyser; }
 
+    // "热区列表" (F2): the hotspots in map order beside the main window (raised when open).
+    void openHotspotList();
+    HotspotListWindow* hotspotList() const;
+    // Ctrl+C / Ctrl+X / Ctrl+V: the selected hotspots to the clipboard as image-map code, and
+    // <area> code from it back as hotspots.
+    void copyHotspots();
+    void cutHotspots();
+    void pasteHotspots();
+
     // Drop-down menu "设置": the settings window, with no owner (raised when already open).
     void openSettingsWindow();
     // "官网": the maker's home page in the browser; nothing is reported.
@@ -165,6 +175,8 @@ private:
     void wireHandles();
     void wireKeys();
     void wireEditingKeys();
+    // The clipboard's keys, and undo and redo, on `window` (the main one or the list).
+    void wireClipboardKeys(QWidget* window);
     void onPointerPressed(const PointerInput& input);
     // Applies the session's answer: the loader cancelled or started, the editor shown, a file
     // dialog asked.
@@ -209,6 +221,7 @@ private:
     QPointer<ContentWindow> m_contentWindow;
     QPointer<CodeOutputWindow> m_codeWindow;
     QPointer<SettingsWindow> m_settingsWindow;
+    QPointer<HotspotListWindow> m_listWindow;
     UrlOpener m_openUrl = openUrlInBrowser;
     std::unique_ptr<ProcessLauncher> m_launcher = std::make_unique<SystemProcessLauncher>();
     std::vector<UpdaterWatch> m_updaters;  // updaters started and still running

@@ -2,6 +2,7 @@
 #include "editor/edited_map.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editor/hotspot_tile.h"
 
@@ -147,6 +148,19 @@ std::optional<MapOperation> EditedMap::applyOne(op::SetContent& o) {
     h->tip = o.tip;
     h->link = o.link;
     return back;
+}
+
+std::optional<MapOperation> EditedMap::applyOne(op::SwapHotspots& o) {
+    Hotspot* a = findMutable(o.first);
+    Hotspot* b = findMutable(o.second);
+    if (a == nullptr || b == nullptr) {
+        return std::nullopt;
+    }
+    std::swap(a->rect, b->rect);
+    std::swap(a->tip, b->tip);
+    std::swap(a->link, b->link);
+    std::swap(a->look, b->look);
+    return o;
 }
 
 std::optional<MapOperation> EditedMap::applyOne(op::MoveBackground& o) {

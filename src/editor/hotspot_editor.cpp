@@ -71,6 +71,13 @@ std::shared_ptr<const Picture> HotspotEditor::tileOf(const Hotspot& h) {
     return tile;
 }
 
+void HotspotEditor::redrawHotspot(int32_t id) {
+    const Hotspot& h = *m_map.findHotspot(id);
+    m_canvas.setPicture(h.id, tileOf(h));
+    m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
+    m_canvas.setTransparency(h.id, h.look.transparency);
+}
+
 void HotspotEditor::redrawAll() {
     m_canvas.deleteAllObjects();
     if (m_pointer.held > 0) {
@@ -104,9 +111,10 @@ void HotspotEditor::follow(const MapOperation& applied) {
                     m_canvas.moveObject(id, h.rect.left, h.rect.top);
                 }
             } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
-                const Hotspot& h = *m_map.findHotspot(o.id);
-                m_canvas.setPicture(h.id, tileOf(h));
-                m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
+                redrawHotspot(o.id);
+            } else if constexpr (std::is_same_v<T, op::SwapHotspots>) {
+                redrawHotspot(o.first);
+                redrawHotspot(o.second);
             } else if constexpr (std::is_same_v<T, op::MoveBackground>) {
                 const Background& b = m_map.background();
                 m_canvas.moveObject(b.id, b.position.x, b.position.y);

@@ -61,6 +61,7 @@ private:
     std::optional<MapOperation> applyOne(op::MoveHotspots& o);
     std::optional<MapOperation> applyOne(op::ResizeHotspot& o);
     std::optional<MapOperation> applyOne(op::SetContent& o);
+    std::optional<MapOperation> applyOne(op::SwapHotspots& o);
     std::optional<MapOperation> applyOne(op::MoveBackground& o);
     std::optional<MapOperation> applyOne(op::ReplaceBackground& o);
     std::optional<MapOperation> applyOne(op::ReplacePicture& o);

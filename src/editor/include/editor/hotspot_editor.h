@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/hotspot_style.h"
@@ -16,6 +17,7 @@
 #include "editor/background_alignment.h"
 #include "editor/edited_map.h"
 #include "editor/hotspot_canvas.h"
+#include "editor/hotspot_fields.h"
 #include "editor/picture_analysis.h"
 #include "editor/pointer_input.h"
 #include "editor/resize_handles.h"
@@ -51,6 +53,12 @@ struct ContentOpened {
 // What became of the texts the window stored.
 struct ContentApplied {
     bool stored = false;  // false: the typed texts had nowhere to go
+    Said said;
+};
+
+// What became of a cell typed in the hotspot list; a refused value leaves the map as it was.
+struct FieldEdit {
+    bool stored = false;
     Said said;
 };
 
@@ -130,6 +138,26 @@ public:
     std::vector<Rect> selectionFrames() const;
     // The rectangle of a Shift or Ctrl drag under way.
     std::optional<DragFrame> dragFrame() const;
+
+    // --- copy, cut, paste: the clipboard holds the hotspots as image-map code ---
+    // Ctrl+C: what to say; the shell puts the selected hotspots' code on the clipboard.
+    Said copySelection() const;
+    // Ctrl+X: the selected hotspots go, as one step, once the shell has copied them.
+    Said cutSelection();
+    // Ctrl+V: the rectangular <area>s of `code` (read as "从代码导入热区…" reads code; lines
+    // without their <map> too) become hotspots in the current style at their picture
+    // coordinates, moved on by pasteOffset from identical ones; they become the selection. One
+    // step; without a picture, or without areas, nothing changes and the reason is said.
+    Said pasteCode(std::string_view code);
+
+    // --- the hotspot list ---
+    // A cell of hotspot `id` typed in: a number (picture coordinates, as the status line gives
+    // them) out of range or not a number is refused with the range; a tip or link typed for a
+    // selected hotspot goes to every selected one. One step.
+    FieldEdit editField(int32_t id, HotspotColumn column, std::string_view text);
+    // Ctrl+Up / Ctrl+Down: the selected hotspots move one place in the map order (and so in the
+    // stacking), staying selected. One step.
+    Said moveSelectedInOrder(bool up);
 
     // --- whole maps ---
     // The map becomes `document` as one undo step named `label`, with `picture` (shared) as its
@@ -225,6 +253,8 @@ private:
     // The tile `hotspot` shows. One made just before for the same size and colours is shared:
     // a grid of copies or a run of same-size hotspots costs one picture.
     std::shared_ptr<const Picture> tileOf(const Hotspot& hotspot);
+    // An existing hotspot's tile drawn again where and as the map now has it.
+    void redrawHotspot(int32_t id);
     // A hotspot at `rect` (canvas coordinates) in the current style, with the default link.
     Hotspot newHotspot(const Rect& rect) const;
     void redrawAll();
@@ -264,6 +294,7 @@ private:
     Said placeHandles(int32_t id);
     Said statusOf(int32_t id) const;
     Said swapPicture(const std::string& address, Picture picture);
+    FieldEdit editTexts(int32_t id, HotspotColumn column, std::string_view text);
 
     struct RunningLoad {
         std::string address;

@@ -83,6 +83,12 @@ struct SetContent {
     std::string tip;
     std::string link;
 };
+// Two hotspots trade places in the map order: their contents (rectangle, tip, link, look) are
+// swapped and the ids stay, since the ids are the order. Its own inverse.
+struct SwapHotspots {
+    int32_t first = 0;
+    int32_t second = 0;
+};
 // The background moves to `to` and every hotspot moves by the same distance.
 struct MoveBackground {
     Point to;
@@ -116,7 +122,7 @@ struct Select {
 
 using MapOperation =
     std::variant<op::AddHotspot, op::RemoveHotspot, op::MoveHotspot, op::ResizeHotspot,
-                 op::SetContent, op::MoveBackground, op::ReplaceBackground, op::ReplacePicture,
-                 op::RestoreMap, op::Select, op::MoveHotspots>;
+                 op::SetContent, op::SwapHotspots, op::MoveBackground, op::ReplaceBackground,
+                 op::ReplacePicture, op::RestoreMap, op::Select, op::MoveHotspots>;
 
 }  // namespace velquist

@@ -58,6 +58,26 @@ inline constexpr const char* kStepSwapPicture = "更换背景图";
 inline constexpr const char* kStepOpenRecent = "打开最近的热区";
 inline constexpr const char* kStepAcceptProposal = "采用建议热区";
 inline constexpr const char* kStepAcceptAllProposals = "采用全部建议热区";
+inline constexpr const char* kStepCut = "剪切热区";
+inline constexpr const char* kStepPaste = "粘贴热区";
+inline constexpr const char* kStepListEdit = "在热区列表中修改";
+inline constexpr const char* kStepReorder = "调整热区顺序";
+
+// Copy, cut and paste of hotspots as image-map code. "{个数}" is a count of hotspots.
+inline constexpr const char* kCopied = "已复制 {个数} 个热区（可粘贴到本程序或网页代码中）";
+inline constexpr const char* kCut = "已剪切 {个数} 个热区（Ctrl+Z 撤销）";
+inline constexpr const char* kNothingToCopy = "复制失败，没有选中要操作的热点区";
+inline constexpr const char* kNothingToCut = "剪切失败，没有选中要操作的热点区";
+inline constexpr const char* kPasted = "已粘贴 {个数} 个热区";
+inline constexpr const char* kPasteFailed = "粘贴失败：";  // followed by the cause
+inline constexpr const char* kPasteWithoutPicture =
+    "粘贴失败：没有背景图片，请先点击左上角 背景设置 添加背景图片";
+inline constexpr const char* kPasteNoAreas = "剪贴板中没有热区代码（<area>）";
+
+// Edits in the hotspot list: "修改失败：左超出范围（-1000000 到 1000000）".
+inline constexpr const char* kListEditFailed = "修改失败：{列}{问题}";
+inline constexpr const char* kNotANumber = "不是整数";
+inline constexpr const char* kListEdited = "热区内容修改完成";
 
 // "建议热区" and snapping. "{数量}" is a count of proposals.
 inline constexpr const char* kProposing = "正在分析图片，寻找建议热区...";
