@@ -20,6 +20,8 @@ const QColor kOutlineColour(0x1E, 0x78, 0xFF);
 // Selected hotspots: solid orange, unlike the proposals' blue dashes, on any tile colour.
 constexpr int kFrameWidth = 2;
 const QColor kFrameColour(0xFF, 0x8C, 0x00);
+// Where grid copies would go: violet, so that they never pass for selected hotspots.
+const QColor kPreviewColour(0xB4, 0x3C, 0xFF);
 
 // Drawn inside the rectangle, so that a wide pen shows where the hotspot is.
 QRect inside(const Rect& r, int penWidth) {
@@ -108,11 +110,11 @@ void CanvasView::paintMarks(QPainter& painter) const {
             painter.drawRect(band);
         }
     }
-    // Proposals: blue dashes on white. Grid copies: long orange dashes on black.
+    // Proposals: blue dashes on white. Grid copies: long violet dashes on black.
     QPen dashes(kOutlineColour, kOutlineWidth, Qt::CustomDashLine);
     dashes.setDashPattern({3, 3});
     drawOutlines(painter, m_outlines, {QPen(Qt::white, kOutlineWidth), dashes});
-    QPen copies(kFrameColour, kOutlineWidth, Qt::CustomDashLine);
+    QPen copies(kPreviewColour, kOutlineWidth, Qt::CustomDashLine);
     copies.setDashPattern({6, 2});
     drawOutlines(painter, m_preview, {QPen(Qt::black, kOutlineWidth), copies});
 }

@@ -48,12 +48,12 @@ private:
     // Orange outline pixels along the inside of the top side of `r` (canvas pixels).
     int previewDashesOn(const Rect& r) {
         const QImage shown = m_canvas->grab().toImage();
-        int orange = 0;
+        int violet = 0;
         for (int x = r.left + 2; x < r.right() - 2; ++x) {
             const QColor c = shown.pixelColor(x, r.top + 1);
-            orange += c.red() > 200 && c.green() > 100 && c.green() < 180 && c.blue() < 60 ? 1 : 0;
+            violet += c.red() > 150 && c.red() < 210 && c.green() < 90 && c.blue() > 200 ? 1 : 0;
         }
-        return orange;
+        return violet;
     }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         m_window->activateWindow();
