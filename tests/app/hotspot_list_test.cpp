@@ -1,6 +1,8 @@
 // Hotspots through the clipboard and the hotspot list, driven with real keys and mouse clicks.
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -74,6 +76,14 @@ private:
         QTest::keyClicks(editor, text.mid(1));
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents();  // the view commits a typed cell in a queued call
+    }
+    QWidget* gridWindow() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "重复为网格窗口" && w->isVisible()) {
+                return w;
+            }
+        }
+        return nullptr;
     }
     QString cellText(QTableView* table, int row, int column) {
         return table->model()->index(row, column).data().toString();
@@ -160,6 +170,70 @@ private slots:
         // Hotspots added on the main window show up at once.
         addHotspots(1);
         QCOMPARE(table->model()->rowCount(), 4);
+    }
+
+    // The sample banner's row of three cards: one drawn, repeated as a grid at the cards'
+    // spacing, linked in the list, copied onto another picture, and every step undone.
+    void aRowOfCardsTakesAHandfulOfActions() {
+        m_window->startLoad(VELQUIST_SAMPLE_PICTURE);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->loader()->busy(), 10000);
+        QWidget* canvas = control(mc::kCanvas);
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::ShiftModifier, QPoint(40, 150));
+        QTest::mouseMove(canvas, QPoint(200, 300));
+        QTest::mouseMove(canvas, QPoint(300, 470));
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 470));
+        QCOMPARE(hotspots().size(), 1u);
+        QCOMPARE(hotspots()[0].rect, (Rect{40, 150, 260, 320}));
+
+        QTest::mouseClick(canvas, Qt::RightButton, {}, QPoint(170, 300));
+        QVERIFY(m_window->hotspotMenu()->isVisible());
+        m_window->hotspotMenu()->hide();
+        m_window->hotspotMenu()->findChild<QAction*>("重复为网格…")->trigger();
+        QVERIFY(gridWindow() != nullptr);
+        for (const auto& [box, value] : {std::pair{"微调框_列数", 3}, {"微调框_水平间距", 45}}) {
+            auto* spin = gridWindow()->findChild<QSpinBox*>(box);
+            spin->setFocus();
+            spin->selectAll();
+            QTest::keyClicks(spin, QString::number(value));
+        }
+        QTest::keyClick(gridWindow()->findChild<QSpinBox*>("微调框_水平间距"), Qt::Key_Return);
+        QCOMPARE(hotspots().size(), 3u);
+        QCOMPARE(hotspots()[1].rect, (Rect{345, 150, 260, 320}));
+        QCOMPARE(hotspots()[2].rect, (Rect{650, 150, 260, 320}));
+
+        QTableView* table = openList();
+        QVERIFY(table != nullptr);
+        constexpr int kLink = static_cast<int>(HotspotColumn::Link);
+        const QStringList links = {"https://shop.example/scarf", "https://shop.example/sweater",
+                                   "https://shop.example/gloves"};
+        for (int row = 0; row < 3; ++row) {
+            clickCell(table, row, kLink);
+            typeIntoCell(table, links[row]);
+        }
+        // Ctrl+A in the list selects every row, and so every hotspot; Ctrl+C copies them there too.
+        QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(m_state->editor.map().selectedIds().size(), 3u);
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.contains("coords=\"650,150,910,470\" href=\"https://shop.example/gloves\""),
+                 qPrintable(copied));
+
+        load("/dark.bmp");
+        QVERIFY(hotspots().empty());
+        press(m_window, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(hotspots().size(), 3u);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(QString::fromStdString(hotspots()[size_t(i)].link), links[i]);
+        }
+        QVERIFY(canvas->grab().toImage().pixelColor(700, 300) !=
+                canvas->grab().toImage().pixelColor(700, 120));
+
+        // Paste, load, three link edits, grid, drawing: each its own step.
+        const std::vector<size_t> countsBack = {0, 3, 3, 3, 3, 1, 0};
+        for (size_t count : countsBack) {
+            press(m_window, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(hotspots().size(), count);
+        }
     }
 
     // A number out of range is refused with the range; the value stays.
