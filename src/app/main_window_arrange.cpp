@@ -8,6 +8,7 @@
 #include "app/grid_window.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "app/window_frame.h"
 
 namespace velquist {
 
@@ -45,6 +46,8 @@ void MainWindow::openGridWindow() {
     showSingle(m_gridWindow, [this, hotspot] {
         auto* window = new GridWindow(m_state.editor, m_state.statusLine, hotspot);
         connect(window, &GridWindow::editorChanged, this, &MainWindow::refresh);
+        // Never over the canvas, where it would hide the copies it previews.
+        moveBeside(window, this);
         return window;
     });
     refresh();  // the preview of the values it starts with

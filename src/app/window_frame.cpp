@@ -70,6 +70,24 @@ void centreOnScreen(QWidget* window) {
     }
 }
 
+void moveBeside(QWidget* window, const QWidget* main) {
+    const QScreen* screen = main->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    const QRect frame = main->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    const int top = std::clamp(frame.top(), room.top(), room.bottom() + 1 - size.height());
+    if (frame.right() + size.width() <= room.right()) {
+        window->move(frame.right() + 1, top);
+    } else if (frame.left() - size.width() >= room.left()) {
+        window->move(frame.left() - size.width(), top);
+    } else {
+        window->move(room.right() + 1 - size.width(), room.bottom() + 1 - size.height());
+    }
+}
+
 void bringToFront(QWidget* window) {
     window->show();
     window->raise();

@@ -16,6 +16,10 @@ void fillWithButtonFace(QWidget* panel);
 // Moves a top-level window to the centre of the primary screen.
 void centreOnScreen(QWidget* window);
 
+// Moves a top-level window beside `main`: to its right, else to its left, else into the
+// screen's bottom-right corner; level with its top. For windows that must not cover the canvas.
+void moveBeside(QWidget* window, const QWidget* main);
+
 // Brings an open window to the front (used when its opener is chosen again).
 void bringToFront(QWidget* window);
 
