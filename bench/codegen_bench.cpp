@@ -5,6 +5,7 @@
 #include <chrono>
 #include <string>
 
+#include "codegen/area_notes.h"
 #include "codegen/code_notice.h"
 #include "codegen/image_map.h"
 
@@ -95,6 +96,33 @@ void noticeOfLargestMap(benchmark::State& state) {
     state.counters["notice_ms"] = ns / 1e6;
 }
 BENCHMARK(noticeOfLargestMap)->Unit(benchmark::kMillisecond);
+
+// The hotspot list's notes of the same map: the same sweep, with the pairs it names bounded.
+void notesOfLargestMap(benchmark::State& state) {
+    const velquist::ImageMapInput in = hotspots(kLargestMap);
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(velquist::areaNotes(in));
+    }
+    const double ns = nsPerIteration(start, state.iterations());
+    state.counters["ratio_to_generate"] = g_generateNs > 0 ? ns / g_generateNs : 0;
+}
+BENCHMARK(notesOfLargestMap)->Unit(benchmark::kMillisecond);
+
+// The worst layout for naming pairs: every hotspot on one spot (1.25 billion pairs).
+void notesOfStackedMap(benchmark::State& state) {
+    velquist::ImageMapInput in = hotspots(kLargestMap);
+    for (velquist::ImageMapInput::Area& area : in.areas) {
+        area.rect = {100, 100, 100, 50};
+    }
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(velquist::areaNotes(in));
+    }
+    const double ns = nsPerIteration(start, state.iterations());
+    state.counters["ratio_to_generate"] = g_generateNs > 0 ? ns / g_generateNs : 0;
+}
+BENCHMARK(notesOfStackedMap)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

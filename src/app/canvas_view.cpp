@@ -17,6 +17,27 @@ namespace {
 
 constexpr int kOutlineWidth = 2;
 const QColor kOutlineColour(0x1E, 0x78, 0xFF);
+// Selected hotspots: solid orange, unlike the proposals' blue dashes, on any tile colour.
+constexpr int kFrameWidth = 2;
+const QColor kFrameColour(0xFF, 0x8C, 0x00);
+
+// Drawn inside the rectangle, so that a wide pen shows where the hotspot is.
+QRect inside(const Rect& r, int penWidth) {
+    const int in = penWidth / 2;
+    return QRect(r.left, r.top, r.width, r.height).adjusted(in, in, -in, -in);
+}
+
+// Each rectangle outlined just inside its edges, so the outline is where the hotspot will be,
+// once with each pen: a dashed line over a plain one shows on light and dark pictures alike.
+void drawOutlines(QPainter& painter, const std::vector<Rect>& rects,
+                  std::initializer_list<QPen> pens) {
+    for (const Rect& r : rects) {
+        for (const QPen& pen : pens) {
+            painter.setPen(pen);
+            painter.drawRect(inside(r, kOutlineWidth));
+        }
+    }
+}
 
 }  // namespace
 
@@ -39,6 +60,27 @@ void CanvasView::setOutlines(std::vector<Rect> outlines) {
     }
 }
 
+void CanvasView::setSelectionFrames(std::vector<Rect> frames) {
+    if (frames != m_frames) {
+        m_frames = std::move(frames);
+        update();
+    }
+}
+
+void CanvasView::setDragFrame(std::optional<DragFrame> frame) {
+    if (frame != m_dragFrame) {
+        m_dragFrame = frame;
+        update();
+    }
+}
+
+void CanvasView::setPreview(std::vector<Rect> preview) {
+    if (preview != m_preview) {
+        m_preview = std::move(preview);
+        update();
+    }
+}
+
 void CanvasView::paintEvent(QPaintEvent* event) {
     m_canvas->render();  // anything not yet composited joins this paint
     QPainter painter(this);
@@ -54,21 +96,32 @@ void CanvasView::paintEvent(QPaintEvent* event) {
             painter.drawImage(r.topLeft(), frame, r);
         }
     }
-    if (m_outlines.empty()) {
-        return;
+    paintMarks(painter);
+}
+
+void CanvasView::paintMarks(QPainter& painter) const {
+    painter.setPen(QPen(kFrameColour, kFrameWidth));
+    for (const Rect& r : m_frames) {
+        painter.drawRect(inside(r, kFrameWidth));
     }
-    // Blue dashes on a white line show on light and dark pictures alike; drawn inside the
-    // proposal, so the outline is where the hotspot will be.
-    QPen under(Qt::white, kOutlineWidth);
-    QPen dashes(kOutlineColour, kOutlineWidth, Qt::CustomDashLine);
-    dashes.setDashPattern({3, 3});
-    for (const Rect& r : m_outlines) {
-        const QRect inside = QRect(r.left, r.top, r.width, r.height).adjusted(1, 1, -1, -1);
-        for (const QPen& pen : {under, dashes}) {
-            painter.setPen(pen);
-            painter.drawRect(inside);
+    if (m_dragFrame) {
+        // A hotspot being drawn looks selected; a selecting rectangle is a dotted band.
+        const QRect band(m_dragFrame->rect.left, m_dragFrame->rect.top, m_dragFrame->rect.width,
+                         m_dragFrame->rect.height);
+        painter.setPen(m_dragFrame->drawsHotspot ? QPen(kFrameColour) : QPen(Qt::white));
+        painter.drawRect(band);
+        if (!m_dragFrame->drawsHotspot) {
+            painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            painter.drawRect(band);
         }
     }
+    // Proposals: blue dashes on white. Grid copies: long orange dashes on black.
+    QPen dashes(kOutlineColour, kOutlineWidth, Qt::CustomDashLine);
+    dashes.setDashPattern({3, 3});
+    drawOutlines(painter, m_outlines, {QPen(Qt::white, kOutlineWidth), dashes});
+    QPen copies(kFrameColour, kOutlineWidth, Qt::CustomDashLine);
+    copies.setDashPattern({6, 2});
+    drawOutlines(painter, m_preview, {QPen(Qt::black, kOutlineWidth), copies});
 }
 
 void CanvasView::resizeEvent(QResizeEvent*) {

@@ -2,11 +2,14 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/geometry.h"
 #include "editor/pointer_input.h"
+
+class QPainter;
 
 namespace velquist {
 
@@ -28,6 +31,12 @@ public:
     void refresh();
     // The proposed hotspots, drawn as dashed outlines over the canvas (canvas pixels).
     void setOutlines(std::vector<Rect> outlines);
+    // The selected hotspots' frames while several are selected, and a Shift or Ctrl drag's
+    // rectangle, drawn over the canvas (canvas pixels).
+    void setSelectionFrames(std::vector<Rect> frames);
+    void setDragFrame(std::optional<DragFrame> frame);
+    // Where copies of a hotspot would go ("重复为网格"), drawn unlike the proposals.
+    void setPreview(std::vector<Rect> preview);
 
 signals:
     // Every press, movement and release of the mouse over the canvas.
@@ -43,6 +52,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void paintMarks(QPainter& painter) const;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -55,6 +65,9 @@ protected:
 private:
     HotspotCanvas* m_canvas = nullptr;
     std::vector<Rect> m_outlines;
+    std::vector<Rect> m_frames;
+    std::optional<DragFrame> m_dragFrame;
+    std::vector<Rect> m_preview;
 };
 
 }  // namespace velquist

@@ -17,4 +17,16 @@ ImageMapInput imageMapInputOf(const HotspotEditor& editor) {
     return input;
 }
 
+ImageMapInput selectionInputOf(const HotspotEditor& editor) {
+    const EditedMap& map = editor.map();
+    ImageMapInput input;
+    input.backgroundAddress = map.background().address;
+    input.background = map.hasBackground() ? map.background().rect() : Rect{};
+    for (const int32_t id : map.selectedIds()) {
+        const Hotspot& h = *map.findHotspot(id);
+        input.areas.push_back({h.rect, h.tip, h.link});
+    }
+    return input;
+}
+
 }  // namespace velquist

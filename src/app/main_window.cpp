@@ -21,6 +21,7 @@
 #include "app/code_output_window.h"
 #include "app/content_window.h"
 #include "app/control_label.h"
+#include "app/hotspot_list_window.h"
 #include "app/image_button.h"
 #include "app/image_map_input.h"
 #include "app/main_window_layout.h"
@@ -95,6 +96,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent)
     wireKeys();
     wireEditingKeys();
     wireFileKeys();
+    wireClipboardKeys(this);
     // Created handler: fresh style of new hotspots.
     m_state.editor.setStyle(HotspotStyle{});
 }
@@ -193,9 +195,15 @@ void MainWindow::refresh() {
         label->setVisible(h.visible);
     }
     m_canvas->setOutlines(editor.proposalOutlines());
+    m_canvas->setSelectionFrames(editor.selectionFrames());
+    m_canvas->setDragFrame(editor.dragFrame());
+    showGridPreview();
     m_canvas->refresh();
     if (m_contentWindow) {
         m_contentWindow->followEditor();
+    }
+    if (m_listWindow) {
+        m_listWindow->follow();
     }
     if (m_session.autosaveDue() && !m_autosaveTimer->isActive()) {
         m_autosaveTimer->start();
@@ -213,6 +221,7 @@ void MainWindow::buildMenus() {
     remove->setObjectName("删除");
     connect(remove, &QAction::triggered, this,
             [this] { edit([](HotspotEditor& e) { return e.deleteSelectedHotspot(); }); });
+    buildArrangeMenu();
     buildDropDownMenu();
 }
 

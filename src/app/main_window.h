@@ -18,6 +18,7 @@
 #include "session/map_session.h"
 #include "settings/update_handover.h"
 
+class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -33,9 +34,11 @@ struct AppState;
 class BackgroundLoader;
 class CanvasView;
 class CodeOutputWindow;
+class GridWindow;
 class ControlLabel;
 struct PointerInput;
 class ContentWindow;
+class HotspotListWindow;
 class ImageButton;
 class PictureAddressWindow;
 class PictureAnalyser;
@@ -118,6 +121,15 @@ public:
     void proposeHotspots();
     PictureAnalyser* analyser() const { return m_analyser; }
 
+    // "热区列表" (F2): the hotspots in map order beside the main window (raised when open).
+    void openHotspotList();
+    HotspotListWindow* hotspotList() const;
+    // Ctrl+C / Ctrl+X / Ctrl+V: the selected hotspots to the clipboard as image-map code, and
+    // <area> code from it back as hotspots.
+    void copyHotspots();
+    void cutHotspots();
+    void pasteHotspots();
+
     // Drop-down menu "设置": the settings window, with no owner (raised when already open).
     void openSettingsWindow();
     // "官网": the maker's home page in the browser; nothing is reported.
@@ -149,6 +161,11 @@ protected:
 
 private:
     void buildMenus();
+    // "对齐" and "重复为网格…" of the hotspot menu (main_window_arrange.cpp).
+    void buildArrangeMenu();
+    void openGridWindow();
+    // The grid window's copies outlined on the canvas while it is open.
+    void showGridPreview();
     void buildDropDownMenu();
     // Lists the store's entries in "最近的热区" (greyed out while there are none).
     void fillRecentMapsMenu();
@@ -158,6 +175,8 @@ private:
     void wireHandles();
     void wireKeys();
     void wireEditingKeys();
+    // The clipboard's keys, and undo and redo, on `window` (the main one or the list).
+    void wireClipboardKeys(QWidget* window);
     void onPointerPressed(const PointerInput& input);
     // Applies the session's answer: the loader cancelled or started, the editor shown, a file
     // dialog asked.
@@ -192,6 +211,9 @@ private:
     QMenu* m_hotspotMenu = nullptr;
     QMenu* m_dropDownMenu = nullptr;
     QMenu* m_recentMenu = nullptr;
+    QMenu* m_arrangeMenu = nullptr;
+    QAction* m_gridItem = nullptr;
+    QPointer<GridWindow> m_gridWindow;
     QSystemTrayIcon* m_tray = nullptr;
     BackgroundLoader* m_loader = nullptr;
     PictureAnalyser* m_analyser = nullptr;
@@ -199,6 +221,7 @@ private:
     QPointer<ContentWindow> m_contentWindow;
     QPointer<CodeOutputWindow> m_codeWindow;
     QPointer<SettingsWindow> m_settingsWindow;
+    QPointer<HotspotListWindow> m_listWindow;
     UrlOpener m_openUrl = openUrlInBrowser;
     std::unique_ptr<ProcessLauncher> m_launcher = std::make_unique<SystemProcessLauncher>();
     std::vector<UpdaterWatch> m_updaters;  // updaters started and still running

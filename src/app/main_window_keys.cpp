@@ -49,6 +49,7 @@ void MainWindow::wireEditingKeys() {
         {QKeySequence(Qt::CTRL | Qt::Key_D),
          [](HotspotEditor& e) { return e.duplicateSelected(); }},
         {QKeySequence(Qt::Key_S), [](HotspotEditor& e) { return e.toggleSnapping(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_A), [](HotspotEditor& e) { return e.selectAll(); }},
         // Shortcuts come before the focus chain, so Tab never moves the keyboard focus here.
         {QKeySequence(Qt::Key_Tab), [](HotspotEditor& e) { return e.selectNextHotspot(); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Tab),

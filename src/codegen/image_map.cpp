@@ -136,6 +136,24 @@ std::string generateImageMap(const ImageMapInput& input, int mapNumber) {
     return code;
 }
 
+std::string areaMapCode(const ImageMapInput& input) {
+    return areaMapCode(input, randomInt(kMapNumberMin, kMapNumberMax));
+}
+
+std::string areaMapCode(const ImageMapInput& input, int mapNumber) {
+    std::string code;
+    code.reserve(codeSizeBound(input));
+    code += "<map name=\"MIV";
+    appendNumber(code, mapNumber);
+    code += "\">";
+    for (const ImageMapInput::Area& area : input.areas) {
+        code += kLineBreak;
+        appendAreaLine(code, area, input.background);
+    }
+    code += kClosing;
+    return code;
+}
+
 PictureSizeText pictureSizeText(const ImageMapInput& input) {
     return {formatNumber(input.background.width), formatNumber(input.background.height)};
 }

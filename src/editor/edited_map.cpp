@@ -2,6 +2,7 @@
 #include "editor/edited_map.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editor/hotspot_tile.h"
 
@@ -28,10 +29,25 @@ std::optional<MapOperation> EditedMap::apply(MapOperation operation) {
     return inverse;
 }
 
+// The table is kept in ascending ids (stacking order), so a lookup is a binary search: actions on
+// a thousand selected hotspots look each one up.
 const Hotspot* EditedMap::findHotspot(int32_t id) const {
-    const auto it = std::find_if(m_hotspots.begin(), m_hotspots.end(),
-                                 [id](const Hotspot& h) { return h.id == id; });
-    return it == m_hotspots.end() ? nullptr : &*it;
+    const auto it =
+        std::lower_bound(m_hotspots.begin(), m_hotspots.end(), id,
+                         [](const Hotspot& h, int32_t wanted) { return h.id < wanted; });
+    return it == m_hotspots.end() || it->id != id ? nullptr : &*it;
+}
+
+bool EditedMap::isSelected(int32_t id) const {
+    return std::binary_search(m_selected.begin(), m_selected.end(), id);
+}
+
+void EditedMap::selectOnly(int32_t id) {
+    m_selection = id;
+    m_selected.clear();
+    if (isHotspot(id)) {
+        m_selected.push_back(id);
+    }
 }
 
 Hotspot* EditedMap::findMutable(int32_t id) {
@@ -65,7 +81,7 @@ std::optional<MapOperation> EditedMap::applyOne(op::AddHotspot& o) {
                                      [](const Hotspot& h, int32_t id) { return h.id < id; });
     o.index = static_cast<size_t>(at - m_hotspots.begin());
     m_hotspots.insert(at, o.hotspot);
-    m_selection = o.hotspot.id;
+    selectOnly(o.hotspot.id);
     return op::RemoveHotspot{o.hotspot.id};
 }
 
@@ -79,6 +95,10 @@ std::optional<MapOperation> EditedMap::applyOne(op::RemoveHotspot& o) {
     if (m_selection == o.id) {
         m_selection = 0;
     }
+    if (const auto it = std::lower_bound(m_selected.begin(), m_selected.end(), o.id);
+        it != m_selected.end() && *it == o.id) {
+        m_selected.erase(it);
+    }
     return back;
 }
 
@@ -91,6 +111,20 @@ std::optional<MapOperation> EditedMap::applyOne(op::MoveHotspot& o) {
     h->rect.left = o.to.x;
     h->rect.top = o.to.y;
     return op::MoveHotspot{o.id, from};
+}
+
+std::optional<MapOperation> EditedMap::applyOne(op::MoveHotspots& o) {
+    // Ids of hotspots gone meanwhile are left out, also of the operation as applied.
+    std::erase_if(o.ids, [this](int32_t id) { return !isHotspot(id); });
+    if (o.ids.empty()) {
+        return std::nullopt;
+    }
+    for (int32_t id : o.ids) {
+        Hotspot* h = findMutable(id);
+        h->rect.left += o.by.x;
+        h->rect.top += o.by.y;
+    }
+    return op::MoveHotspots{o.ids, {-o.by.x, -o.by.y}};
 }
 
 std::optional<MapOperation> EditedMap::applyOne(op::ResizeHotspot& o) {
@@ -116,6 +150,19 @@ std::optional<MapOperation> EditedMap::applyOne(op::SetContent& o) {
     return back;
 }
 
+std::optional<MapOperation> EditedMap::applyOne(op::SwapHotspots& o) {
+    Hotspot* a = findMutable(o.first);
+    Hotspot* b = findMutable(o.second);
+    if (a == nullptr || b == nullptr) {
+        return std::nullopt;
+    }
+    std::swap(a->rect, b->rect);
+    std::swap(a->tip, b->tip);
+    std::swap(a->link, b->link);
+    std::swap(a->look, b->look);
+    return o;
+}
+
 std::optional<MapOperation> EditedMap::applyOne(op::MoveBackground& o) {
     if (!hasBackground()) {
         return std::nullopt;
@@ -135,7 +182,7 @@ std::optional<MapOperation> EditedMap::applyOne(op::ReplaceBackground& o) {
     op::RestoreMap back{state()};
     m_hotspots.clear();
     m_background = Background{takeId(0), o.picture, o.address, {0, 0}};
-    m_selection = m_background.id;
+    selectOnly(m_background.id);
     return back;
 }
 
@@ -145,7 +192,7 @@ std::optional<MapOperation> EditedMap::applyOne(op::ReplacePicture& o) {
     m_background.address = o.address;
     if (!o.picture) {
         if (m_selection == m_background.id) {
-            m_selection = 0;
+            selectOnly(0);
         }
     } else if (m_background.id == 0) {
         m_background.id = takeId(o.id);
@@ -171,7 +218,7 @@ std::optional<MapOperation> EditedMap::applyOne(op::RestoreMap& o) {
     std::sort(m_hotspots.begin(), m_hotspots.end(),
               [](const Hotspot& a, const Hotspot& b) { return a.id < b.id; });
     s.hotspots = m_hotspots;
-    m_selection = s.selection == m_background.id || isHotspot(s.selection) ? s.selection : 0;
+    selectOnly(s.selection == m_background.id || isHotspot(s.selection) ? s.selection : 0);
     s.selection = m_selection;
     return back;
 }
@@ -180,8 +227,21 @@ std::optional<MapOperation> EditedMap::applyOne(op::Select& o) {
     if (o.id != 0 && o.id != m_background.id && !isHotspot(o.id)) {
         return std::nullopt;
     }
-    op::Select back{m_selection};
-    m_selection = o.id;
+    const bool alsoHotspots =
+        std::all_of(o.also.begin(), o.also.end(), [this](int32_t id) { return isHotspot(id); });
+    if (!alsoHotspots || (!o.also.empty() && !isHotspot(o.id) && o.id != 0)) {
+        return std::nullopt;  // the background is never selected together with hotspots
+    }
+    op::Select back{m_selection, {}};
+    for (int32_t id : m_selected) {
+        if (id != m_selection) {
+            back.also.push_back(id);
+        }
+    }
+    selectOnly(o.id);
+    m_selected.insert(m_selected.end(), o.also.begin(), o.also.end());
+    std::sort(m_selected.begin(), m_selected.end());
+    m_selected.erase(std::unique(m_selected.begin(), m_selected.end()), m_selected.end());
     return back;
 }
 

@@ -53,8 +53,28 @@ Said HotspotEditor::redo() {
 
 void HotspotEditor::drawHotspot(const Hotspot& h) {
     m_canvas.placeObject(h.id, h.rect.left, h.rect.top);
-    m_canvas.setPicture(h.id,
-                        makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
+    m_canvas.setPicture(h.id, tileOf(h));
+    m_canvas.setTransparency(h.id, h.look.transparency);
+}
+
+std::shared_ptr<const Picture> HotspotEditor::tileOf(const Hotspot& h) {
+    const Hotspot& last = m_lastTile.made;
+    std::shared_ptr<const Picture> tile = m_lastTile.picture.lock();
+    if (!tile || last.rect.width != h.rect.width || last.rect.height != h.rect.height ||
+        last.look.fill != h.look.fill || last.look.border != h.look.border) {
+        m_lastTile.made.rect = h.rect;
+        m_lastTile.made.look = h.look;
+        tile = std::make_shared<const Picture>(
+            makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
+        m_lastTile.picture = tile;
+    }
+    return tile;
+}
+
+void HotspotEditor::redrawHotspot(int32_t id) {
+    const Hotspot& h = *m_map.findHotspot(id);
+    m_canvas.setPicture(h.id, tileOf(h));
+    m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
     m_canvas.setTransparency(h.id, h.look.transparency);
 }
 
@@ -85,11 +105,16 @@ void HotspotEditor::follow(const MapOperation& applied) {
                 dropHeld(o.id);
             } else if constexpr (std::is_same_v<T, op::MoveHotspot>) {
                 m_canvas.moveObject(o.id, o.to.x, o.to.y);
+            } else if constexpr (std::is_same_v<T, op::MoveHotspots>) {
+                for (int32_t id : o.ids) {
+                    const Hotspot& h = *m_map.findHotspot(id);
+                    m_canvas.moveObject(id, h.rect.left, h.rect.top);
+                }
             } else if constexpr (std::is_same_v<T, op::ResizeHotspot>) {
-                const Hotspot& h = *m_map.findHotspot(o.id);
-                m_canvas.setPicture(
-                    h.id, makeHotspotTile(h.rect.width, h.rect.height, h.look.fill, h.look.border));
-                m_canvas.moveObject(h.id, h.rect.left, h.rect.top);
+                redrawHotspot(o.id);
+            } else if constexpr (std::is_same_v<T, op::SwapHotspots>) {
+                redrawHotspot(o.first);
+                redrawHotspot(o.second);
             } else if constexpr (std::is_same_v<T, op::MoveBackground>) {
                 const Background& b = m_map.background();
                 m_canvas.moveObject(b.id, b.position.x, b.position.y);
@@ -134,6 +159,9 @@ Hotspot HotspotEditor::newHotspot(const Rect& rect) const {
 }
 
 Said HotspotEditor::deleteSelectedHotspot() {
+    if (m_map.selectedIds().size() > 1) {
+        return deleteSeveral();
+    }
     const int32_t id = m_map.selection();
     if (id == m_map.background().id) {
         return editor_messages::kDeleteWithoutHotspot;

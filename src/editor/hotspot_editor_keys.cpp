@@ -22,6 +22,9 @@ int takePixels(int& rest) {
 }  // namespace
 
 Said HotspotEditor::nudgeSelected(int dx, int dy) {
+    if (m_map.selectedIds().size() > 1 && (dx != 0 || dy != 0)) {
+        return nudgeSeveral(dx, dy);
+    }
     const Hotspot* h = m_map.findHotspot(m_map.selection());
     if (h == nullptr || (dx == 0 && dy == 0)) {
         return std::nullopt;
@@ -37,6 +40,9 @@ Said HotspotEditor::nudgeSelected(int dx, int dy) {
 }
 
 Said HotspotEditor::duplicateSelected() {
+    if (m_map.selectedIds().size() > 1) {
+        return duplicateSeveral();
+    }
     const Hotspot* h = m_map.findHotspot(m_map.selection());
     if (h == nullptr) {
         return std::nullopt;
@@ -60,7 +66,7 @@ Said HotspotEditor::selectNextHotspot(bool backward) {
     if (index) {
         next = backward ? (*index + all.size() - 1) % all.size() : (*index + 1) % all.size();
     }
-    (void)m_map.apply(op::Select{all[next].id});  // choosing is not a change of the map
+    (void)m_map.apply(op::Select{all[next].id, {}});  // choosing is not a change of the map
     return placeHandles(all[next].id);
 }
 
@@ -82,7 +88,7 @@ Said HotspotEditor::wheel(int deltaX, int deltaY) {
     }
     change(op::MoveBackground{to});
     // The handles stay on the selected hotspot; the status line tells where the picture is.
-    placeHandles(m_map.selection());
+    showSelection();
     return statusOf(m_map.background().id);
 }
 

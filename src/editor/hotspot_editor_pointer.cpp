@@ -21,6 +21,9 @@ PointerResponse HotspotEditor::press(const PointerInput& input) {
         m_pointer.resizing = input.handle;
         return {};
     }
+    if (startsRectangle(input)) {
+        return {};
+    }
     if (!m_proposals.shown.empty()) {
         if (std::optional<Said> accepted = acceptProposalAt(input.at)) {
             return {.said = std::move(*accepted)};
@@ -37,7 +40,11 @@ Said HotspotEditor::move(const PointerInput& input) {
     }
     if (input.button != PointerButton::Left) {
         m_pointer.held = 0;  // the release went unseen
+        m_pointer.gesture = PointerState::Gesture::None;
         return std::nullopt;
+    }
+    if (m_pointer.gesture != PointerState::Gesture::None && !input.handle) {
+        return dragGesture(input);
     }
     return dragOrResize(input);
 }
@@ -48,6 +55,9 @@ Said HotspotEditor::release(const PointerInput& input) {
     }
     if (!input.handle) {
         m_pointer.held = 0;
+        if (m_pointer.gesture != PointerState::Gesture::None) {
+            return endGesture(input.at);
+        }
     }
     return endDrag();
 }
@@ -61,13 +71,16 @@ Said HotspotEditor::pressCanvas(Point at) {
         hit = m_canvas.hitTest(at.x, at.y);
         m_pointer.held = hit != 0 ? hit : -1;
     }
+    if (grabsSelection(hit)) {
+        return pressSelection(hit, at);
+    }
     return selectObject(hit);
 }
 
 // The pressed object (0 = none) becomes current, the press point becomes the grab offset inside
 // it, handles and status follow.
 Said HotspotEditor::selectObject(int32_t id) {
-    (void)m_map.apply(op::Select{id});  // choosing is not a change of the map
+    (void)m_map.apply(op::Select{id, {}});  // choosing is not a change of the map
     // A drag from this press is one step, however many movements it takes.
     if (id > 0 && id == m_map.background().id) {
         m_history.begin(editor_messages::kStepDragBackground);
@@ -85,9 +98,12 @@ std::optional<Said> HotspotEditor::selectForMenu(int32_t id) {
     if (!m_map.isHotspot(id)) {
         return std::nullopt;
     }
-    // The menu's items act on the selection: it must be the hotspot under the pointer.
-    (void)m_map.apply(op::Select{id});
-    return placeHandles(id);
+    // The menu's items act on the selection: it must hold the hotspot under the pointer, which
+    // becomes current. Inside a selection of several the others stay selected: "对齐" lines
+    // them up with this one.
+    const bool inSelection = grabsSelection(id);
+    (void)m_map.apply(op::Select{id, inSelection ? m_map.selectedIds() : std::vector<int32_t>{}});
+    return inSelection ? selectionStatus() : placeHandles(id);
 }
 
 Said HotspotEditor::dragOrResize(const PointerInput& input) {
@@ -97,32 +113,36 @@ Said HotspotEditor::dragOrResize(const PointerInput& input) {
         return std::nullopt;
     }
     const Point at = input.at;
-    Point to{at.x - m_pointer.grab.x, at.y - m_pointer.grab.y};
     if (m_pointer.resizing && held != b.id) {
         return resizeSelected(at.x, at.y, snapEdges(input) != nullptr);
     } else if (held == b.id) {
         m_handles.hideAll();
-        change(op::MoveBackground{to});
+        change(op::MoveBackground{{at.x - m_pointer.grab.x, at.y - m_pointer.grab.y}});
         return statusOf(b.id);
     } else if (const Hotspot* h = m_map.findHotspot(held); h && held == m_map.selection()) {
-        if (const EdgeMap* edges = snapEdges(input)) {
-            // The edge map is in picture coordinates.
-            const Point o = b.position;
-            const Rect inPicture =
-                Rect{to.x, to.y, h->rect.width, h->rect.height}.translated(-o.x, -o.y);
-            const Rect r = snappedMove(*edges, inPicture).translated(o.x, o.y);
-            to = {r.left, r.top};
-        }
-        change(op::MoveHotspot{held, to});
+        change(op::MoveHotspot{held, dragTarget(input, *h)});
         return placeHandles(held);
     }
     return std::nullopt;
 }
 
+Point HotspotEditor::dragTarget(const PointerInput& input, const Hotspot& h) const {
+    const Point to{input.at.x - m_pointer.grab.x, input.at.y - m_pointer.grab.y};
+    const EdgeMap* edges = snapEdges(input);
+    if (edges == nullptr) {
+        return to;
+    }
+    // The edge map is in picture coordinates.
+    const Point o = m_map.background().position;
+    const Rect inPicture = Rect{to.x, to.y, h.rect.width, h.rect.height}.translated(-o.x, -o.y);
+    const Rect r = snappedMove(*edges, inPicture).translated(o.x, o.y);
+    return {r.left, r.top};
+}
+
 Said HotspotEditor::endDrag() {
     m_history.end();
     m_pointer.resizing.reset();
-    return placeHandles(m_map.selection());
+    return showSelection();
 }
 
 void HotspotEditor::dropHeld(int32_t id) {

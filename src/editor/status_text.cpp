@@ -38,6 +38,13 @@ std::string hotspotStatus(const Rect& h, Point origin, std::string_view link) {
            std::string(link);
 }
 
+std::string selectionStatus(int count, const Rect& bounds, Point origin) {
+    const PictureEdges e = pictureEdges(bounds, origin);
+    return "已选中 " + formatNumber(count) + " 个热区：左= " + formatNumber(e.x1) +
+           " px；顶= " + formatNumber(e.y1) + " px；右= " + formatNumber(e.x2) +
+           " px；底= " + formatNumber(e.y2) + " px";
+}
+
 std::string contentTitle(const Rect& h, Point origin) {
     const PictureEdges e = pictureEdges(h, origin);
     return "热区内容 (" + formatNumber(e.x1) + ", " + formatNumber(e.y1) + ", " +

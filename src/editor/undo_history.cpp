@@ -28,6 +28,18 @@ bool supersedes(const MapOperation& earlier, const MapOperation& later) {
         earlier);
 }
 
+// Moves of the same hotspots in a row (a group dragged or nudged) add up to one inverse.
+bool addedUp(MapOperation& earlier, const MapOperation& later) {
+    auto* e = std::get_if<op::MoveHotspots>(&earlier);
+    const auto* l = std::get_if<op::MoveHotspots>(&later);
+    if (e == nullptr || l == nullptr || e->ids != l->ids) {
+        return false;
+    }
+    e->by.x += l->by.x;
+    e->by.y += l->by.y;
+    return true;
+}
+
 }  // namespace
 
 void UndoHistory::begin(const char* label) {
@@ -40,7 +52,7 @@ void UndoHistory::record(MapOperation inverse) {
         return;
     }
     std::vector<MapOperation>& ops = m_open->operations;
-    if (!ops.empty() && supersedes(ops.back(), inverse)) {
+    if (!ops.empty() && (supersedes(ops.back(), inverse) || addedUp(ops.back(), inverse))) {
         return;
     }
     ops.push_back(std::move(inverse));

@@ -23,13 +23,22 @@ std::string dumped(const Json& value) {
 }  // namespace
 
 std::string writeMapFile(const MapDocument& map) {
-    const Json picture = {{"address", map.pictureAddress},
-                          {"width", map.pictureWidth},
-                          {"height", map.pictureHeight}};
+    const bool stacked = !map.pictures.empty();
+    Json pictures;
+    if (stacked) {
+        pictures = Json::array();
+        for (const PagePicture& p : map.pictures) {
+            pictures.push_back({{"address", p.address}, {"width", p.width}, {"height", p.height}});
+        }
+    } else {
+        pictures = {{"address", map.pictureAddress},
+                    {"width", map.pictureWidth},
+                    {"height", map.pictureHeight}};
+    }
     const Json background = {{"x", map.backgroundPosition.x}, {"y", map.backgroundPosition.y}};
     std::string out = "{\n  \"format\": " + dumped(kMapFileFormat) +
-                      ",\n  \"version\": " + dumped(kMapFileVersion) +
-                      ",\n  \"picture\": " + dumped(picture) +
+                      ",\n  \"version\": " + dumped(stacked ? kMapFileVersion : 1) +
+                      (stacked ? ",\n  \"pictures\": " : ",\n  \"picture\": ") + dumped(pictures) +
                       ",\n  \"background\": " + dumped(background) + ",\n  \"hotspots\": [";
     const char* separator = "\n    ";
     for (const MapHotspot& h : map.hotspots) {

@@ -158,9 +158,39 @@ Status checkFormat(const Json& root) {
     return {};
 }
 
-MapDocument readDocument(const Json& root, std::string* problem) {
+// Version 2's list of the page's pictures, top to bottom.
+void readPictures(const Json& list, MapDocument& map, std::string* problem) {
+    if (list.empty()) {
+        *problem = std::string(msg::kWherePictureList) + msg::kBadShape;
+        return;
+    }
+    if (list.size() > size_t(kMaxPagePictures)) {
+        *problem = mapfile::tooManyPictures();
+        return;
+    }
+    std::vector<PagePicture> pictures;
+    for (size_t i = 0; i < list.size() && problem->empty(); ++i) {
+        std::string place = mapfile::picturePlace(i);
+        if (!list[i].is_object()) {
+            *problem = place + msg::kBadShape;
+            break;
+        }
+        FieldReader fields(list[i], std::move(place), problem);
+        PagePicture& p = pictures.emplace_back();
+        p.address = fields.text("address", msg::kItemAddress);
+        p.width = fields.integer("width", msg::kItemWidth);
+        p.height = fields.integer("height", msg::kItemHeight);
+    }
+    setPagePictures(map, std::move(pictures));
+}
+
+MapDocument readDocument(const Json& root, int version, std::string* problem) {
     MapDocument map;
-    if (const Json* picture = part(root, "picture", false, msg::kWherePicture, problem)) {
+    if (version >= 2) {
+        if (const Json* list = part(root, "pictures", true, msg::kWherePictureList, problem)) {
+            readPictures(*list, map, problem);
+        }
+    } else if (const Json* picture = part(root, "picture", false, msg::kWherePicture, problem)) {
         FieldReader fields(*picture, msg::kWherePicture, problem);
         map.pictureAddress = fields.text("address", msg::kItemAddress);
         map.pictureWidth = fields.integer("width", msg::kItemWidth);
@@ -233,7 +263,7 @@ Result<MapDocument> readMapFile(std::string_view bytes) {
         return format;
     }
     std::string problem;
-    MapDocument map = readDocument(*root, &problem);
+    MapDocument map = readDocument(*root, root->at("version").get<int>(), &problem);
     if (problem.empty()) {
         if (Status limits = checkMapLimits(map); !limits) {
             problem = limits.message();

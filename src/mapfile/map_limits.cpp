@@ -36,10 +36,22 @@ Status checkMapLimits(const MapDocument& map) {
     if (map.hotspots.size() > static_cast<size_t>(kMaxMapHotspots)) {
         return Status::failure(mapfile::tooManyHotspots());
     }
+    if (map.pictures.size() > size_t(kMaxPagePictures)) {
+        return Status::failure(mapfile::tooManyPictures());
+    }
     Checker check;
-    check.text(msg::kWherePicture, msg::kItemAddress, map.pictureAddress);
-    check.range(msg::kWherePicture, msg::kItemWidth, map.pictureWidth, 0, kMaxMapPictureSide);
-    check.range(msg::kWherePicture, msg::kItemHeight, map.pictureHeight, 0, kMaxMapPictureSide);
+    // A stacked page is shown as one picture, within the same limits.
+    const char* picture = map.pictures.empty() ? msg::kWherePicture : msg::kWherePage;
+    check.text(picture, msg::kItemAddress, map.pictureAddress);
+    check.range(picture, msg::kItemWidth, map.pictureWidth, 0, kMaxMapPictureSide);
+    check.range(picture, msg::kItemHeight, map.pictureHeight, 0, kMaxMapPictureSide);
+    for (size_t i = 0; i < map.pictures.size() && !check.failed(); ++i) {
+        const PagePicture& p = map.pictures[i];
+        const std::string place = mapfile::picturePlace(i);
+        check.text(place, msg::kItemAddress, p.address);
+        check.range(place, msg::kItemWidth, p.width, 1, kMaxMapPictureSide);
+        check.range(place, msg::kItemHeight, p.height, 1, kMaxMapPictureSide);
+    }
     const int far = kMaxMapCoordinate;
     check.range(msg::kWhereBackground, msg::kItemX, map.backgroundPosition.x, -far, far);
     check.range(msg::kWhereBackground, msg::kItemY, map.backgroundPosition.y, -far, far);

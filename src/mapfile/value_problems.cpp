@@ -13,6 +13,11 @@ std::string hotspotPlace(size_t index) {
     return fillTemplate(mapfile_messages::kWhereHotspot, {{"{序号}", number}});
 }
 
+std::string picturePlace(size_t index) {
+    const std::string number = formatNumber(static_cast<int64_t>(index) + 1);
+    return fillTemplate(mapfile_messages::kWherePagePicture, {{"{序号}", number}});
+}
+
 std::string valueProblem(std::string_view place, std::string_view item, std::string_view problem) {
     std::string out(place);
     out += mapfile_messages::kOf;
@@ -33,6 +38,11 @@ std::string tooLong(int64_t limitBytes) {
 std::string tooManyHotspots() {
     return fillTemplate(mapfile_messages::kTooManyHotspots,
                         {{"{上限}", formatNumber(kMaxMapHotspots)}});
+}
+
+std::string tooManyPictures() {
+    return fillTemplate(mapfile_messages::kTooManyPictures,
+                        {{"{上限}", formatNumber(kMaxPagePictures)}});
 }
 
 }  // namespace velquist::mapfile

@@ -66,7 +66,12 @@ SessionUpdate MapSession::escapePressed() {
     if (m_editor.runningLoad()) {
         return cancelLoad();
     }
-    // Then a selection of several hotspots would be cleared; one selected hotspot stays.
+    // Then a selection of several hotspots is cleared; one selected hotspot stays.
+    if (m_editor.map().selectedIds().size() > 1) {
+        SessionUpdate update;
+        update.said = m_editor.clearSelection();
+        return update;
+    }
     return unchanged();
 }
 

@@ -37,6 +37,21 @@ TEST(ImageMap, LinesInTableOrderRelativeToTheBackground) {
                   "\r\n</map>");
 }
 
+// Copied hotspots: only the <map>, its lines exactly those of the complete code, so that they
+// paste into page code as well as back into the editor.
+TEST(ImageMap, CopiedAreasAreTheMapOfTheCompleteCode) {
+    const ImageMapInput in =
+        picture({{Rect{3, -10, 40, 20}, "b\"", "x?a=1&b"}, {Rect{73, 40, 100, 50}, "", "#"}});
+    const std::string whole = generateImageMap(in, 7);
+    EXPECT_EQ(areaMapCode(in, 7), whole.substr(whole.find("<map")));
+    EXPECT_EQ(
+        areaMapCode(in, 7),
+        "<map name=\"MIV7\">"
+        "\r\n  <area shape=\"rect\" coords=\"-20,-10,20,10\" href=\"x?a=1&amp;b\" alt=\"b&quot;\">"
+        "\r\n  <area shape=\"rect\" coords=\"50,40,150,90\" href=\"#\" alt=\"\">"
+        "\r\n</map>");
+}
+
 TEST(ImageMap, ValuesAreInsertedAsTypedExceptQuotes) {
     ImageMapInput in = picture({{Rect{23, 0, 1, 1}, "提示左", "https://x/?q=提示&a=1"},
                                 {Rect{23, 0, 1, 1}, "say \"hi\" onclick=x", "l\"<b>"}});

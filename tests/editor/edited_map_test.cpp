@@ -84,7 +84,7 @@ TEST(EditedMap, IdsNeverRepeatAndOperationsOnMissingHotspotsChangeNothing) {
     EXPECT_EQ(map.selection(), 0);
     EXPECT_FALSE(map.apply(op::RemoveHotspot{first}));
     EXPECT_FALSE(map.apply(op::SetContent{first, "x", "y"}));
-    EXPECT_FALSE(map.apply(op::Select{first}));
+    EXPECT_FALSE(map.apply(op::Select{first, {}}));
     ASSERT_TRUE(map.apply(op::ReplaceBackground{picture(5, 5), "http://b"}));
     EXPECT_GT(map.background().id, first);
     EXPECT_TRUE(map.hotspots().empty());
@@ -176,6 +176,30 @@ TEST(HotspotTile, FrameIsTwoPixelsAndNarrowTilesAreAllFrame) {
     EXPECT_TRUE(makeHotspotTile(0, 10, 0, 0).empty());
     EXPECT_TRUE(makeHotspotTile(10, -50, 0, 0).empty());
     EXPECT_TRUE(makeHotspotTile(40000, 10, 0, 0).empty());
+}
+
+TEST(EditedMap, SeveralSelectedHotspotsFollowRemovalsAndTheirSelectionIsUndoneWhole) {
+    EditedMap map;
+    ASSERT_TRUE(map.apply(op::ReplaceBackground{picture(10, 10), "http://a"}));
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(map.apply(op::AddHotspot{hotspotAt(i, i)}));
+    }
+    const int32_t a = map.hotspots()[0].id, b = map.hotspots()[1].id, c = map.hotspots()[2].id;
+    EXPECT_EQ(map.selectedIds(), std::vector<int32_t>{c});  // a new hotspot alone
+
+    // The background never joins hotspots in a selection.
+    EXPECT_FALSE(map.apply(op::Select{map.background().id, {a}}));
+    auto back = map.apply(op::Select{c, {a, c}});
+    ASSERT_TRUE(back);
+    EXPECT_EQ(map.selectedIds(), (std::vector<int32_t>{a, c}));
+    EXPECT_EQ(map.selection(), c);
+    ASSERT_TRUE(map.apply(op::RemoveHotspot{a}));
+    EXPECT_EQ(map.selectedIds(), std::vector<int32_t>{c});
+
+    ASSERT_TRUE(map.apply(op::Select{b, {c}}));
+    ASSERT_TRUE(map.apply(op::Select{map.background().id, {}}));
+    EXPECT_TRUE(map.selectedIds().empty());
+    EXPECT_FALSE(map.isSelected(b));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace velquist {
 namespace {
 
 MapDocument picture(std::string address, int width, int height, std::vector<MapHotspot> hotspots) {
-    return MapDocument{std::move(address), width, height, {0, 0}, std::move(hotspots)};
+    return MapDocument{std::move(address), width, height, {0, 0}, std::move(hotspots), {}};
 }
 
 constexpr std::string_view kToolCode =
@@ -131,8 +131,8 @@ TEST(ImageMapImport, CodeWithoutAMapToImportSaysWhatIsMissing) {
 
 // Pages keep a map apart from its picture, or hold several; server templates fill in values.
 TEST(ImageMapImport, MapWithoutItsPictureOrOneOfSeveral) {
-    const MapDocument shown = {
-        "https://img.example/shown.jpg", 790, 400, {0, 35}, {{Rect{0, 0, 9, 9}, "旧", "#"}}};
+    const MapDocument shown = {"https://img.example/shown.jpg", 790, 400, {0, 35},
+                               {{Rect{0, 0, 9, 9}, "旧", "#"}}, {}};
     const std::string bare =
         "<p>页尾</p><map name=\"m\"><area shape=rect coords=\"10,20,30,40\" "
         "href=\"<%= item_url(3) %>?a=1&b=2\" alt=\"{{ item.title }}\" "
@@ -145,7 +145,8 @@ TEST(ImageMapImport, MapWithoutItsPictureOrOneOfSeveral) {
                      790,
                      400,
                      {0, 35},
-                     {{Rect{10, 20, 20, 20}, "{{ item.title }}", "<%= item_url(3) %>?a=1&b=2"}}}));
+                     {{Rect{10, 20, 20, 20}, "{{ item.title }}", "<%= item_url(3) %>?a=1&b=2"}},
+                     {}}));
     EXPECT_EQ(importedMessage(*alone), "已导入 1 个热区；另有 1 组热区未导入");
 
     // The first image whose map is there; a map used twice is one pair, a map of no image none.

@@ -48,7 +48,7 @@ TEST(MapFile, WhatIsWrittenReadsBackAndTheDocumentedExampleReads) {
 
     const Result<MapDocument> example = readMapFile(documentedExample());
     ASSERT_TRUE(example.ok()) << example.error();
-    MapDocument expected{"https://img.example.com/banner.jpg", 790, 400, {0, 0}, {}};
+    MapDocument expected{"https://img.example.com/banner.jpg", 790, 400, {0, 0}, {}, {}};
     expected.hotspots = {
         {Rect{20, 30, 200, 120}, "新品上市", "https://shop.example.com/item?id=1&from=banner"},
         {Rect{260, 30, 200, 120}, "领 \"优惠券\"", ""}};
@@ -129,8 +129,8 @@ TEST(MapFile, EveryKindOfBadFileIsRefusedWithItsCause) {
         {"{\"format\":\"other-map\",\"version\":1}", "这不是 Velquist 的热区文件"},
         {withValue("version", "\"1\""), "文件的格式版本不正确"},
         {withValue("version", "0"), "文件的格式版本不正确"},
-        {withValue("version", "2"),
-         "这是更新版本的 Velquist 保存的热区文件（格式版本 2），请先更新 Velquist"},
+        {withValue("version", "3"),
+         "这是更新版本的 Velquist 保存的热区文件（格式版本 3），请先更新 Velquist"},
         {std::string(kHead) + "\"picture\":[],\"background\":{\"x\":0,\"y\":0},\"hotspots\":[]}",
          "文件中图片信息格式不正确"},
         {std::string(kHead) + std::string(kNoPicture) + "\"hotspots\":{}}",
@@ -156,6 +156,45 @@ TEST(MapFile, EveryKindOfBadFileIsRefusedWithItsCause) {
     std::string missingLink = valid;
     missingLink.erase(missingLink.rfind(",\"link\":\"#\""), 11);
     EXPECT_EQ(readMapFile(missingLink).error(), "文件中第 3 个热区的链接缺失");
+}
+
+TEST(MapFile, AStackedPageIsVersionTwoAndAPageOfOnePictureStaysVersionOne) {
+    MapDocument page = sampleMap();
+    setPagePictures(page, {{"https://img.example/a_01.jpg", 790, 1500},
+                           {"https://img.example/a_02.jpg", 750, 900}});
+    EXPECT_EQ(page.pictureAddress, "https://img.example/a_01.jpg");
+    EXPECT_EQ(page.pictureWidth, 790);
+    EXPECT_EQ(page.pictureHeight, 2400);
+    const std::string written = writeMapFile(page);
+    // Older copies refuse a file of a newer version, so they never open half a page.
+    EXPECT_NE(written.find("\"version\": 2"), std::string::npos);
+    const Result<MapDocument> back = readMapFile(written);
+    ASSERT_TRUE(back) << back.error();
+    EXPECT_EQ(*back, page);
+
+    MapDocument single = sampleMap();
+    setPagePictures(single, {{"https://img.example/one.jpg", 790, 400}});
+    EXPECT_TRUE(single.pictures.empty());
+    EXPECT_NE(writeMapFile(single).find("\"version\": 1"), std::string::npos);
+
+    const std::string head = "{\"format\":\"velquist-map\",\"version\":2,";
+    const std::string tail = ",\"background\":{\"x\":0,\"y\":0},\"hotspots\":[]}";
+    const std::string pictureA = "{\"address\":\"a\",\"width\":790,\"height\":20000}";
+    const struct {
+        std::string bytes;
+        std::string cause;
+    } cases[] = {
+        {head + "\"picture\":{\"address\":\"\",\"width\":0,\"height\":0}" + tail,
+         "文件中图片列表格式不正确"},
+        {head + "\"pictures\":[]" + tail, "文件中图片列表格式不正确"},
+        {head + "\"pictures\":[" + pictureA + ",{\"address\":\"b\",\"width\":790}]" + tail,
+         "文件中第 2 张图片的高度缺失"},
+        {head + "\"pictures\":[" + pictureA + "," + pictureA + "]" + tail,
+         "文件中页面的高度超出范围（0 到 32768）"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readMapFile(c.bytes).error(), c.cause) << c.bytes;
+    }
 }
 
 }  // namespace

@@ -30,6 +30,11 @@ std::string generateImageMap(const ImageMapInput& input);
 // Same, with the map number given (tests, benchmarks).
 std::string generateImageMap(const ImageMapInput& input, int mapNumber);
 
+// Hotspots copied to the clipboard: a <map> with one <area> line per area, each exactly as the
+// complete code writes it (coordinates relative to the picture), CR LF between lines.
+std::string areaMapCode(const ImageMapInput& input);
+std::string areaMapCode(const ImageMapInput& input, int mapNumber);
+
 // A value that a browser reads back exactly as typed inside a double-quoted attribute: `"`
 // becomes `&quot;`, and `&` becomes `&amp;` where it would start a character reference (before
 // "#", or before ASCII letters and digits not followed by "="). Everything else stays, so links

@@ -49,4 +49,14 @@ inline constexpr const char* kNoticeOutside = "{个数} 个热区超出图片范
 inline constexpr const char* kNoticeNotHttps = "图片地址不是 https";
 inline constexpr const char* kNoticeTips = "{个数} 个热区提示文字为空或仍是“{提示}”";
 
+// The hotspot list's column "提醒": a few words per hotspot, joined by "、". On the page the
+// earlier of two overlapping areas takes the click, so the later one is covered there.
+inline constexpr const char* kNoteJoin = "、";
+inline constexpr const char* kNoteUnlinked = "链接为空";
+inline constexpr const char* kNoteNoScheme = "缺少 https://";
+inline constexpr const char* kNoteLinkBlanks = "链接有空格";
+inline constexpr const char* kNoteOverlap = "与后面的热区重叠";
+inline constexpr const char* kNoteCovered = "被前面的热区挡住";
+inline constexpr const char* kNoteOutside = "超出图片";
+
 }  // namespace velquist::codegen_messages

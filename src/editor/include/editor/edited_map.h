@@ -39,6 +39,10 @@ public:
     std::optional<size_t> indexOf(int32_t id) const;  // position among the hotspots
     // The object last selected: a hotspot, the background, or 0 for none.
     int32_t selection() const { return m_selection; }
+    // Every selected hotspot in map order, the current one among them; none while the background
+    // is current.
+    const std::vector<int32_t>& selectedIds() const { return m_selected; }
+    bool isSelected(int32_t id) const;
     bool isHotspot(int32_t id) const { return findHotspot(id) != nullptr; }
     const HotspotStyle& style() const { return m_style; }
     // The whole map, e.g. to put it back later (pictures are shared, not copied).
@@ -54,8 +58,10 @@ private:
     std::optional<MapOperation> applyOne(op::AddHotspot& o);
     std::optional<MapOperation> applyOne(op::RemoveHotspot& o);
     std::optional<MapOperation> applyOne(op::MoveHotspot& o);
+    std::optional<MapOperation> applyOne(op::MoveHotspots& o);
     std::optional<MapOperation> applyOne(op::ResizeHotspot& o);
     std::optional<MapOperation> applyOne(op::SetContent& o);
+    std::optional<MapOperation> applyOne(op::SwapHotspots& o);
     std::optional<MapOperation> applyOne(op::MoveBackground& o);
     std::optional<MapOperation> applyOne(op::ReplaceBackground& o);
     std::optional<MapOperation> applyOne(op::ReplacePicture& o);
@@ -63,10 +69,13 @@ private:
     std::optional<MapOperation> applyOne(op::Select& o);
     Hotspot* findMutable(int32_t id);
     int32_t takeId(int32_t wanted);
+    // `id` alone is selected (no hotspot for the background or 0).
+    void selectOnly(int32_t id);
 
     Background m_background;
     std::vector<Hotspot> m_hotspots;
     int32_t m_selection = 0;
+    std::vector<int32_t> m_selected;  // ascending ids, which is map order
     int32_t m_nextId = 1;
     HotspotStyle m_style;
     Listener m_listener;

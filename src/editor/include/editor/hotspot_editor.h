@@ -5,15 +5,19 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/hotspot_style.h"
 #include "core/status.h"
+#include "editor/arrangement.h"
 #include "editor/background_alignment.h"
 #include "editor/edited_map.h"
 #include "editor/hotspot_canvas.h"
+#include "editor/hotspot_fields.h"
 #include "editor/picture_analysis.h"
 #include "editor/pointer_input.h"
 #include "editor/resize_handles.h"
@@ -49,6 +53,12 @@ struct ContentOpened {
 // What became of the texts the window stored.
 struct ContentApplied {
     bool stored = false;  // false: the typed texts had nowhere to go
+    Said said;
+};
+
+// What became of a cell typed in the hotspot list; a refused value leaves the map as it was.
+struct FieldEdit {
+    bool stored = false;
     Said said;
 };
 
@@ -113,6 +123,42 @@ public:
     // Wheel moves in a row are one step.
     Said wheel(int deltaX, int deltaY);
 
+    // --- several hotspots at once ---
+    // The hotspots `ids` become the selection, the first of them current (ids of no hotspot are
+    // left out). The status line tells the hotspot, or how many and the box around them.
+    Said selectHotspots(const std::vector<int32_t>& ids);
+    // Ctrl+A: every hotspot.
+    Said selectAll();
+    // Esc: no hotspot stays selected. Says nothing when none was.
+    Said clearSelection();
+    // What the status line says about the selection: one hotspot, or several and their box.
+    Said selectionStatus() const;
+    // The frames drawn on the selected hotspots while two or more are selected (one selected
+    // hotspot shows its handles instead), in canvas coordinates and map order.
+    std::vector<Rect> selectionFrames() const;
+    // The rectangle of a Shift or Ctrl drag under way.
+    std::optional<DragFrame> dragFrame() const;
+
+    // --- copy, cut, paste: the clipboard holds the hotspots as image-map code ---
+    // Ctrl+C: what to say; the shell puts the selected hotspots' code on the clipboard.
+    Said copySelection() const;
+    // Ctrl+X: the selected hotspots go, as one step, once the shell has copied them.
+    Said cutSelection();
+    // Ctrl+V: the rectangular <area>s of `code` (read as "从代码导入热区…" reads code; lines
+    // without their <map> too) become hotspots in the current style at their picture
+    // coordinates, moved on by pasteOffset from identical ones; they become the selection. One
+    // step; without a picture, or without areas, nothing changes and the reason is said.
+    Said pasteCode(std::string_view code);
+
+    // --- the hotspot list ---
+    // A cell of hotspot `id` typed in: a number (picture coordinates, as the status line gives
+    // them) out of range or not a number is refused with the range; a tip or link typed for a
+    // selected hotspot goes to every selected one. One step.
+    FieldEdit editField(int32_t id, HotspotColumn column, std::string_view text);
+    // Ctrl+Up / Ctrl+Down: the selected hotspots move one place in the map order (and so in the
+    // stacking), staying selected. One step.
+    Said moveSelectedInOrder(bool up);
+
     // --- whole maps ---
     // The map becomes `document` as one undo step named `label`, with `picture` (shared) as its
     // background; without one the picture is still to come (finishPictureFetch). Hotspots take
@@ -150,8 +196,12 @@ public:
     // --- the pointer on the canvas and its resize handles: every press, movement and release
     // comes here, and the editor alone keeps what the pointer is doing ---
     // Left on the canvas: the object under the pointer becomes current and is held, the press
-    // point its grab offset. Left on a handle: that edge resizes the current hotspot. Right on
-    // a hotspot: it becomes current and its menu may open.
+    // point its grab offset; on a hotspot of a selection of several, the selection is held and
+    // moves together (a release without moving selects that hotspot alone). Shift+left drags
+    // out a new hotspot; Ctrl+left toggles the hotspot clicked, or selects (instead of the
+    // selection) every hotspot a dragged rectangle touches. Left on a handle: that edge resizes
+    // the current hotspot. Right on a hotspot: it becomes current (a hotspot of a selection of
+    // several keeps the selection, for the menu to act on all) and its menu may open.
     PointerResponse press(const PointerInput& input);
     // With the left button held: resizes, drags the background with every hotspot, or drags
     // the current hotspot. Without it nothing moves and the canvas lets go of what it held.
@@ -181,6 +231,17 @@ public:
     Said toggleSnapping();
     bool snapping() const { return m_proposals.snapping; }
 
+    // --- several hotspots (hotspot_editor_arrange.cpp) ---
+    // "对齐": the selected hotspots aligned, spaced out or sized against `reference` (the one
+    // right-clicked), which stays as it is; one undo step. Fewer than two selected: says why.
+    Said arrangeSelected(Arrangement what, int32_t reference);
+    // "重复为网格…": where the copies of hotspot `id` would go (canvas coordinates), or which
+    // value the map's limits refuse and its range.
+    Result<std::vector<Rect>> gridCopies(int32_t id, const GridSpec& spec) const;
+    // The copies join the map (size, tip, link and look of the original) as one undo step and
+    // become the selection; a refused value adds nothing and says why.
+    Said repeatAsGrid(int32_t id, const GridSpec& spec);
+
 private:
     // Every change of the map goes through here and joins the history's open step.
     void change(MapOperation operation);
@@ -189,6 +250,11 @@ private:
     // The canvas follows an applied operation.
     void follow(const MapOperation& applied);
     void drawHotspot(const Hotspot& hotspot);
+    // The tile `hotspot` shows. One made just before for the same size and colours is shared:
+    // a grid of copies or a run of same-size hotspots costs one picture.
+    std::shared_ptr<const Picture> tileOf(const Hotspot& hotspot);
+    // An existing hotspot's tile drawn again where and as the map now has it.
+    void redrawHotspot(int32_t id);
     // A hotspot at `rect` (canvas coordinates) in the current style, with the default link.
     Hotspot newHotspot(const Rect& rect) const;
     void redrawAll();
@@ -198,6 +264,22 @@ private:
     std::optional<Said> selectForMenu(int32_t id);
     Said dragOrResize(const PointerInput& input);
     Said endDrag();
+    // Shift and Ctrl gestures and dragging several hotspots (hotspot_editor_group.cpp).
+    bool startsRectangle(const PointerInput& input);
+    bool grabsSelection(int32_t hit) const;
+    Said pressSelection(int32_t hit, Point at);
+    Said dragGesture(const PointerInput& input);
+    // Where a drag puts the held hotspot `h`, snapped unless the movement says otherwise.
+    Point dragTarget(const PointerInput& input, const Hotspot& h) const;
+    Said endGesture(Point at);
+    Said drawDragged(const Rect& rect);
+    Said toggleSelected(int32_t id);
+    Said selectTouched(const Rect& rect);
+    // The handles on a hotspot selected alone; with several selected none, and their box said.
+    Said showSelection();
+    Said deleteSeveral();
+    Said duplicateSeveral();
+    Said nudgeSeveral(int dx, int dy);
     Said resizeSelected(int x, int y, bool snap);
     ResizeOutcome snappedOutcome(ResizeOutcome out, HandleEdge edge) const;
     // A left press at `at` on a proposal makes it a hotspot; nothing when none is there.
@@ -212,6 +294,7 @@ private:
     Said placeHandles(int32_t id);
     Said statusOf(int32_t id) const;
     Said swapPicture(const std::string& address, Picture picture);
+    FieldEdit editTexts(int32_t id, HotspotColumn column, std::string_view text);
 
     struct RunningLoad {
         std::string address;
@@ -245,6 +328,12 @@ private:
         // deleted while held (nothing moves until the next press).
         int32_t held = 0;
         std::optional<HandleEdge> resizing;  // the handle being dragged
+        enum class Gesture { None, Draw, Select, Group };
+        Gesture gesture = Gesture::None;
+        Point from;           // where a gesture's press was
+        Point to;             // the pointer's latest place in it
+        int32_t pressed = 0;  // the hotspot under that press, if any
+        bool moved = false;   // the pointer moved while the button was held
     };
     PointerState m_pointer;
     HandleSet m_handles;
@@ -256,6 +345,11 @@ private:
     int m_awaitedHeight = 0;
     int32_t m_nudged = 0;     // the hotspot the open nudge step moves
     Point m_wheelRest{0, 0};  // wheel eighths of a degree not yet worth a pixel
+    struct LastTile {
+        Hotspot made;                          // its size and colours; nothing else counts
+        std::weak_ptr<const Picture> picture;  // kept alive by the canvas objects alone
+    };
+    LastTile m_lastTile;
 };
 
 }  // namespace velquist

@@ -48,7 +48,7 @@ struct Background {
 struct MapState {
     Background background;
     std::vector<Hotspot> hotspots;
-    int32_t selection = 0;
+    int32_t selection = 0;  // the current object; it alone is selected when the map is put back
 };
 
 namespace op {
@@ -66,6 +66,12 @@ struct MoveHotspot {
     int32_t id = 0;
     Point to;
 };
+// The hotspots `ids` move by `by` together: one operation for a whole selection, so that a drag
+// of a thousand hotspots records one inverse per movement, not a thousand.
+struct MoveHotspots {
+    std::vector<int32_t> ids;
+    Point by;
+};
 // New position and size; the tile is redrawn in `look`.
 struct ResizeHotspot {
     int32_t id = 0;
@@ -76,6 +82,12 @@ struct SetContent {
     int32_t id = 0;
     std::string tip;
     std::string link;
+};
+// Two hotspots trade places in the map order: their contents (rectangle, tip, link, look) are
+// swapped and the ids stay, since the ids are the order. Its own inverse.
+struct SwapHotspots {
+    int32_t first = 0;
+    int32_t second = 0;
 };
 // The background moves to `to` and every hotspot moves by the same distance.
 struct MoveBackground {
@@ -99,15 +111,18 @@ struct ReplacePicture {
 struct RestoreMap {
     MapState state;
 };
+// `id` becomes the current object (a hotspot, the background, or 0 for none) and the hotspots in
+// `also` are selected with it; choosing the background or nothing selects no hotspot.
 struct Select {
     int32_t id = 0;
+    std::vector<int32_t> also;
 };
 
 }  // namespace op
 
 using MapOperation =
     std::variant<op::AddHotspot, op::RemoveHotspot, op::MoveHotspot, op::ResizeHotspot,
-                 op::SetContent, op::MoveBackground, op::ReplaceBackground, op::ReplacePicture,
-                 op::RestoreMap, op::Select>;
+                 op::SetContent, op::SwapHotspots, op::MoveBackground, op::ReplaceBackground,
+                 op::ReplacePicture, op::RestoreMap, op::Select, op::MoveHotspots>;
 
 }  // namespace velquist

@@ -58,6 +58,26 @@ inline constexpr const char* kStepSwapPicture = "更换背景图";
 inline constexpr const char* kStepOpenRecent = "打开最近的热区";
 inline constexpr const char* kStepAcceptProposal = "采用建议热区";
 inline constexpr const char* kStepAcceptAllProposals = "采用全部建议热区";
+inline constexpr const char* kStepCut = "剪切热区";
+inline constexpr const char* kStepPaste = "粘贴热区";
+inline constexpr const char* kStepListEdit = "在热区列表中修改";
+inline constexpr const char* kStepReorder = "调整热区顺序";
+
+// Copy, cut and paste of hotspots as image-map code. "{个数}" is a count of hotspots.
+inline constexpr const char* kCopied = "已复制 {个数} 个热区（可粘贴到本程序或网页代码中）";
+inline constexpr const char* kCut = "已剪切 {个数} 个热区（Ctrl+Z 撤销）";
+inline constexpr const char* kNothingToCopy = "复制失败，没有选中要操作的热点区";
+inline constexpr const char* kNothingToCut = "剪切失败，没有选中要操作的热点区";
+inline constexpr const char* kPasted = "已粘贴 {个数} 个热区";
+inline constexpr const char* kPasteFailed = "粘贴失败：";  // followed by the cause
+inline constexpr const char* kPasteWithoutPicture =
+    "粘贴失败：没有背景图片，请先点击左上角 背景设置 添加背景图片";
+inline constexpr const char* kPasteNoAreas = "剪贴板中没有热区代码（<area>）";
+
+// Edits in the hotspot list: "修改失败：左超出范围（-1000000 到 1000000）".
+inline constexpr const char* kListEditFailed = "修改失败：{列}{问题}";
+inline constexpr const char* kNotANumber = "不是整数";
+inline constexpr const char* kListEdited = "热区内容修改完成";
 
 // "建议热区" and snapping. "{数量}" is a count of proposals.
 inline constexpr const char* kProposing = "正在分析图片，寻找建议热区...";
@@ -73,6 +93,34 @@ inline constexpr const char* kProposeWithoutPicture =
 inline constexpr const char* kProposalsDismissed = "已取消建议热区";
 inline constexpr const char* kSnapOff = "吸附已关闭（S 键打开）";
 inline constexpr const char* kSnapOn = "吸附已打开（S 键关闭，按住 Alt 暂时关闭）";
+
+// Arranging the selected hotspots (the hotspot menu's "对齐"): each item's name is also its
+// undo step's; "{数量}" is how many hotspots were arranged.
+inline constexpr const char* kArrangeLeft = "左对齐";
+inline constexpr const char* kArrangeRight = "右对齐";
+inline constexpr const char* kArrangeTop = "顶端对齐";
+inline constexpr const char* kArrangeBottom = "底端对齐";
+inline constexpr const char* kArrangeCentreH = "水平居中";
+inline constexpr const char* kArrangeCentreV = "垂直居中";
+inline constexpr const char* kArrangeDistributeH = "水平等距分布";
+inline constexpr const char* kArrangeDistributeV = "垂直等距分布";
+inline constexpr const char* kArrangeSameWidth = "等宽";
+inline constexpr const char* kArrangeSameHeight = "等高";
+inline constexpr const char* kArrangeSameSize = "大小相同";
+inline constexpr const char* kArranged = "已{操作} {数量} 个热区";
+inline constexpr const char* kSized = "已将 {数量} 个热区设为{操作}";
+inline constexpr const char* kArrangeNeedsTwo = "请先选中至少 2 个热区再对齐";
+
+// "重复为网格…": the window's values, what a refused one may be, and what was added.
+inline constexpr const char* kStepGrid = "重复为网格";
+inline constexpr const char* kGridRows = "行数";
+inline constexpr const char* kGridColumns = "列数";
+inline constexpr const char* kGridHorizontalGap = "水平间距";
+inline constexpr const char* kGridVerticalGap = "垂直间距";
+inline constexpr const char* kGridAdded = "已重复为网格：{行数} 行 {列数} 列，添加了 {数量} 个热区";
+inline constexpr const char* kGridSingleCell = "网格只有 1 格，没有添加热区";
+inline constexpr const char* kGridTargetGone = "重复失败，这个热区已被删除";
+inline constexpr const char* kGridRefused = "重复失败：";  // followed by the value and its range
 
 // Why a picture file on this computer cannot be read. "{上限}" is the size limit in force.
 inline constexpr const char* kFileMissing = "找不到这个文件";

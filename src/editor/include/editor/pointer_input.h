@@ -28,6 +28,14 @@ struct PointerInput {
     std::optional<HandleEdge> handle;
 };
 
+// The rectangle a Shift+drag (a new hotspot) or a Ctrl+drag (a selection) spans, in canvas
+// pixels, shown while the button is held.
+struct DragFrame {
+    Rect rect;
+    bool drawsHotspot = false;  // else it selects what it touches
+    bool operator==(const DragFrame&) const = default;
+};
+
 // What the shell does after a press.
 struct PointerResponse {
     bool openHotspotMenu = false;  // a right press on a hotspot: the hotspot menu pops up

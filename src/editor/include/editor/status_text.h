@@ -20,6 +20,10 @@ std::string backgroundStatus(const Rect& background, int hotspotCount);
 // relative to the background's top-left corner.
 std::string hotspotStatus(const Rect& hotspot, Point backgroundTopLeft, std::string_view link);
 
+// "已选中 N 个热区：左= x1 px；顶= y1 px；右= x2 px；底= y2 px": several selected hotspots and
+// the box around them, coordinates as above.
+std::string selectionStatus(int count, const Rect& bounds, Point backgroundTopLeft);
+
 // "正在载入图片，请稍候... 1.2 MB / 3.4 MB", or only the bytes so far when the length is not
 // known. Each size in B below 1 KB, in whole KB below 1 MB, else in MB to a tenth (1024-based),
 // always rounded down.

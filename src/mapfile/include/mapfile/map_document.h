@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "core/page_picture.h"
 
 namespace velquist {
 
@@ -21,7 +22,14 @@ struct MapDocument {
     int pictureHeight = 0;
     Point backgroundPosition;          // where the picture's top-left sits on the canvas
     std::vector<MapHotspot> hotspots;  // table order
+    // A page of several pictures lists them all, top to bottom; the fields above then describe
+    // the page: the first picture's address, the widest width, the heights' sum (see
+    // setPagePictures). Empty for a page of one picture.
+    std::vector<PagePicture> pictures;
     bool operator==(const MapDocument&) const = default;
 };
+
+// Makes `map` a page of `pictures`: one picture is a plain map, several a stacked page.
+void setPagePictures(MapDocument& map, std::vector<PagePicture> pictures);
 
 }  // namespace velquist

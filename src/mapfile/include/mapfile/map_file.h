@@ -11,7 +11,9 @@
 namespace velquist {
 
 inline constexpr std::string_view kMapFileFormat = "velquist-map";
-inline constexpr int kMapFileVersion = 1;
+// Version 2 holds a page of several pictures (`pictures`); a page of one picture is still written
+// as version 1, which older copies of the tool read.
+inline constexpr int kMapFileVersion = 2;
 inline constexpr std::string_view kMapFileExtension = ".vqmap";
 inline constexpr std::string_view kAutosaveFileName = "autosave.vqmap";
 inline constexpr std::string_view kSetAsideSuffix = ".bad";

@@ -50,6 +50,9 @@ inline constexpr const char* kWherePicture = "图片信息";
 inline constexpr const char* kWhereBackground = "背景位置";
 inline constexpr const char* kWhereHotspotList = "热区列表";
 inline constexpr const char* kWhereHotspot = "第 {序号} 个热区";
+inline constexpr const char* kWherePictureList = "图片列表";
+inline constexpr const char* kWherePagePicture = "第 {序号} 张图片";
+inline constexpr const char* kWherePage = "页面";
 inline constexpr const char* kOf = "的";
 inline constexpr const char* kItemAddress = "地址";
 inline constexpr const char* kItemWidth = "宽度";
@@ -67,6 +70,7 @@ inline constexpr const char* kBadShape = "格式不正确";
 inline constexpr const char* kOutOfRange = "超出范围（{最小} 到 {最大}）";
 inline constexpr const char* kTooLong = "太长（最多 {上限} 字节）";
 inline constexpr const char* kTooManyHotspots = "热区太多（最多 {上限} 个）";
+inline constexpr const char* kTooManyPictures = "图片太多（最多 {上限} 张）";
 
 // Importing image-map code.
 inline constexpr const char* kCodeTooLarge = "代码太长（最多 {上限}）";

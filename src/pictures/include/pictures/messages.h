@@ -1,4 +1,4 @@
-// Texts that say why a picture cannot be opened.
+// Texts that say why a picture cannot be opened or written.
 #pragma once
 
 namespace velquist::pictures_messages {
@@ -16,5 +16,7 @@ inline constexpr const char* kBmpUnsupported =
 inline constexpr const char* kJpegTooManyScans = "JPEG 图片的扫描次数太多";
 inline constexpr const char* kJpegUnsupportedColors = "不支持这种 JPEG 颜色格式";
 inline constexpr const char* kGifNoColors = "GIF 图片没有颜色表";
+inline constexpr const char* kPictureNotEncoded = "无法写出图片数据";
+inline constexpr const char* kAreaOutsidePicture = "要写出的区域不在图片内";
 
 }  // namespace velquist::pictures_messages
