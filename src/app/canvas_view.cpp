@@ -85,11 +85,18 @@ void CanvasView::setPreview(std::vector<Rect> preview) {
 
 void CanvasView::paintEvent(QPaintEvent* event) {
     m_canvas->render();  // anything not yet composited joins this paint
-    const QImage frame(reinterpret_cast<const uchar*>(m_canvas->frame()), m_canvas->width(),
-                       m_canvas->height(), m_canvas->width() * 4, QImage::Format_RGB32);
     QPainter painter(this);
-    for (const QRect& r : event->region()) {
-        painter.drawImage(r.topLeft(), frame, r);
+    if (const std::optional<uint32_t> plain = m_canvas->plainColor()) {
+        const QRect canvas(0, 0, m_canvas->width(), m_canvas->height());
+        for (const QRect& r : event->region()) {
+            painter.fillRect(r.intersected(canvas), QColor::fromRgb(*plain));
+        }
+    } else {
+        const QImage frame(reinterpret_cast<const uchar*>(m_canvas->frame()), m_canvas->width(),
+                           m_canvas->height(), m_canvas->width() * 4, QImage::Format_RGB32);
+        for (const QRect& r : event->region()) {
+            painter.drawImage(r.topLeft(), frame, r);
+        }
     }
     paintMarks(painter);
 }

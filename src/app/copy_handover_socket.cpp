@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <optional>
 
 #include "app/copy_handover.h"
+#include "platform/start_lock.h"
 #include "platform/user_session.h"
 
 namespace velquist {
@@ -104,8 +104,9 @@ CopyHandover::Claim CopyHandover::claim(const QString& argument) {
         // Looking for a running copy and starting to serve are one step under the lock, so two
         // starts at once never both serve. Without the lock (a temp folder it cannot be made
         // in) the same steps still run, only without that guarantee.
-        QLockFile lock(QDir::temp().filePath(m_name + QStringLiteral(".lock")));
-        lock.tryLock(kLockMs);
+        StartLock lock;
+        lock.acquire(QDir::temp().filePath(m_name + QStringLiteral(".lock")).toStdString(),
+                     kLockMs);
         QLocalSocket socket;
         socket.connectToServer(m_name);
         if (!socket.waitForConnected(kConnectMs)) {
@@ -116,7 +117,7 @@ CopyHandover::Claim CopyHandover::claim(const QString& argument) {
             }
             return Claim::Serving;
         }
-        lock.unlock();
+        lock.release();
         if (const std::optional<Claim> handed = handOver(socket, argument)) {
             return *handed;
         }

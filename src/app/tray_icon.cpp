@@ -1,10 +1,12 @@
 // Tray icon and the program icon.
 #include "app/tray_icon.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <string_view>
 
 #include "core/version.h"
+#include "pictures/picture_decoder.h"
 
 namespace velquist::embedded {
 extern const std::string_view programIcon;
@@ -12,11 +14,22 @@ extern const std::string_view programIcon;
 
 namespace velquist {
 
+// Decoded by the program's own PNG reader: Qt's reader first looks through every image-format
+// plug-in on the disk, at each start.
 QIcon programIcon() {
-    QPixmap pixmap;
-    pixmap.loadFromData(reinterpret_cast<const uchar*>(embedded::programIcon.data()),
-                        static_cast<uint>(embedded::programIcon.size()), "PNG");
-    return QIcon(pixmap);
+    const Result<Picture> picture = decodePicture(embedded::programIcon);
+    if (!picture) {
+        return {};
+    }
+    QImage image(picture->width, picture->height, QImage::Format_ARGB32);
+    for (int y = 0; y < picture->height; ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(image.scanLine(y));
+        const uint32_t* in = picture->pixels.data() + static_cast<size_t>(y) * picture->width;
+        for (int x = 0; x < picture->width; ++x) {
+            row[x] = (in[x] & 0x00FFFFFFu) | ((0xFFu - (in[x] >> 24)) << 24);  // opacity on top
+        }
+    }
+    return QIcon(QPixmap::fromImage(image));
 }
 
 QSystemTrayIcon* makeTrayIcon(QObject* parent) {

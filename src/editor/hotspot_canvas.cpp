@@ -77,10 +77,11 @@ void HotspotCanvas::resize(int width, int height) {
         m_height = static_cast<int>(kMaxPicturePixels / m_width);
     }
     // Everything is drawn again below: a frame of the same pixel count is reused as it is (the
-    // window's first layout gives the canvas the size it was made with).
+    // window's first layout gives the canvas the size it was made with); another size is made
+    // when something is drawn.
     const size_t pixels = static_cast<size_t>(m_width) * static_cast<size_t>(m_height);
     if (pixels != m_frame.size()) {
-        m_frame.assign(pixels, 0xFF000000u);
+        std::vector<uint32_t>().swap(m_frame);
     }
     m_dirty = DirtyRegion();
     markAllDirty();
@@ -221,6 +222,13 @@ int HotspotCanvas::hitTest(int x, int y) const {
 
 std::vector<Rect> HotspotCanvas::render() {
     std::vector<Rect> rects = m_dirty.take();
+    if (m_frame.empty() && !drawsAnyObject()) {
+        if (!rects.empty()) {
+            m_plainColor = 0xFF000000u | toHexRgb(m_backgroundColor);
+        }
+        return rects;
+    }
+    frame();  // a plain frame becomes pixels, under what is drawn now
     for (const Rect& rect : rects) {
         compositeRegion(rect);
     }
@@ -228,7 +236,24 @@ std::vector<Rect> HotspotCanvas::render() {
 }
 
 const uint32_t* HotspotCanvas::frame() const {
+    if (m_frame.empty()) {
+        m_frame.assign(static_cast<size_t>(m_width) * static_cast<size_t>(m_height), m_plainColor);
+    }
     return m_frame.data();
+}
+
+std::optional<uint32_t> HotspotCanvas::plainColor() const {
+    if (!m_frame.empty()) {
+        return std::nullopt;
+    }
+    return m_plainColor;
+}
+
+bool HotspotCanvas::drawsAnyObject() const {
+    return std::any_of(m_objects.begin(), m_objects.end(), [this](const CanvasObject& object) {
+        return !object.picture->empty() && transparencyWeight(object.transparency) < 255 &&
+               !visibleArea(object).empty();
+    });
 }
 
 HotspotCanvas::CanvasObject* HotspotCanvas::find(int id) {

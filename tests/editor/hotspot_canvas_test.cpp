@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
+#include "pictures/allocation_watch.h"
 #include "pictures/test_pictures.h"
 #include "support/canvas_objects.h"
 
@@ -143,6 +145,31 @@ TEST(HotspotCanvas, DrawsMagentaAtHalfTransparencyOverTheBackground) {
     EXPECT_EQ(canvas.backgroundColor(), rgb(0x10, 0x20, 0x30));
     canvas.render();
     EXPECT_EQ(pixelAt(canvas, 15, 0), 0xFF102030u);
+}
+
+// An empty editor shows only the work-area colour: it keeps no window-sized frame for that, and
+// the frame it makes once something is drawn has that colour around it.
+TEST(HotspotCanvas, KeepsNoFrameWhileNothingIsDrawn) {
+    std::optional<HotspotCanvas> canvas;
+    size_t largest = 0;
+    int id = 0;
+    {
+        test::AllocationWatch watch;
+        canvas.emplace(996, 624);
+        canvas->render();
+        canvas->setBackgroundColor(rgb(0x10, 0x20, 0x30));
+        canvas->resize(1200, 700);
+        id = test::addObject(*canvas, 1300, 10);  // off the canvas
+        canvas->setPicture(id, solidPicture(10, 10, kMagenta));
+        canvas->render();
+        largest = watch.largest();
+    }
+    EXPECT_LT(largest, size_t{100'000});
+    canvas->moveObject(id, 5, 6);
+    canvas->render();
+    EXPECT_EQ(pixelAt(*canvas, 5, 6), 0xFFFF00FFu);
+    EXPECT_EQ(pixelAt(*canvas, 15, 6), 0xFF102030u);
+    EXPECT_EQ(pixelAt(*canvas, 1199, 699), 0xFF102030u);
 }
 
 TEST(HotspotCanvas, ChangesReportTheRectanglesTheyDirty) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/color.h"
@@ -52,6 +53,9 @@ public:
     std::vector<Rect> render();
     // width() * height() pixels, row-major, 0xFFRRGGBB (QImage::Format_RGB32 layout).
     const uint32_t* frame() const;
+    // Until an object is drawn the frame is one colour, and only that colour is kept: an empty
+    // editor holds no window-sized buffer. Then the colour (0xFFRRGGBB), else empty.
+    std::optional<uint32_t> plainColor() const;
 
 private:
     struct CanvasObject {
@@ -70,6 +74,7 @@ private:
     void markDirty(const CanvasObject& object);
     void markAllDirty();
     void installPicture(CanvasObject& object, std::shared_ptr<const Picture> picture);
+    bool drawsAnyObject() const;
     void compositeRegion(const Rect& region);
     void drawObject(const CanvasObject& object, const Rect& region);
 
@@ -78,7 +83,9 @@ private:
     ColorRef m_backgroundColor = rgb(0xFF, 0xFF, 0xFF);
     std::vector<CanvasObject> m_objects;  // stacking order, bottom first; ids ascend along it
     DirtyRegion m_dirty;
-    std::vector<uint32_t> m_frame;
+    // Empty while the frame is plain: made on the first drawn object, or when frame() is read.
+    mutable std::vector<uint32_t> m_frame;
+    uint32_t m_plainColor = 0xFF000000u;
 };
 
 }  // namespace velquist
