@@ -13,6 +13,7 @@
 #include "canvas_scene.h"
 #include "editor/compositor.h"
 #include "editor/hotspot_canvas.h"
+#include "summary_reporter.h"
 
 namespace velquist::bench {
 namespace {
@@ -169,28 +170,6 @@ BENCHMARK_CAPTURE(tileKernel, avx2, BlendKernel::avx2)
 
 // Keeps each benchmark's best processor time per iteration over its repetitions, so the
 // summary prints ratios from this one run.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations <= 0) {
-                continue;
-            }
-            std::string name = run.run_name.function_name;
-            if (!run.run_name.args.empty()) {
-                name += "/" + run.run_name.args;
-            }
-            const double perIteration =
-                run.cpu_accumulated_time / static_cast<double>(run.iterations);
-            auto [it, added] = seconds.emplace(name, perIteration);
-            if (!added) {
-                it->second = std::min(it->second, perIteration);
-            }
-        }
-    }
-    std::map<std::string, double> seconds;
-};
 
 void printSummary(const std::map<std::string, double>& s) {
     const auto get = [&s](const char* name) {

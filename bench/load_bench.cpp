@@ -17,6 +17,7 @@
 #include "core/file_io.h"
 #include "editor/picture_loader.h"
 #include "pictures/picture_decoder.h"
+#include "summary_reporter.h"
 #include "support/loopback_server.h"
 #include "support/temp_dir.h"
 
@@ -217,28 +218,6 @@ BENCHMARK_CAPTURE(loadLoopback, jpeg, true)->Apply(measured);
 BENCHMARK_CAPTURE(loadLoopback, png, false)->Apply(measured);
 
 // Keeps each benchmark's best processor time per iteration over its repetitions.
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations <= 0) {
-                continue;
-            }
-            std::string name = run.run_name.function_name;
-            if (!run.run_name.args.empty()) {
-                name += "/" + run.run_name.args;
-            }
-            const double perIteration =
-                run.cpu_accumulated_time / static_cast<double>(run.iterations);
-            auto [it, added] = seconds.emplace(name, perIteration);
-            if (!added) {
-                it->second = std::min(it->second, perIteration);
-            }
-        }
-    }
-    std::map<std::string, double> seconds;
-};
 
 // Resident memory in bytes from /proc/self/status ("VmRSS" now, "VmHWM" the peak).
 double residentBytes(const char* field) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editor/hotspot_editor.h"
+#include "summary_reporter.h"
 
 namespace velquist::bench {
 namespace {
@@ -153,25 +154,6 @@ bool checkMovedFrame() {
                 same && all ? "yes" : "NO");
     return same && all;
 }
-
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations <= 0) {
-                continue;
-            }
-            const double perIteration =
-                run.cpu_accumulated_time / static_cast<double>(run.iterations);
-            auto [it, added] = seconds.emplace(run.run_name.function_name, perIteration);
-            if (!added) {
-                it->second = std::min(it->second, perIteration);
-            }
-        }
-    }
-    std::map<std::string, double> seconds;
-};
 
 }  // namespace
 }  // namespace velquist::bench

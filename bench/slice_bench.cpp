@@ -17,6 +17,7 @@
 #include "slicing/cut_proposal.h"
 #include "slicing/slice_encoding.h"
 #include "slicing/slice_export.h"
+#include "summary_reporter.h"
 
 namespace velquist {
 namespace {
@@ -122,21 +123,6 @@ int reportPeak() {
     return 0;
 }
 
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0) {
-                const double each = run.cpu_accumulated_time / double(run.iterations);
-                auto [it, added] = seconds.emplace(run.run_name.function_name, each);
-                it->second = added ? each : std::min(it->second, each);
-            }
-        }
-    }
-    std::map<std::string, double> seconds;
-};
-
 }  // namespace
 }  // namespace velquist
 
@@ -145,7 +131,7 @@ int main(int argc, char** argv) {
         return velquist::reportPeak();
     }
     benchmark::Initialize(&argc, argv);
-    velquist::SummaryReporter reporter;
+    velquist::bench::SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double once = reporter.seconds["decodeAndEncodeOnce"];
     const double sliced = reporter.seconds["sliceExport"];

@@ -13,6 +13,7 @@
 #include "editor/hotspot_editor.h"
 #include "suggest/edge_map.h"
 #include "suggest/suggestion.h"
+#include "summary_reporter.h"
 
 namespace velquist {
 namespace {
@@ -129,27 +130,12 @@ void snapQuery(benchmark::State& state) {
 }
 BENCHMARK(snapQuery)->Apply(measured);
 
-class SummaryReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred && run.iterations > 0) {
-                const double each = run.cpu_accumulated_time / double(run.iterations);
-                auto [it, added] = seconds.emplace(run.run_name.function_name, each);
-                it->second = added ? each : std::min(it->second, each);
-            }
-        }
-    }
-    std::map<std::string, double> seconds;
-};
-
 }  // namespace
 }  // namespace velquist
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    velquist::SummaryReporter reporter;
+    velquist::bench::SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double move = reporter.seconds["plainMove"];
     const double snapped = reporter.seconds["snappedMove"];
