@@ -29,10 +29,7 @@ GridWindow::GridWindow(HotspotEditor& editor, MainStatusLine& statusLine, int32_
         gap->setRange(-kMaxMapCoordinate, kMaxMapCoordinate);
     }
     for (QSpinBox* box : {m_ui->rows, m_ui->columns, m_ui->horizontalGap, m_ui->verticalGap}) {
-        connect(box, &QSpinBox::valueChanged, this, [this] {
-            followEditor();
-            emit editorChanged();
-        });
+        connect(box, &QSpinBox::valueChanged, this, &GridWindow::editorChanged);
     }
     connect(m_ui->confirm, &QAbstractButton::clicked, this, &GridWindow::confirm);
     connect(m_ui->cancel, &QAbstractButton::clicked, this, &QWidget::close);
@@ -44,31 +41,27 @@ GridWindow::GridWindow(HotspotEditor& editor, MainStatusLine& statusLine, int32_
 
 GridWindow::~GridWindow() = default;
 
-GridSpec GridWindow::spec() const {
+GridShape GridWindow::shape() const {
     return {m_ui->rows->value(), m_ui->columns->value(), m_ui->horizontalGap->value(),
             m_ui->verticalGap->value()};
 }
 
-std::vector<Rect> GridWindow::preview() const {
+std::vector<Rect> GridWindow::followEditor() {
     if (m_done) {
         return {};
     }
-    return m_editor.gridCopies(m_hotspot, spec()).value_or({});
-}
-
-void GridWindow::followEditor() {
-    const Result<std::vector<Rect>> copies = m_editor.gridCopies(m_hotspot, spec());
+    const Result<std::vector<Rect>> copies = m_editor.gridCopies(m_hotspot, shape());
     m_ui->message->setText(toQString(copies.error()));
+    return copies.value_or({});
 }
 
 void GridWindow::confirm() {
-    const bool fits = m_editor.gridCopies(m_hotspot, spec()).ok();
-    m_statusLine.show(m_editor.repeatAsGrid(m_hotspot, spec()));
+    const bool fits = m_editor.gridCopies(m_hotspot, shape()).ok();
+    m_statusLine.show(m_editor.repeatAsGrid(m_hotspot, shape()));
     if (fits) {
         close();
     } else {
-        followEditor();  // the values stay on show to be corrected
-        emit editorChanged();
+        emit editorChanged();  // the values stay on show to be corrected
     }
 }
 

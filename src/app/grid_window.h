@@ -25,11 +25,10 @@ public:
     GridWindow(HotspotEditor& editor, MainStatusLine& statusLine, int32_t hotspot);
     ~GridWindow() override;
 
-    // Where the copies would go with the values shown (canvas pixels); nothing while a value is
-    // refused, and nothing once the window is done.
-    std::vector<Rect> preview() const;
-    // The map changed: the reason shown for a refusal follows it.
-    void followEditor();
+    // The map or the values changed: the reason shown for a refusal follows them. Answers where
+    // the copies would go (canvas pixels): nothing while a value is refused, and nothing once
+    // the window is done.
+    std::vector<Rect> followEditor();
 
 signals:
     // The editor or the preview changed; also when the window is done, so the preview goes.
@@ -42,7 +41,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    GridSpec spec() const;
+    GridShape shape() const;
     void confirm();
 
     std::unique_ptr<Ui::GridWindowForm> m_ui;

@@ -54,10 +54,7 @@ void MainWindow::openGridWindow() {
 }
 
 void MainWindow::showGridPreview() {
-    if (m_gridWindow) {
-        m_gridWindow->followEditor();
-    }
-    m_canvas->setPreview(m_gridWindow ? m_gridWindow->preview() : std::vector<Rect>{});
+    m_canvas->setPreview(m_gridWindow ? m_gridWindow->followEditor() : std::vector<Rect>{});
 }
 
 }  // namespace velquist

@@ -163,35 +163,35 @@ std::vector<Rect> arranged(Arrangement what, std::span<const Rect> rects, size_t
     return out;
 }
 
-Result<std::vector<Rect>> gridCells(const Rect& o, const GridSpec& spec, size_t hotspotCount) {
+Result<std::vector<Rect>> gridCells(const Rect& o, const GridShape& shape, size_t hotspotCount) {
     namespace msg = editor_messages;
     const int64_t far = kMaxMapCoordinate;
     // A step of at least one pixel keeps every copy on its own cell, in order.
     const int64_t minGapX = 1 - int64_t{o.width};
     const int64_t minGapY = 1 - int64_t{o.height};
-    if (spec.horizontalGap < minGapX || spec.horizontalGap > far) {
+    if (shape.horizontalGap < minGapX || shape.horizontalGap > far) {
         return Status::failure(outOfRange(msg::kGridHorizontalGap, minGapX, far));
     }
-    if (spec.verticalGap < minGapY || spec.verticalGap > far) {
+    if (shape.verticalGap < minGapY || shape.verticalGap > far) {
         return Status::failure(outOfRange(msg::kGridVerticalGap, minGapY, far));
     }
     const int64_t room =
         std::max<int64_t>(1, int64_t{kMaxMapHotspots} - static_cast<int64_t>(hotspotCount) + 1);
-    const int64_t stepX = int64_t{o.width} + spec.horizontalGap;
-    const int64_t stepY = int64_t{o.height} + spec.verticalGap;
+    const int64_t stepX = int64_t{o.width} + shape.horizontalGap;
+    const int64_t stepY = int64_t{o.height} + shape.verticalGap;
     const int64_t maxColumns = std::min(room, cellsWithin(o.left, stepX));
-    if (spec.columns < 1 || spec.columns > maxColumns) {
+    if (shape.columns < 1 || shape.columns > maxColumns) {
         return Status::failure(outOfRange(msg::kGridColumns, 1, maxColumns));
     }
     const int64_t maxRows =
-        std::max<int64_t>(1, std::min(room / spec.columns, cellsWithin(o.top, stepY)));
-    if (spec.rows < 1 || spec.rows > maxRows) {
+        std::max<int64_t>(1, std::min(room / shape.columns, cellsWithin(o.top, stepY)));
+    if (shape.rows < 1 || shape.rows > maxRows) {
         return Status::failure(outOfRange(msg::kGridRows, 1, maxRows));
     }
     std::vector<Rect> cells;
-    cells.reserve(static_cast<size_t>(spec.rows) * static_cast<size_t>(spec.columns) - 1);
-    for (int64_t row = 0; row < spec.rows; ++row) {
-        for (int64_t column = row == 0 ? 1 : 0; column < spec.columns; ++column) {
+    cells.reserve(static_cast<size_t>(shape.rows) * static_cast<size_t>(shape.columns) - 1);
+    for (int64_t row = 0; row < shape.rows; ++row) {
+        for (int64_t column = row == 0 ? 1 : 0; column < shape.columns; ++column) {
             cells.push_back({static_cast<int>(o.left + column * stepX),
                              static_cast<int>(o.top + row * stepY), o.width, o.height});
         }

@@ -44,7 +44,7 @@ Said HotspotEditor::arrangeSelected(Arrangement what, int32_t reference) {
                         {{"{操作}", arrangementName(what)}, {"{数量}", count}});
 }
 
-Result<std::vector<Rect>> HotspotEditor::gridCopies(int32_t id, const GridSpec& spec) const {
+Result<std::vector<Rect>> HotspotEditor::gridCopies(int32_t id, const GridShape& shape) const {
     const Hotspot* h = m_map.findHotspot(id);
     if (h == nullptr) {
         return Status::failure(editor_messages::kGridTargetGone);
@@ -52,7 +52,7 @@ Result<std::vector<Rect>> HotspotEditor::gridCopies(int32_t id, const GridSpec& 
     // The map's limits hold for picture coordinates, as the map is saved.
     const Point o = m_map.background().position;
     Result<std::vector<Rect>> cells =
-        gridCells(h->rect.translated(-o.x, -o.y), spec, m_map.hotspots().size());
+        gridCells(h->rect.translated(-o.x, -o.y), shape, m_map.hotspots().size());
     if (cells) {
         for (Rect& r : *cells) {
             r = r.translated(o.x, o.y);
@@ -61,8 +61,8 @@ Result<std::vector<Rect>> HotspotEditor::gridCopies(int32_t id, const GridSpec& 
     return cells;
 }
 
-Said HotspotEditor::repeatAsGrid(int32_t id, const GridSpec& spec) {
-    Result<std::vector<Rect>> cells = gridCopies(id, spec);
+Said HotspotEditor::repeatAsGrid(int32_t id, const GridShape& shape) {
+    Result<std::vector<Rect>> cells = gridCopies(id, shape);
     if (!cells) {
         return m_map.isHotspot(id) ? editor_messages::kGridRefused + cells.error() : cells.error();
     }
@@ -84,8 +84,8 @@ Said HotspotEditor::repeatAsGrid(int32_t id, const GridSpec& spec) {
     (void)m_map.apply(op::Select{first, std::move(added)});  // choosing is not a change of the map
     m_handles.hideAll();
     return fillTemplate(editor_messages::kGridAdded,
-                        {{"{行数}", formatNumber(spec.rows)},
-                         {"{列数}", formatNumber(spec.columns)},
+                        {{"{行数}", formatNumber(shape.rows)},
+                         {"{列数}", formatNumber(shape.columns)},
                          {"{数量}", formatNumber(static_cast<int64_t>(cells->size()))}});
 }
 

@@ -95,9 +95,9 @@ TEST(RepeatingAsGrid, LimitsHoldForPictureCoordinatesAndARefusalAddsNothing) {
     // 1000 px a column from picture x 0: the 1001st starts at the limit. Counted on the canvas,
     // 30 px further right, only 1000 would fit.
     Mapped e({{0, 0, 100, 50}});
-    const GridSpec fits{.columns = 1001, .horizontalGap = 900};
+    const GridShape fits{.columns = 1001, .horizontalGap = 900};
     EXPECT_TRUE(e.gridCopies(e.id(0), fits).ok());
-    const GridSpec wide{.columns = 1002, .horizontalGap = 900};
+    const GridShape wide{.columns = 1002, .horizontalGap = 900};
     EXPECT_EQ(e.repeatAsGrid(e.id(0), wide), "重复失败：列数超出范围（1 到 1001）");
     EXPECT_EQ(e.map().hotspots().size(), size_t{1});
     EXPECT_EQ(e.canvas().objectCount(), 2);

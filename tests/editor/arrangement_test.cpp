@@ -91,8 +91,8 @@ TEST(GridCells, CopiesGoRowByRowTheGapsApartWithoutTheOriginal) {
 
 TEST(GridCells, RefusalsNameTheValueAndTheRangeAllowed) {
     const Rect original{0, 0, 100, 50};
-    const auto refusal = [&](GridSpec spec, size_t there = 0) {
-        return gridCells(original, spec, there).error();
+    const auto refusal = [&](GridShape shape, size_t there = 0) {
+        return gridCells(original, shape, there).error();
     };
     // A step below one pixel would put copies on top of each other or in reverse.
     EXPECT_EQ(refusal({.horizontalGap = -100}), "水平间距超出范围（-99 到 1000000）");

@@ -55,12 +55,12 @@ std::vector<Rect> arranged(Arrangement what, std::span<const Rect> rects, size_t
 
 // "重复为网格": the original at the top-left cell, copies of its size in `rows` x `columns`,
 // `horizontalGap` / `verticalGap` pixels apart (negative: overlapping).
-struct GridSpec {
+struct GridShape {
     int rows = 1;
     int columns = 1;
     int horizontalGap = 10;
     int verticalGap = 10;
-    bool operator==(const GridSpec&) const = default;
+    bool operator==(const GridShape&) const = default;
 };
 
 // The copies' rectangles, row by row, without the original's cell. Refused, naming the value
@@ -68,7 +68,7 @@ struct GridSpec {
 // hold more hotspots than it may (counting `hotspotCount` already there), or a gap would make
 // neighbours overlap by their whole size or more. The values are checked gaps first, then
 // columns, then rows; each range takes the values checked before it as they are.
-Result<std::vector<Rect>> gridCells(const Rect& original, const GridSpec& spec,
+Result<std::vector<Rect>> gridCells(const Rect& original, const GridShape& shape,
                                     size_t hotspotCount);
 
 }  // namespace velquist

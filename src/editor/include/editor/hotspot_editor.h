@@ -237,10 +237,10 @@ public:
     Said arrangeSelected(Arrangement what, int32_t reference);
     // "重复为网格…": where the copies of hotspot `id` would go (canvas coordinates), or which
     // value the map's limits refuse and its range.
-    Result<std::vector<Rect>> gridCopies(int32_t id, const GridSpec& spec) const;
+    Result<std::vector<Rect>> gridCopies(int32_t id, const GridShape& shape) const;
     // The copies join the map (size, tip, link and look of the original) as one undo step and
     // become the selection; a refused value adds nothing and says why.
-    Said repeatAsGrid(int32_t id, const GridSpec& spec);
+    Said repeatAsGrid(int32_t id, const GridShape& shape);
 
 private:
     // Every change of the map goes through here and joins the history's open step.
