@@ -214,12 +214,7 @@ bool checkBitExact() {
 int main(int argc, char** argv) {
     // Interleaving spreads disturbances from other work over all benchmarks alike; flags given
     // on the command line come later and win.
-    std::vector<char*> args{argv[0],
-                            const_cast<char*>("--benchmark_enable_random_interleaving=true")};
-    args.insert(args.end(), argv + 1, argv + argc);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data())) {
+    if (!velquist::bench::startInterleaved(argc, argv)) {
         return 1;
     }
     const bool exact = velquist::bench::checkBitExact();

@@ -1,5 +1,6 @@
-// The console report of a benchmark run, keeping each benchmark's best time per iteration
-// (processor seconds, least of its repetitions) for the ratios printed after it.
+// What the benchmark programs share: the start of a run whose benchmarks take turns, and the
+// console report keeping each benchmark's best time per iteration (processor seconds, least of
+// its repetitions) for the ratios printed after it.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -10,6 +11,18 @@
 #include <vector>
 
 namespace velquist::bench {
+
+// Starts Google Benchmark with the command line and random interleaving, so that a reference
+// and the case measured against it share the machine's ups and downs. False: an argument it
+// does not know, already reported.
+inline bool startInterleaved(int argc, char** argv) {
+    std::vector<char*> args{argv[0],
+                            const_cast<char*>("--benchmark_enable_random_interleaving=true")};
+    args.insert(args.end(), argv + 1, argv + argc);
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    return !benchmark::ReportUnrecognizedArguments(count, args.data());
+}
 
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:

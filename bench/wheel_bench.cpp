@@ -128,12 +128,7 @@ bool checkNotchFrame() {
 }  // namespace velquist::bench
 
 int main(int argc, char** argv) {
-    std::vector<char*> args{argv[0],
-                            const_cast<char*>("--benchmark_enable_random_interleaving=true")};
-    args.insert(args.end(), argv + 1, argv + argc);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data())) {
+    if (!velquist::bench::startInterleaved(argc, argv)) {
         return 1;
     }
     const bool same = velquist::bench::checkNotchFrame();
