@@ -177,8 +177,12 @@ Said HotspotEditor::deleteSeveral() {
     return editor_messages::kHotspotDeleted;
 }
 
-Said HotspotEditor::duplicateSeveral() {
+// One selected hotspot or several: the copies are one step and become the selection.
+Said HotspotEditor::duplicateSelected() {
     const std::vector<int32_t> ids = m_map.selectedIds();
+    if (ids.empty()) {
+        return std::nullopt;
+    }
     std::vector<int32_t> copies;
     copies.reserve(ids.size());
     m_history.begin(editor_messages::kStepDuplicate);

@@ -1,4 +1,4 @@
-// Keys and the wheel: nudging, duplicating and stepping through hotspots, scrolling the picture.
+// Keys and the wheel: nudging and stepping through hotspots, scrolling the picture.
 #include <cstdlib>
 
 #include "editor/hotspot_editor.h"
@@ -8,7 +8,6 @@
 namespace velquist {
 namespace {
 
-constexpr int kDuplicateOffset = 10;
 // One notch is 120 eighths of a degree and moves the picture 60 px.
 constexpr int kWheelUnitsPerPixel = 2;
 
@@ -37,22 +36,6 @@ Said HotspotEditor::nudgeSelected(int dx, int dy) {
     const int32_t id = h->id;
     change(op::MoveHotspot{id, {h->rect.left + dx, h->rect.top + dy}});
     return placeHandles(id);
-}
-
-Said HotspotEditor::duplicateSelected() {
-    if (m_map.selectedIds().size() > 1) {
-        return duplicateSeveral();
-    }
-    const Hotspot* h = m_map.findHotspot(m_map.selection());
-    if (h == nullptr) {
-        return std::nullopt;
-    }
-    Hotspot copy = *h;
-    copy.id = 0;
-    copy.rect.left += kDuplicateOffset;
-    copy.rect.top += kDuplicateOffset;
-    changeAsStep(editor_messages::kStepDuplicate, op::AddHotspot{std::move(copy)});
-    return placeHandles(m_map.selection());
 }
 
 Said HotspotEditor::selectNextHotspot(bool backward) {

@@ -112,7 +112,8 @@ public:
     // --- keys and wheel; with no hotspot selected the keys that change one do nothing ---
     // Moves the selected hotspot by (dx, dy). Nudges of the same hotspot in a row are one step.
     Said nudgeSelected(int dx, int dy);
-    // A copy of the selected hotspot (size, tip, link, look) 10 px right and down, selected.
+    // A copy of each selected hotspot (size, tip, link, look) 10 px right and down, as one step;
+    // the copies become the selection.
     Said duplicateSelected();
     // Selects the next (or previous) hotspot in table order, wrapping around; with none selected,
     // the first (or last).
@@ -278,7 +279,6 @@ private:
     // The handles on a hotspot selected alone; with several selected none, and their box said.
     Said showSelection();
     Said deleteSeveral();
-    Said duplicateSeveral();
     Said nudgeSeveral(int dx, int dy);
     Said resizeSelected(int x, int y, bool snap);
     ResizeOutcome snappedOutcome(ResizeOutcome out, HandleEdge edge) const;
