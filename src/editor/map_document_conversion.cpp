@@ -34,4 +34,18 @@ MapState mapStateOf(const MapDocument& document, std::shared_ptr<const Picture> 
     return state;
 }
 
+std::vector<PagePicture> pagePicturesOf(const Background& background) {
+    std::vector<PagePicture> pictures;
+    if (!background.picture || background.picture->parts.size() < 2) {
+        return pictures;
+    }
+    const std::vector<std::string> addresses = pageAddresses(background.address);
+    const std::vector<PicturePart>& parts = background.picture->parts;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        pictures.push_back(
+            {i < addresses.size() ? addresses[i] : std::string(), parts[i].width, parts[i].height});
+    }
+    return pictures;
+}
+
 }  // namespace velquist

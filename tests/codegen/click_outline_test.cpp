@@ -15,7 +15,7 @@ constexpr bool kRestore = true;
 TEST(ClickOutline, RemoveThenRestoreGivesBackTheTextByteForByte) {
     // Three area lines, one tip that holds the plain form itself.
     const std::string code = generateImageMap(
-        {"", Rect{}, {{Rect{1, 2, 3, 4}, "t", "#"}, {Rect{}, "<area shape=", ""}, {}}}, 42);
+        {"", Rect{}, {{Rect{1, 2, 3, 4}, "t", "#"}, {Rect{}, "<area shape=", ""}, {}}, {}}, 42);
     const OutlineToggle removed = toggleClickOutline(code, kRemove);
     EXPECT_TRUE(removed.removed);
     EXPECT_EQ(outlineCaption(removed.removed), "恢复点击框");

@@ -31,31 +31,33 @@ void expectNotices(const std::vector<Row>& rows) {
 TEST(CodeNotice, CountsEachConcernOrSaysNothing) {
     const Area linked = at(Rect{73, 40, 100, 50});
     expectNotices({
-        {"all well", {kSecure, kPicture, {at(Rect{23, 0, 950, 40}), linked}}, ""},
-        {"no hotspots", {kSecure, kPicture, {}}, ""},
+        {"all well", {kSecure, kPicture, {at(Rect{23, 0, 950, 40}), linked}, {}}, ""},
+        {"no hotspots", {kSecure, kPicture, {}, {}}, ""},
         {"empty, blank and # links; a # inside a link is fine",
          {kSecure,
           kPicture,
           {at(linked.rect, "#"), at(Rect{300, 40, 10, 10}, ""), at(Rect{400, 40, 10, 10}, " # "),
-           at(Rect{500, 40, 10, 10}, "https://s/#top")}},
+           at(Rect{500, 40, 10, 10}, "https://s/#top")},
+          {}},
          "代码已生成；注意：3 个热区链接为空或 #"},
         {"past each edge by one pixel; touching the edges is inside",
          {kSecure,
           kPicture,
           {at(Rect{22, 10, 10, 10}), at(Rect{40, -1, 10, 10}), at(Rect{964, 30, 10, 10}),
-           at(Rect{60, 491, 10, 10}), at(Rect{963, 490, 10, 10}), at(Rect{5000, 5000, 10, 10})}},
+           at(Rect{60, 491, 10, 10}), at(Rect{963, 490, 10, 10}), at(Rect{5000, 5000, 10, 10})},
+          {}},
          "代码已生成；注意：5 个热区超出图片范围"},
         {"plain http",
-         {"http://img.example/banner.jpg", kPicture, {linked}},
+         {"http://img.example/banner.jpg", kPicture, {linked}, {}},
          "代码已生成；注意：图片地址不是 https"},
-        {"upper-case https is https", {"HTTPS://IMG.EXAMPLE/B.JPG", kPicture, {linked}}, ""},
+        {"upper-case https is https", {"HTTPS://IMG.EXAMPLE/B.JPG", kPicture, {linked}, {}}, ""},
         {"a local file",
-         {"/home/me/banner.png", kPicture, {linked}},
+         {"/home/me/banner.png", kPicture, {linked}, {}},
          "代码已生成；注意：图片地址是本机文件"},
         {"a Windows file address",
-         {"file:///C:/banner.png", kPicture, {linked}},
+         {"file:///C:/banner.png", kPicture, {linked}, {}},
          "代码已生成；注意：图片地址是本机文件"},
-        {"nothing loaded", {"", Rect{}, {}}, "代码已生成；注意：没有背景图片"},
+        {"nothing loaded", {"", Rect{}, {}, {}}, "代码已生成；注意：没有背景图片"},
     });
 }
 
@@ -67,34 +69,38 @@ TEST(CodeNotice, NamesOverlapsAndTheHotspotThePageGivesTheClickTo) {
         {"a partial overlap",
          {kSecure,
           kPicture,
-          {at(Rect{30, 10, 20, 20}), at(Rect{100, 100, 20, 20}), at(Rect{110, 110, 20, 20})}},
+          {at(Rect{30, 10, 20, 20}), at(Rect{100, 100, 20, 20}), at(Rect{110, 110, 20, 20})},
+          {}},
          "代码已生成；注意：热区 2 与热区 3 重叠，网页上重叠处点到的是热区 2"},
         {"a later one wholly over an earlier one: the earlier one gets the click",
-         {kSecure, kPicture, {at(Rect{100, 100, 20, 20}), at(Rect{90, 90, 40, 40})}},
+         {kSecure, kPicture, {at(Rect{100, 100, 20, 20}), at(Rect{90, 90, 40, 40})}, {}},
          "代码已生成；注意：热区 1 与热区 2 重叠，网页上重叠处点到的是热区 1"},
         {"edges that touch, and an overlap off the picture, are no overlap",
          {kSecure,
           kPicture,
           {at(Rect{100, 100, 20, 20}), at(Rect{120, 100, 20, 20}), at(Rect{100, 120, 20, 20}),
            at(Rect{23, 500, 20, 20}), at(Rect{23, 505, 20, 20}), at(Rect{200, 200, 0, 0}),
-           at(Rect{200, 200, 0, 0})}},
+           at(Rect{200, 200, 0, 0})},
+          {}},
          "代码已生成；注意：2 个热区超出图片范围"},
         {"two and three",
          {kSecure,
           kPicture,
           {at(Rect{100, 100, 20, 20}), at(Rect{300, 100, 20, 20}), at(Rect{310, 110, 20, 20}),
-           at(Rect{110, 110, 20, 20})}},
+           at(Rect{110, 110, 20, 20})},
+          {}},
          "代码已生成；注意：热区 1 与热区 4、热区 2 与热区 3 "
          "重叠，网页上重叠处点到的是编号小的热区"},
         {"the first three from the top, and how many in all",
          {kSecure,
           kPicture,
           {at(Rect{100, 300, 20, 20}), at(Rect{100, 100, 20, 20}), at(Rect{100, 310, 20, 20}),
-           at(Rect{105, 105, 20, 20}), at(Rect{110, 110, 20, 20})}},
+           at(Rect{105, 105, 20, 20}), at(Rect{110, 110, 20, 20})},
+          {}},
          "代码已生成；注意：热区 2 与热区 4、热区 2 与热区 5、热区 4 与热区 5 等 4 "
          "处重叠，网页上重叠处点到的是编号小的热区"},
         {"50,000 on one spot",
-         {kSecure, kPicture, stacked},
+         {kSecure, kPicture, stacked, {}},
          "代码已生成；注意：热区 1 与热区 2、热区 1 与热区 3、热区 2 与热区 3 等 1249975000 "
          "处重叠，网页上重叠处点到的是编号小的热区"},
     });
@@ -102,7 +108,7 @@ TEST(CodeNotice, NamesOverlapsAndTheHotspotThePageGivesTheClickTo) {
 
 TEST(CodeNotice, NamesLinkAndTipMistakesMostHarmfulFirst) {
     // Each on its own spot.
-    ImageMapInput fine{kSecure, kPicture, {}};
+    ImageMapInput fine{kSecure, kPicture, {}, {}};
     for (const char* link :
          {"//item.taobao.com/item.htm?id=1", "/shop/view.htm", "#top", "?q=1", "mailto:a@b.c",
           "javascript:;", " https://s/1\r\n", "{{ item.url }}", "<%= link(3) %>"}) {
@@ -117,7 +123,8 @@ TEST(CodeNotice, NamesLinkAndTipMistakesMostHarmfulFirst) {
          at(Rect{200, 100, 10, 10}, "https://s/a b"),
          at(Rect{300, 100, 10, 10}, "www.shop.example/x\xE3\x80\x80y"),
          at(Rect{400, 100, 10, 10}, "https://s/\n2"), at(Rect{500, 100, 10, 10}, "#"),
-         at(Rect{505, 105, 10, 10}), at(Rect{-5, -5, 100, 100})}};
+         at(Rect{505, 105, 10, 10}), at(Rect{-5, -5, 100, 100})},
+        {}};
     everything.areas[0].tip = " ";
     everything.areas[1].tip = "Miva，我想你了";
     expectNotices({

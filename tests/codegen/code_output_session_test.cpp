@@ -79,7 +79,7 @@ TEST(CodeOutputSession, FailuresAreReportedAndLoseNothing) {
 TEST(CodeOutputSession, RegenerateKeepsThePictureSizeAndTheOutlineCaption) {
     test::TempDir dir;
     CodeOutputSession session(dir.path());
-    ImageMapInput in{"a.jpg", Rect{0, 0, 950, 500}, {{Rect{10, 10, 100, 50}, "", "#"}}};
+    ImageMapInput in{"a.jpg", Rect{0, 0, 950, 500}, {{Rect{10, 10, 100, 50}, "", "#"}}, {}};
     session.toggleClickOutline(*session.generate(in).source);
     EXPECT_EQ(session.outlineCaption(), "恢复点击框");
     EXPECT_EQ(session.statusCaption(), "已消除热点点击框");

@@ -13,7 +13,7 @@ constexpr std::string_view kHead =
     "<map name=\"MIV7\">";
 
 ImageMapInput picture(std::vector<ImageMapInput::Area> areas = {}) {
-    return {"https://x/a.jpg", Rect{23, 0, 950, 500}, std::move(areas)};
+    return {"https://x/a.jpg", Rect{23, 0, 950, 500}, std::move(areas), {}};
 }
 
 TEST(ImageMap, HeaderAndClosingWithoutHotspots) {

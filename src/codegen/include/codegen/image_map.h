@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "core/page_picture.h"
 
 namespace velquist {
 
@@ -19,6 +20,9 @@ struct ImageMapInput {
         std::string link;
     };
     std::vector<Area> areas;  // table rows 1 ... n, in table order
+    // A stacked page: its pictures top to bottom, stacked from the background's top-left corner;
+    // empty for a page of one picture (`backgroundAddress`).
+    std::vector<PagePicture> pictures;
 };
 
 inline constexpr int kMapNumberMin = 1;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velquist {
@@ -32,5 +33,10 @@ inline long long pageHeight(const std::vector<PagePicture>& pictures) {
     }
     return height;
 }
+
+// A stacked page's addresses travel as one text, a line each, top to bottom: as typed or pasted,
+// loaded, shown and remembered. A page of one picture is its address alone.
+std::vector<std::string> pageAddresses(std::string_view joined);
+std::string joinedAddresses(const std::vector<PagePicture>& pictures);
 
 }  // namespace velquist

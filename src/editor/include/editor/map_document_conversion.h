@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "core/hotspot_style.h"
 #include "editor/edited_map.h"
@@ -18,5 +19,9 @@ MapDocument mapDocumentOf(const EditedMap& map, int knownWidth = 0, int knownHei
 // as background and every hotspot drawn in `style`'s colours and transparency.
 MapState mapStateOf(const MapDocument& document, std::shared_ptr<const Picture> picture,
                     const HotspotStyle& style);
+
+// The pictures of a stacked page on the background, top to bottom, in picture coordinates; empty
+// for one picture or none.
+std::vector<PagePicture> pagePicturesOf(const Background& background);
 
 }  // namespace velquist
