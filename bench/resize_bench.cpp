@@ -59,7 +59,7 @@ std::string tileBitmap(int width, int height, ColorRef fill, ColorRef border) {
 struct Resizing : HotspotEditor {
     Resizing() : HotspotEditor(996, 624) {
         finishLoad("http://a/b.png",
-                   Picture{750, 400, std::vector<uint32_t>(750 * 400, 0x336699), true});
+                   Picture{750, 400, std::vector<uint32_t>(750 * 400, 0x336699), true, {}});
         HotspotStyle style;
         style.width = kSide;
         style.height = kSide;

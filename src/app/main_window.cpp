@@ -293,12 +293,24 @@ void MainWindow::edit(const std::function<Said(HotspotEditor&)>& operation) {
 }
 
 void MainWindow::openPictureAddressWindow() {
-    showSingle(m_addressWindow, [this] {
+    openAddressWindow(false);
+}
+
+void MainWindow::openAddPictureWindow() {
+    openAddressWindow(true);
+}
+
+void MainWindow::openAddressWindow(bool adding) {
+    showSingle(m_addressWindow, [this, adding] {
         auto* window =
             new PictureAddressWindow(m_state.editor.addressToShow(), m_state.programDir, this);
+        if (adding) {
+            window->setAdding();
+        }
         connect(window, &PictureAddressWindow::confirmed, this,
-                [this, window](const std::string& address) {
-                    startLoad(address, window->keepHotspots());
+                [this, window, adding](const std::string& address) {
+                    apply(adding ? m_session.addPicture(address)
+                                 : m_session.startLoad(address, window->keepHotspots()));
                 });
         connect(window, &PictureAddressWindow::cancelled, this, [this] {
             if (m_state.editor.runningLoad()) {

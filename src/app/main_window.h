@@ -72,6 +72,8 @@ public:
 
     // "背景设置": the picture-address window (raised when already open).
     void openPictureAddressWindow();
+    // "添加图片": the picture-address window for a picture below the page's last one.
+    void openAddPictureWindow();
     // "内容": the hotspot-content window for the current hotspot (an open one is retargeted and
     // raised); with no hotspot selected the status line says why nothing opens.
     void openContentWindow();
@@ -160,6 +162,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void openAddressWindow(bool adding);
     void buildMenus();
     // "对齐" and "重复为网格…" of the hotspot menu (main_window_arrange.cpp).
     void buildArrangeMenu();

@@ -45,6 +45,11 @@ bool PictureAddressWindow::keepHotspots() const {
     return m_ui->keepHotspots->isChecked();
 }
 
+void PictureAddressWindow::setAdding() {
+    m_ui->address->clear();
+    m_ui->keepHotspots->hide();
+}
+
 void PictureAddressWindow::confirm() {
     auto* edit = m_ui->address;
     Result<std::string> address = acceptAddress(edit->text().toStdString());

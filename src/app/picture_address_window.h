@@ -21,6 +21,9 @@ public:
 
     // "保留热区": the picture confirmed here goes under the map's hotspots.
     bool keepHotspots() const;
+    // For "添加图片": the box starts empty and "保留热区" goes, since an added picture keeps
+    // everything.
+    void setAdding();
 
 signals:
     // An accepted address; the window closes right after.

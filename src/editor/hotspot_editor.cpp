@@ -188,14 +188,17 @@ Said HotspotEditor::alignBackground(Alignment where) {
 
 void HotspotEditor::replaceMap(const char* label, const MapDocument& document,
                                std::shared_ptr<const Picture> picture) {
-    m_awaitedWidth = document.pictureWidth;
-    m_awaitedHeight = document.pictureHeight;
+    m_awaitedPictures = document.pictures;
+    if (m_awaitedPictures.empty()) {
+        m_awaitedPictures.push_back(
+            {document.pictureAddress, document.pictureWidth, document.pictureHeight});
+    }
     m_handles.hideAll();
     changeAsStep(label, op::RestoreMap{mapStateOf(document, std::move(picture), m_map.style())});
 }
 
 MapDocument HotspotEditor::document() const {
-    return mapDocumentOf(m_map, m_awaitedWidth, m_awaitedHeight);
+    return mapDocumentOf(m_map, m_awaitedPictures);
 }
 
 ContentForm HotspotEditor::contentFormFor(int32_t id) const {

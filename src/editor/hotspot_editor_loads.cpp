@@ -1,9 +1,12 @@
 // The editor's picture loads: what each is for, its progress, its end and its cancelling.
 #include <utility>
 
+#include "core/template_fill.h"
+#include "core/text.h"
 #include "editor/hotspot_editor.h"
 #include "editor/messages.h"
 #include "editor/status_text.h"
+#include "pictures/picture_stack.h"
 
 namespace velquist {
 
@@ -51,6 +54,9 @@ Said HotspotEditor::finishLoad(const std::string& address, Result<Picture> resul
         // A mistyped address must not cost the user's hotspots.
         return editor_messages::kLoadFailed + result.error();
     }
+    if (load && load->purpose == LoadPurpose::AddPicture && m_map.hasBackground()) {
+        return addPicture(address, std::move(result).value());
+    }
     if (keepsTheMap(load ? &*load : nullptr, keepHotspots)) {
         Said said = swapPicture(address, std::move(result).value());
         if (load && load->purpose == LoadPurpose::Replace && !keepHotspots) {
@@ -71,7 +77,9 @@ bool HotspotEditor::keepsTheMap(const RunningLoad* load, bool keepHotspots) cons
     }
     // Hotspots added or moved while the picture came are not thrown away with the old map.
     const bool editedMeanwhile = load && load->hotspotsAtStart != m_map.hotspots();
-    keepHotspots = keepHotspots || (load && load->purpose == LoadPurpose::KeepHotspots);
+    // A picture added to a map without one goes under its hotspots.
+    keepHotspots = keepHotspots || (load && (load->purpose == LoadPurpose::KeepHotspots ||
+                                             load->purpose == LoadPurpose::AddPicture));
     const bool hasMap = m_map.background().id > 0 || !m_map.hotspots().empty();
     return (keepHotspots || editedMeanwhile) && hasMap;
 }
@@ -95,6 +103,21 @@ Said HotspotEditor::swapPicture(const std::string& address, Picture picture) {
     placeHandles(m_map.selection());
     const Background& b = m_map.background();
     return loadedStatus(b.width(), b.height());
+}
+
+Said HotspotEditor::addPicture(const std::string& address, Picture picture) {
+    const Background& b = m_map.background();
+    Result<Picture> page = stackPictures({b.picture.get(), &picture});
+    if (!page) {
+        return editor_messages::kLoadFailed + page.error();
+    }
+    const size_t count = page->parts.size();
+    changeAsStep(editor_messages::kStepAddPicture,
+                 op::ReplacePicture{std::make_shared<const Picture>(std::move(page).value()),
+                                    b.address + "\n" + address});
+    return fillTemplate(editor_messages::kPictureAdded, {{"{序号}", formatNumber(int64_t(count))},
+                                                         {"{宽}", formatNumber(picture.width)},
+                                                         {"{高}", formatNumber(picture.height)}});
 }
 
 bool HotspotEditor::awaitsPicture(const std::string& address) const {

@@ -3,13 +3,17 @@
 
 namespace velquist {
 
-MapDocument mapDocumentOf(const EditedMap& map, int knownWidth, int knownHeight) {
+MapDocument mapDocumentOf(const EditedMap& map, const std::vector<PagePicture>& awaited) {
     const Background& b = map.background();
     MapDocument document;
     document.pictureAddress = b.address;
-    const bool awaited = !b.picture && !b.address.empty();
-    document.pictureWidth = b.picture ? b.width() : awaited ? knownWidth : 0;
-    document.pictureHeight = b.picture ? b.height() : awaited ? knownHeight : 0;
+    if (b.picture) {
+        document.pictureWidth = b.width();
+        document.pictureHeight = b.height();
+        setPagePictures(document, pagePicturesOf(b));
+    } else if (!b.address.empty() && joinedAddresses(awaited) == b.address) {
+        setPagePictures(document, awaited);
+    }
     document.backgroundPosition = b.position;
     document.hotspots.reserve(map.hotspots().size());
     for (const Hotspot& h : map.hotspots()) {
@@ -23,7 +27,8 @@ MapState mapStateOf(const MapDocument& document, std::shared_ptr<const Picture> 
                     const HotspotStyle& style) {
     MapState state;
     state.background.picture = std::move(picture);
-    state.background.address = document.pictureAddress;
+    state.background.address =
+        document.pictures.empty() ? document.pictureAddress : joinedAddresses(document.pictures);
     state.background.position = document.backgroundPosition;
     const Point at = document.backgroundPosition;
     const HotspotLook look{style.fillColor, style.borderColor, style.transparency};

@@ -45,6 +45,13 @@ SessionUpdate MapSession::startLoad(const std::string& address, bool keepHotspot
     return update;
 }
 
+SessionUpdate MapSession::addPicture(const std::string& address) {
+    SessionUpdate update;
+    update.loadSaid = m_editor.loadStarted(address, LoadPurpose::AddPicture);
+    update.load = address;
+    return update;
+}
+
 SessionUpdate MapSession::fetchMapPicture(const std::string& address) {
     SessionUpdate update;
     update.loadSaid = m_editor.loadStarted(address, LoadPurpose::MapPicture);

@@ -326,7 +326,7 @@ private slots:
         const int h = 400;
         m_state->editor.finishLoad(
             "https://img.example/bg.png",
-            Picture{w, h, std::vector<uint32_t>(size_t{w} * h, kDark), true});
+            Picture{w, h, std::vector<uint32_t>(size_t{w} * h, kDark), true, {}});
         m_window->refresh();
         QTest::mouseClick(control<ImageButton>(mc::kAddHotspot), Qt::LeftButton);
         auto* canvas = control(mc::kCanvas);

@@ -152,7 +152,7 @@ TEST(EditedMap, SavedFormComesBackAndAPictureArrivesUnderTheHotspots) {
     EditedMap map;
     ASSERT_TRUE(map.apply(op::RestoreMap{mapStateOf(document, nullptr, style)}));
     EXPECT_FALSE(map.hasBackground());
-    EXPECT_EQ(mapDocumentOf(map, 750, 400), document);
+    EXPECT_EQ(mapDocumentOf(map, {{"http://a/b.png", 750, 400}}), document);
     EXPECT_EQ(map.hotspots()[1].rect, (Rect{670, 390, 60, 60}));
     EXPECT_EQ(map.hotspots()[0].look.transparency, 70);
 

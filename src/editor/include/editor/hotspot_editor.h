@@ -33,6 +33,7 @@ enum class LoadPurpose {
     Replace,       // a new map on the picture (unless the map changes while it loads)
     KeepHotspots,  // "保留热区": only the picture under the map changes
     MapPicture,    // the picture of a restored, opened or imported map
+    AddPicture,    // "添加图片": the picture goes below the page's last one
 };
 
 // The hotspot-content window's texts for the hotspot it edits.
@@ -294,6 +295,8 @@ private:
     Said placeHandles(int32_t id);
     Said statusOf(int32_t id) const;
     Said swapPicture(const std::string& address, Picture picture);
+    // The end of "添加图片": the page grows by `picture` at its bottom, as one step.
+    Said addPicture(const std::string& address, Picture picture);
     FieldEdit editTexts(int32_t id, HotspotColumn column, std::string_view text);
 
     struct RunningLoad {
@@ -340,9 +343,8 @@ private:
     UndoHistory m_history;
     std::optional<RunningLoad> m_load;
     uint64_t m_changeCount = 0;
-    // The picture size a replaced map expects while its picture is fetched.
-    int m_awaitedWidth = 0;
-    int m_awaitedHeight = 0;
+    // The pictures a replaced map expects while they are fetched.
+    std::vector<PagePicture> m_awaitedPictures;
     int32_t m_nudged = 0;     // the hotspot the open nudge step moves
     Point m_wheelRest{0, 0};  // wheel eighths of a degree not yet worth a pixel
     struct LastTile {

@@ -11,11 +11,12 @@
 
 namespace velquist {
 
-// The map as it is saved. Without a picture the size is that of `knownWidth` x `knownHeight`
-// (a picture still being fetched for a restored map).
-MapDocument mapDocumentOf(const EditedMap& map, int knownWidth = 0, int knownHeight = 0);
+// The map as it is saved. Without a picture, the page is `awaited` (the pictures still being
+// fetched for a restored map, as its document gave them: one picture or several).
+MapDocument mapDocumentOf(const EditedMap& map, const std::vector<PagePicture>& awaited = {});
 
-// The map state a document describes, with `picture` (shared, may be null while it is fetched)
+// The map state a document describes (a stacked page's addresses as one text, a line each), with
+// `picture` (shared, may be null while it is fetched)
 // as background and every hotspot drawn in `style`'s colours and transparency.
 MapState mapStateOf(const MapDocument& document, std::shared_ptr<const Picture> picture,
                     const HotspotStyle& style);

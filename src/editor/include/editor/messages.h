@@ -30,6 +30,12 @@ inline constexpr const char* kHttpStatus = "服务器返回 HTTP ";
 inline constexpr const char* kDropFailed = "拖入失败：";
 inline constexpr const char* kDropNothingUsable = "拖入的内容不是文件，也不是网址";
 inline constexpr const char* kDropTooMany = "一次只能拖入一个文件或网址";
+// A page of several pictures: which line or picture failed; the cause follows.
+inline constexpr const char* kAddressLine = "第 {序号} 行：";
+inline constexpr const char* kPagePictureFailed = "第 {序号} 张图片（{地址}）：";
+inline constexpr const char* kTooManyPagePictures = "一页最多 {上限} 张图片，这里有 {数量} 行地址";
+inline constexpr const char* kStepAddPicture = "添加图片";
+inline constexpr const char* kPictureAdded = "已在页面底部添加第 {序号} 张图片（{宽}×{高}）";
 inline constexpr const char* kLoadCancelled = "已取消载入图片";
 // Follows the loaded status when the map changed while the picture came.
 inline constexpr const char* kKeptEditsDuringLoad =

@@ -19,14 +19,18 @@ bool addressAccepted(std::string_view address);
 
 // The address as typed or pasted, made ready to load: blanks and line breaks around it dropped,
 // so the stored address, the code and pz.ini hold the same text. A refused address fails with
-// the one line that tells the user what is wanted.
+// the one line that tells the user what is wanted. Several lines (blank ones dropped) are the
+// pictures of a stacked page, top to bottom, each line an address of its own (a refused line is
+// named by its number).
 Result<std::string> acceptAddress(std::string_view typed);
 
 // Loads what `address` names (classifyAddress decides): a web address is fetched, a file on
 // this computer is read, both within `limits.maxBytes`; then the bytes are decoded. A failure
 // carries its cause in plain words: why the address is refused, the network or file error, the
 // server's HTTP status, or why the data is not a usable picture. A fetch's progress goes to
-// `onProgress` on the calling thread.
+// `onProgress`, one call at a time. An address of several lines is a stacked page: its pictures
+// are loaded at most four at once and stacked (see stackPictures); a picture that fails names
+// its number and address.
 Result<Picture> loadPicture(const std::string& address, const std::atomic<bool>* cancel,
                             const HttpLimits& limits = {},
                             const HttpProgressHandler& onProgress = {});

@@ -7,6 +7,8 @@ inline constexpr const char* kPictureEmpty = "没有图片数据";
 inline constexpr const char* kPictureUnrecognised = "不是可识别的图片";
 inline constexpr const char* kPictureTooLarge =
     "图片太大：宽和高最多 {边长} 像素，总共最多 {像素} 像素";
+inline constexpr const char* kPageTooLarge =
+    "拼成的页面太大：宽和高最多 {边长} 像素，总共最多 {像素} 像素";
 inline constexpr const char* kPictureNoArea = "图片的宽度或高度是 0";
 inline constexpr const char* kPictureDamaged = "图片数据已损坏";
 inline constexpr const char* kPictureTruncated = "图片数据不完整";

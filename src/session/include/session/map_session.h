@@ -46,6 +46,8 @@ public:
     // An address confirmed (or given at start): a new map, or with `keepHotspots` the picture
     // under the map's hotspots.
     SessionUpdate startLoad(const std::string& address, bool keepHotspots = false);
+    // "添加图片": the picture of `address` goes below the page's last one.
+    SessionUpdate addPicture(const std::string& address);
     // Esc or "取消": the load under way stops, the map stays.
     SessionUpdate cancelLoad();
     // Esc, the first use that applies: proposed hotspots are dismissed, else a running load is
