@@ -56,11 +56,12 @@ void appendNumber(std::string& out, int64_t value) {
 
 void appendQuoteSafe(std::string& out, std::string_view value);
 
-// Coordinates of `rect` (the area's, or the part of it on one picture) are relative to the
-// background's top-left corner; 64-bit so that far-off
-// rectangles cannot overflow.
-void appendAreaLine(std::string& out, const Rect& rect, const ImageMapInput::Area& area,
-                    const Rect& background) {
+// Coordinates of `rect` (the area's, or its part on one picture) are relative to `background`'s
+// top-left corner; 64-bit so that far-off rectangles cannot overflow. Inlined into each loop: as
+// a call it cost the code of one picture a tenth of its time.
+[[gnu::always_inline]] inline void appendAreaLine(std::string& out, const Rect& rect,
+                                                  const ImageMapInput::Area& area,
+                                                  const Rect& background) {
     const int64_t x = int64_t{rect.left} - background.left;
     const int64_t y = int64_t{rect.top} - background.top;
     out += kAreaStart;
