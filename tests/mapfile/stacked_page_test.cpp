@@ -1,11 +1,14 @@
 // A stacked page's code against the map of the same page as one picture: every point of every
-// picture links where the single map links it, and the code comes back from an import unchanged.
+// picture links where the single map links it, and the code comes back from an import unchanged,
+// also without click outlines and wrapped for Tabs.
 #include <random>
 #include <regex>
 
 #include <gtest/gtest.h>
 
+#include "codegen/click_outline.h"
 #include "codegen/image_map.h"
+#include "codegen/tabs_widget.h"
 #include "map_printing.h"
 #include "mapfile/image_map_import.h"
 
@@ -169,6 +172,15 @@ TEST(StackedPage, LinksAsTheSinglePictureMapAndComesBackFromAnImport) {
         ASSERT_TRUE(back.ok()) << back.error() << "\n" << code;
         ASSERT_EQ(back->map.pictures, in.pictures);
         ASSERT_EQ(generateImageMap(inputOf(back->map), 4711), code);
+
+        // Without click outlines and wrapped for Tabs it is the same page.
+        const std::string noOutline = toggleClickOutline(code, false).text;
+        const PictureSizeText size = pictureSizeText(in);
+        const std::string wrapped =
+            convertToTabsWidget({i % 3, size.width, size.height, "0", "-485", noOutline}, 12345);
+        const Result<ImportedMap> unwrapped = importImageMap(wrapped);
+        ASSERT_TRUE(unwrapped.ok()) << unwrapped.error();
+        ASSERT_EQ(unwrapped->map, back->map) << wrapped;
     }
 }
 

@@ -40,7 +40,8 @@ std::string generateImageMap(const ImageMapInput& input, int mapNumber);
 std::vector<Rect> pictureRects(const ImageMapInput& input);
 
 // Hotspots copied to the clipboard: a <map> with one <area> line per area, each exactly as the
-// complete code writes it (coordinates relative to the picture), CR LF between lines.
+// complete code of one picture writes it (coordinates relative to the picture; on a stacked page
+// to the page, so that a hotspot across a join pastes back whole), CR LF between lines.
 std::string areaMapCode(const ImageMapInput& input);
 std::string areaMapCode(const ImageMapInput& input, int mapNumber);
 
