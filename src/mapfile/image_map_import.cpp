@@ -1,10 +1,6 @@
 // Image-map import through libxml2's HTML parser, which recovers from broken markup as browsers do.
 #include "mapfile/image_map_import.h"
 
-#include <libxml/HTMLparser.h>
-#include <libxml/tree.h>
-
-#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -15,7 +11,7 @@
 #include "core/messages.h"
 #include "core/template_fill.h"
 #include "core/text.h"
-#include "mapfile/char_refs.h"
+#include "html_elements.h"
 #include "mapfile/map_limits.h"
 #include "mapfile/messages.h"
 #include "stacked_areas.h"
@@ -25,106 +21,10 @@ namespace velquist {
 namespace {
 
 namespace msg = mapfile_messages;
-
-using Document = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
-
-// The code as the parser gets it. Line breaks and zero bytes become what a browser makes of them,
-// and every "&" is written as "&amp;": libxml2 knows fewer references than browsers and decodes
-// only those ending in ";", so it hands back the raw values and decodeAttributeReferences reads
-// them the browsers' way.
-std::string prepared(std::string_view html) {
-    if (html.starts_with("\xEF\xBB\xBF")) {
-        html.remove_prefix(3);
-    }
-    std::string out;
-    out.reserve(html.size() + html.size() / 8);
-    for (size_t i = 0; i < html.size(); ++i) {
-        const char c = html[i];
-        if (c == '&') {
-            out += "&amp;";
-        } else if (c == '\r') {
-            out += '\n';
-            i += i + 1 < html.size() && html[i + 1] == '\n' ? 1 : 0;
-        } else if (c == '\0') {
-            out += "\xEF\xBF\xBD";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-struct Parsed {
-    Document doc{nullptr, &xmlFreeDoc};
-    bool complete = false;  // false when the parser gave up part-way (e.g. at its nesting limit)
-};
-
-Parsed parse(const std::string& code) {
-    constexpr int kOptions = HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR |
-                             HTML_PARSE_NOWARNING | HTML_PARSE_NODEFDTD | HTML_PARSE_IGNORE_ENC;
-    Parsed parsed;
-    const std::unique_ptr<htmlParserCtxt, decltype(&htmlFreeParserCtxt)> context(
-        htmlNewParserCtxt(), &htmlFreeParserCtxt);
-    if (context == nullptr) {
-        return parsed;
-    }
-    parsed.doc.reset(htmlCtxtReadMemory(context.get(), code.data(), static_cast<int>(code.size()),
-                                        nullptr, "UTF-8", kOptions));
-    // Recovered errors leave the parser running; only a halt (depth limit, no memory) stops it.
-    parsed.complete = context->disableSAX == 0;
-    return parsed;
-}
-
-bool named(const xmlNode* node, std::string_view name) {
-    return equalsIgnoreAsciiCase(reinterpret_cast<const char*>(node->name), name);
-}
-
-// Elements whose content a browser takes as text, never as markup.
-bool holdsText(const xmlNode* node) {
-    for (const std::string_view name : {"textarea", "template", "noscript", "xmp", "iframe",
-                                        "noembed", "noframes", "title", "script", "style"}) {
-        if (named(node, name)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Every element below `container` in document order, except inside text-holding ones.
-template <typename Visit>
-void forEachElement(xmlNode* container, Visit visit) {
-    xmlNode* node = container->children;
-    while (node != nullptr) {
-        const bool element = node->type == XML_ELEMENT_NODE;
-        if (element) {
-            visit(node);
-        }
-        if (element && node->children != nullptr && !holdsText(node)) {
-            node = node->children;
-            continue;
-        }
-        while (node != container && node->next == nullptr) {
-            node = node->parent;
-        }
-        if (node == container) {
-            break;
-        }
-        node = node->next;
-    }
-}
-
-// An attribute's value with its references decoded, or nothing when it is absent.
-std::optional<std::string> attribute(xmlNode* node, const char* name) {
-    xmlAttr* attr = xmlHasProp(node, reinterpret_cast<const xmlChar*>(name));
-    if (attr == nullptr) {
-        return std::nullopt;
-    }
-    xmlChar* raw = xmlNodeGetContent(reinterpret_cast<xmlNode*>(attr));
-    std::string value =
-        raw != nullptr ? decodeAttributeReferences(reinterpret_cast<const char*>(raw)) : "";
-    xmlFree(raw);
-    return value;
-}
+using mapfile::attribute;
+using mapfile::forEachElement;
+using mapfile::named;
+using mapfile::Parsed;
 
 // The maps by the names a usemap value can give: name or id, exactly, else ignoring ASCII case;
 // the first in the code wins. Looked up once per image, so a page of many stays quick.
@@ -392,7 +292,7 @@ Result<ImportedMap> importImageMap(std::string_view html) {
     if (!isValidUtf8(html)) {
         return Status::failure(core_messages::kInvalidUtf8);
     }
-    const Parsed parsed = parse(prepared(html));
+    const Parsed parsed = mapfile::parse(mapfile::prepared(html));
     if (!parsed.complete) {
         return Status::failure(msg::kCodeTooDeep);
     }
