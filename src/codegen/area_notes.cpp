@@ -25,10 +25,11 @@ void addNote(std::string& notes, const char* note) {
 std::vector<std::string> areaNotes(const ImageMapInput& input) {
     const size_t n = input.areas.size();
     const bool hasPicture = !input.background.empty();
+    const std::vector<Rect> pictures = pictureRects(input);
     std::vector<Rect> rects;
     rects.reserve(n);
     for (const ImageMapInput::Area& area : input.areas) {
-        rects.push_back(hasPicture ? codegen::clipped(area.rect, input.background) : area.rect);
+        rects.push_back(hasPicture ? codegen::clippedToPictures(pictures, area.rect) : area.rect);
     }
     std::vector<char> overlaps(n, 0);
     std::vector<char> covered(n, 0);
@@ -55,7 +56,7 @@ std::vector<std::string> areaNotes(const ImageMapInput& input) {
         } else if (overlaps[i] != 0) {
             addNote(note, text::kNoteOverlap);
         }
-        if (hasPicture && !codegen::encloses(input.background, area.rect)) {
+        if (hasPicture && !codegen::onPictures(pictures, area.rect)) {
             addNote(note, text::kNoteOutside);
         }
     }

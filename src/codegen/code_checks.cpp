@@ -81,6 +81,34 @@ Rect clipped(const Rect& rect, const Rect& picture) {
                 static_cast<int>(bottom - top)};
 }
 
+// Stacked pictures share their left edge, so a rectangle lies on them when its rows lie within
+// the page and it is no wider than any picture it reaches.
+bool onPictures(const std::vector<Rect>& pictures, const Rect& rect) {
+    if (pictures.size() == 1) {
+        return encloses(pictures.front(), rect);
+    }
+    Rect page;
+    for (const Rect& picture : pictures) {
+        page = page.united(picture);
+    }
+    if (!encloses(page, rect)) {
+        return false;
+    }
+    const int64_t right = int64_t{rect.left} + rect.width;
+    return std::none_of(pictures.begin(), pictures.end(), [&](const Rect& picture) {
+        const bool sharesRows = picture.top < rect.bottom() && rect.top < picture.bottom();
+        return sharesRows && right > picture.right();
+    });
+}
+
+Rect clippedToPictures(const std::vector<Rect>& pictures, const Rect& rect) {
+    Rect parts;
+    for (const Rect& picture : pictures) {
+        parts = parts.united(clipped(rect, picture));
+    }
+    return parts;
+}
+
 // Links that say they are relative ("#top", "/x", "./x", "?q=1") were meant so.
 LinkConcerns linkConcerns(std::string_view link) {
     link = trimmedTypedBlanks(link);

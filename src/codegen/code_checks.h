@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "core/geometry.h"
 
@@ -12,6 +13,12 @@ namespace velquist::codegen {
 bool encloses(const Rect& outer, const Rect& inner);
 // The part of `rect` on the picture; empty when there is none.
 Rect clipped(const Rect& rect, const Rect& picture);
+
+// The same for the pictures of a page (`pictureRects`): whether every pixel of `rect` lies on
+// one of them, and the smallest rectangle holding its parts on them (empty when there are none).
+// On a page of one picture these are `encloses` and `clipped`.
+bool onPictures(const std::vector<Rect>& pictures, const Rect& rect);
+Rect clippedToPictures(const std::vector<Rect>& pictures, const Rect& rect);
 
 struct LinkConcerns {
     bool placeholder = false;

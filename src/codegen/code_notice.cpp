@@ -16,10 +16,10 @@ namespace velquist {
 namespace {
 
 namespace text = codegen_messages;
-using codegen::clipped;
-using codegen::encloses;
+using codegen::clippedToPictures;
 using codegen::LinkConcerns;
 using codegen::linkConcerns;
+using codegen::onPictures;
 
 constexpr size_t kNamedOverlaps = 3;
 
@@ -46,8 +46,9 @@ std::string overlapPart(const ImageMapInput& input) {
     std::vector<Rect> rects;
     rects.reserve(input.areas.size());
     const bool hasPicture = !input.background.empty();
+    const std::vector<Rect> pictures = pictureRects(input);
     for (const ImageMapInput::Area& area : input.areas) {
-        rects.push_back(hasPicture ? clipped(area.rect, input.background) : area.rect);
+        rects.push_back(hasPicture ? clippedToPictures(pictures, area.rect) : area.rect);
     }
     const codegen::AreaOverlaps overlaps = codegen::findOverlaps(rects, kNamedOverlaps);
     if (overlaps.count == 0) {
@@ -84,12 +85,13 @@ Counts countConcerns(const ImageMapInput& input) {
     Counts counts;
     // Without a picture there is no range to leave; the address part says what is missing.
     const bool hasPicture = !input.background.empty();
+    const std::vector<Rect> pictures = pictureRects(input);
     for (const ImageMapInput::Area& area : input.areas) {
         const LinkConcerns link = linkConcerns(area.link);
         counts.noScheme += link.noScheme ? 1 : 0;
         counts.linkBlanks += link.blanks ? 1 : 0;
         counts.unlinked += link.placeholder ? 1 : 0;
-        counts.outside += hasPicture && !encloses(input.background, area.rect) ? 1 : 0;
+        counts.outside += hasPicture && !onPictures(pictures, area.rect) ? 1 : 0;
         counts.tips += unsetTip(area.tip) ? 1 : 0;
     }
     return counts;

@@ -1,10 +1,6 @@
 // Image-map import through libxml2's HTML parser, which recovers from broken markup as browsers do.
 #include "mapfile/image_map_import.h"
 
-#include <libxml/HTMLparser.h>
-#include <libxml/tree.h>
-
-#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -15,115 +11,20 @@
 #include "core/messages.h"
 #include "core/template_fill.h"
 #include "core/text.h"
-#include "mapfile/char_refs.h"
+#include "html_elements.h"
 #include "mapfile/map_limits.h"
 #include "mapfile/messages.h"
+#include "stacked_areas.h"
 #include "value_problems.h"
 
 namespace velquist {
 namespace {
 
 namespace msg = mapfile_messages;
-
-using Document = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
-
-// The code as the parser gets it. Line breaks and zero bytes become what a browser makes of them,
-// and every "&" is written as "&amp;": libxml2 knows fewer references than browsers and decodes
-// only those ending in ";", so it hands back the raw values and decodeAttributeReferences reads
-// them the browsers' way.
-std::string prepared(std::string_view html) {
-    if (html.starts_with("\xEF\xBB\xBF")) {
-        html.remove_prefix(3);
-    }
-    std::string out;
-    out.reserve(html.size() + html.size() / 8);
-    for (size_t i = 0; i < html.size(); ++i) {
-        const char c = html[i];
-        if (c == '&') {
-            out += "&amp;";
-        } else if (c == '\r') {
-            out += '\n';
-            i += i + 1 < html.size() && html[i + 1] == '\n' ? 1 : 0;
-        } else if (c == '\0') {
-            out += "\xEF\xBF\xBD";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-struct Parsed {
-    Document doc{nullptr, &xmlFreeDoc};
-    bool complete = false;  // false when the parser gave up part-way (e.g. at its nesting limit)
-};
-
-Parsed parse(const std::string& code) {
-    constexpr int kOptions = HTML_PARSE_RECOVER | HTML_PARSE_NONET | HTML_PARSE_NOERROR |
-                             HTML_PARSE_NOWARNING | HTML_PARSE_NODEFDTD | HTML_PARSE_IGNORE_ENC;
-    Parsed parsed;
-    const std::unique_ptr<htmlParserCtxt, decltype(&htmlFreeParserCtxt)> context(
-        htmlNewParserCtxt(), &htmlFreeParserCtxt);
-    if (context == nullptr) {
-        return parsed;
-    }
-    parsed.doc.reset(htmlCtxtReadMemory(context.get(), code.data(), static_cast<int>(code.size()),
-                                        nullptr, "UTF-8", kOptions));
-    // Recovered errors leave the parser running; only a halt (depth limit, no memory) stops it.
-    parsed.complete = context->disableSAX == 0;
-    return parsed;
-}
-
-bool named(const xmlNode* node, std::string_view name) {
-    return equalsIgnoreAsciiCase(reinterpret_cast<const char*>(node->name), name);
-}
-
-// Elements whose content a browser takes as text, never as markup.
-bool holdsText(const xmlNode* node) {
-    for (const std::string_view name : {"textarea", "template", "noscript", "xmp", "iframe",
-                                        "noembed", "noframes", "title", "script", "style"}) {
-        if (named(node, name)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Every element below `container` in document order, except inside text-holding ones.
-template <typename Visit>
-void forEachElement(xmlNode* container, Visit visit) {
-    xmlNode* node = container->children;
-    while (node != nullptr) {
-        const bool element = node->type == XML_ELEMENT_NODE;
-        if (element) {
-            visit(node);
-        }
-        if (element && node->children != nullptr && !holdsText(node)) {
-            node = node->children;
-            continue;
-        }
-        while (node != container && node->next == nullptr) {
-            node = node->parent;
-        }
-        if (node == container) {
-            break;
-        }
-        node = node->next;
-    }
-}
-
-// An attribute's value with its references decoded, or nothing when it is absent.
-std::optional<std::string> attribute(xmlNode* node, const char* name) {
-    xmlAttr* attr = xmlHasProp(node, reinterpret_cast<const xmlChar*>(name));
-    if (attr == nullptr) {
-        return std::nullopt;
-    }
-    xmlChar* raw = xmlNodeGetContent(reinterpret_cast<xmlNode*>(attr));
-    std::string value =
-        raw != nullptr ? decodeAttributeReferences(reinterpret_cast<const char*>(raw)) : "";
-    xmlFree(raw);
-    return value;
-}
+using mapfile::attribute;
+using mapfile::forEachElement;
+using mapfile::named;
+using mapfile::Parsed;
 
 // The maps by the names a usemap value can give: name or id, exactly, else ignoring ASCII case;
 // the first in the code wins. Looked up once per image, so a page of many stays quick.
@@ -206,6 +107,7 @@ struct Chosen {
     xmlNode* image = nullptr;
     std::string name;
     int otherMaps = 0;
+    std::vector<std::pair<xmlNode*, xmlNode*>> pairs;  // every image whose map is there, and it
 };
 
 // The first image whose map is there; the other pairs are counted once per map they use.
@@ -218,8 +120,11 @@ Result<Chosen> chooseImagePair(const Found& found) {
         if (map == nullptr || !used.insert(map).second) {
             continue;
         }
+        chosen.pairs.emplace_back(image.node, map);
         if (chosen.map == nullptr) {
-            chosen = {map, image.node, image.mapName, 0};
+            chosen.map = map;
+            chosen.image = image.node;
+            chosen.name = image.mapName;
         } else if (holdsArea(map)) {
             ++chosen.otherMaps;
         }
@@ -263,8 +168,10 @@ void readPicture(xmlNode* image, MapDocument& map) {
     }
 }
 
-// The map's areas as hotspots; counts what is skipped. False when there are too many.
-bool readAreas(xmlNode* mapElement, ImportedMap& imported, int& areas) {
+// The map's areas as hotspots, moved down by `top`; counts what is skipped. False when there are
+// too many.
+bool readAreas(xmlNode* mapElement, ImportedMap& imported, std::vector<MapHotspot>& hotspots,
+               int top, int& areas) {
     bool tooMany = false;
     forEachElement(mapElement, [&](xmlNode* node) {
         if (!named(node, "area") || tooMany) {
@@ -282,16 +189,83 @@ bool readAreas(xmlNode* mapElement, ImportedMap& imported, int& areas) {
             ++imported.skippedBadCoords;
             return;
         }
-        if (imported.map.hotspots.size() == static_cast<size_t>(kMaxMapHotspots)) {
+        if (hotspots.size() == static_cast<size_t>(kMaxMapHotspots)) {
             tooMany = true;
             return;
         }
         std::optional<std::string> tip = attribute(node, "alt");
-        imported.map.hotspots.push_back(
-            MapHotspot{*rect, tip ? std::move(*tip) : attribute(node, "title").value_or(""),
-                       attribute(node, "href").value_or("")});
+        hotspots.push_back(MapHotspot{rect->translated(0, top),
+                                      tip ? std::move(*tip) : attribute(node, "title").value_or(""),
+                                      attribute(node, "href").value_or("")});
     });
     return !tooMany;
+}
+
+// A picture of a stacked page, or nothing when the code does not say its size: without the
+// heights the areas below it cannot be placed.
+std::optional<PagePicture> pagePicture(xmlNode* image) {
+    MapDocument one;
+    readPicture(image, one);
+    if (one.pictureWidth <= 0 || one.pictureHeight <= 0) {
+        return std::nullopt;
+    }
+    return PagePicture{std::move(one.pictureAddress), one.pictureWidth, one.pictureHeight};
+}
+
+// The pictures of several pairs as one page, or nothing when one of them has no size. Pairs
+// beyond the most a page holds are left, and counted as maps not imported.
+std::optional<std::vector<PagePicture>> stackedPictures(const Chosen& chosen, int& otherMaps) {
+    std::vector<PagePicture> pictures;
+    int left = 0;
+    for (const auto& [image, map] : chosen.pairs) {
+        if (pictures.size() == size_t(kMaxPagePictures)) {
+            left += holdsArea(map) ? 1 : 0;
+            continue;
+        }
+        std::optional<PagePicture> picture = pagePicture(image);
+        if (!picture) {
+            return std::nullopt;
+        }
+        pictures.push_back(std::move(*picture));
+    }
+    otherMaps = left;
+    return pictures;
+}
+
+// Each picture's areas moved down by the pictures above, then the parts split at the joins
+// joined again. False when a map holds too many areas.
+bool readPage(const Chosen& chosen, std::vector<PagePicture> pictures, ImportedMap& imported,
+              int& areas) {
+    std::vector<std::vector<MapHotspot>> maps(pictures.size());
+    std::vector<int> joins;
+    int top = 0;
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        if (i > 0) {
+            joins.push_back(top);
+        }
+        if (!readAreas(chosen.pairs[i].second, imported, maps[i], top, areas)) {
+            return false;
+        }
+        top += pictures[i].height;
+    }
+    imported.map.hotspots = mapfile::joinedAreas(std::move(maps), joins);
+    setPagePictures(imported.map, std::move(pictures));
+    return true;
+}
+
+// The chosen map, or the chosen pairs as one stacked page when there are several and each
+// says its picture's size; without sizes the first pair is taken as before.
+bool readChosen(const Chosen& chosen, ImportedMap& imported, int& areas) {
+    if (chosen.pairs.size() > 1) {
+        if (std::optional<std::vector<PagePicture>> page =
+                stackedPictures(chosen, imported.otherMaps)) {
+            return readPage(chosen, std::move(*page), imported, areas);
+        }
+    }
+    if (imported.hasPicture) {
+        readPicture(chosen.image, imported.map);
+    }
+    return readAreas(chosen.map, imported, imported.map.hotspots, 0, areas);
 }
 
 std::string skippedTail(const ImportedMap& imported) {
@@ -318,7 +292,7 @@ Result<ImportedMap> importImageMap(std::string_view html) {
     if (!isValidUtf8(html)) {
         return Status::failure(core_messages::kInvalidUtf8);
     }
-    const Parsed parsed = parse(prepared(html));
+    const Parsed parsed = mapfile::parse(mapfile::prepared(html));
     if (!parsed.complete) {
         return Status::failure(msg::kCodeTooDeep);
     }
@@ -331,11 +305,8 @@ Result<ImportedMap> importImageMap(std::string_view html) {
     ImportedMap imported;
     imported.hasPicture = chosen->image != nullptr;
     imported.otherMaps = chosen->otherMaps;
-    if (imported.hasPicture) {
-        readPicture(chosen->image, imported.map);
-    }
     int areas = 0;
-    if (!readAreas(chosen->map, imported, areas)) {
+    if (!readChosen(*chosen, imported, areas)) {
         return Status::failure(mapfile::tooManyHotspots());
     }
     if (areas == 0) {
@@ -352,7 +323,11 @@ Result<ImportedMap> importImageMap(std::string_view html) {
 
 std::string importedMessage(const ImportedMap& imported) {
     const std::string count = formatNumber(static_cast<int64_t>(imported.map.hotspots.size()));
-    std::string message = fillTemplate(msg::kImported, {{"{个数}", count}}) + skippedTail(imported);
+    const bool stacked = !imported.map.pictures.empty();
+    const std::string pictures = formatNumber(static_cast<int64_t>(imported.map.pictures.size()));
+    std::string message = fillTemplate(stacked ? msg::kImportedStacked : msg::kImported,
+                                       {{"{张数}", pictures}, {"{个数}", count}}) +
+                          skippedTail(imported);
     if (imported.otherMaps > 0) {
         message +=
             fillTemplate(msg::kOtherMapsLeft, {{"{个数}", formatNumber(imported.otherMaps)}});

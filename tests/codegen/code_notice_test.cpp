@@ -106,6 +106,21 @@ TEST(CodeNotice, NamesOverlapsAndTheHotspotThePageGivesTheClickTo) {
     });
 }
 
+// A stacked page's pictures may differ in width: beside a narrower one there is no picture to
+// click, though the page's rectangle reaches there.
+TEST(CodeNotice, StackedPageCountsWhatLiesBesideANarrowerPicture) {
+    const std::vector<PagePicture> pictures{{kSecure, 950, 300}, {kSecure, 600, 200}};
+    expectNotices({
+        {"across the join; beside the lower picture, two overlapping there; across and beside",
+         {kSecure,
+          kPicture,
+          {at(Rect{100, 280, 50, 40}), at(Rect{800, 400, 20, 20}), at(Rect{810, 410, 20, 20}),
+           at(Rect{700, 290, 20, 20})},
+          pictures},
+         "代码已生成；注意：3 个热区超出图片范围"},
+    });
+}
+
 TEST(CodeNotice, NamesLinkAndTipMistakesMostHarmfulFirst) {
     // Each on its own spot.
     ImageMapInput fine{kSecure, kPicture, {}, {}};

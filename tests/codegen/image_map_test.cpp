@@ -93,5 +93,26 @@ TEST(ImageMap, DrawnMapNameStandsTwiceWithTheSameNumber) {
     }
 }
 
+// Two pictures, the lower one narrower: each gets its own map, a hotspot across the join a part
+// in each, relative to its picture, and one beside the narrower picture no part at all.
+TEST(ImageMap, StackedPageHasAPairPerPictureWithTheHotspotsCutAtTheJoin) {
+    ImageMapInput in{"a.jpg",
+                     Rect{10, 5, 100, 90},
+                     {{Rect{30, 10, 10, 10}, "上", "u"},
+                      {Rect{20, 35, 30, 40}, "跨", "x?a=1&b"},
+                      {Rect{95, 60, 10, 10}, "外", "o"}},
+                     {{"a.jpg", 100, 50}, {"b\".jpg", 80, 40}}};
+    EXPECT_EQ(generateImageMap(in, 7),
+              "<img src=\"a.jpg\" width=\"100\" height=\"50\" usemap=\"#MIV7\" border=\"0\" "
+              "style=\"display:block\">\r\n<map name=\"MIV7\">"
+              "\r\n  <area shape=\"rect\" coords=\"20,5,30,15\" href=\"u\" alt=\"上\">"
+              "\r\n  <area shape=\"rect\" coords=\"10,30,40,50\" href=\"x?a=1&amp;b\" alt=\"跨\">"
+              "\r\n</map>\r\n"
+              "<img src=\"b&quot;.jpg\" width=\"80\" height=\"40\" usemap=\"#MIV7_2\" border=\"0\" "
+              "style=\"display:block\">\r\n<map name=\"MIV7_2\">"
+              "\r\n  <area shape=\"rect\" coords=\"10,0,40,20\" href=\"x?a=1&amp;b\" alt=\"跨\">"
+              "\r\n</map>");
+}
+
 }  // namespace
 }  // namespace velquist

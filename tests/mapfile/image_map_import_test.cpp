@@ -149,7 +149,8 @@ TEST(ImageMapImport, MapWithoutItsPictureOrOneOfSeveral) {
                      {}}));
     EXPECT_EQ(importedMessage(*alone), "已导入 1 个热区；另有 1 组热区未导入");
 
-    // The first image whose map is there; a map used twice is one pair, a map of no image none.
+    // Without their sizes several pairs cannot be stacked: the first image whose map is there; a
+    // map used twice is one pair, a map of no image none.
     const std::string pairs =
         "<img src=gone.jpg usemap=#gone><img src=a.jpg usemap=#a><img src=b.jpg usemap=#B>"
         "<img src=a2.jpg usemap=#a><map name=a><area coords=\"1,1,2,2\"><area shape=circle>"
@@ -159,6 +160,54 @@ TEST(ImageMapImport, MapWithoutItsPictureOrOneOfSeveral) {
     ASSERT_TRUE(first.ok()) << first.error();
     EXPECT_EQ(importedOnto(*first, shown), picture("a.jpg", 0, 0, {{Rect{1, 1, 1, 1}, "", ""}}));
     EXPECT_EQ(importedMessage(*first), "已导入 1 个热区，跳过 1 个非矩形热区；另有 1 组热区未导入");
+
+    // With their sizes the pairs are one stacked page: the lower map's areas below the upper.
+    const std::string sized =
+        replaced(replaced(pairs, "src=a.jpg ", "src=a.jpg width=10 height=20 "), "src=b.jpg ",
+                 "src=b.jpg width=8 height=30 ");
+    const Result<ImportedMap> page = importImageMap(sized);
+    ASSERT_TRUE(page.ok()) << page.error();
+    EXPECT_EQ(importedOnto(*page, shown),
+              (MapDocument{"a.jpg",
+                           10,
+                           50,
+                           {0, 0},
+                           {{Rect{1, 1, 1, 1}, "", ""}, {Rect{0, 20, 5, 5}, "", ""}},
+                           {{"a.jpg", 10, 20}, {"b.jpg", 8, 30}}}));
+    EXPECT_EQ(importedMessage(*page), "已导入 2 张图片上的 2 个热区，跳过 1 个非矩形热区");
+}
+
+// A hotspot cut at a join comes back whole when its parts have the same left and right edges,
+// link and tip and meet at the join; parts that differ in one of these, or leave a gap, stay apart.
+TEST(ImageMapImport, PartsMeetingAtAJoinAreOneHotspot) {
+    const std::string code =
+        "<img src=a.jpg width=100 height=50 usemap=#m1><map name=m1>"
+        "<area coords=10,30,40,50 href=l alt=t><area coords=50,40,60,50 href=l alt=t>"
+        "<area coords=70,30,80,49 href=g alt=t><area coords=0,45,5,50 href=h alt=t>"
+        "<area coords=85,45,95,50 href=k alt=t><area coords=45,45,50,50 href=l alt=s></map>"
+        "<img src=b.jpg width=100 height=40 usemap=#m2><map name=m2>"
+        "<area coords=10,0,40,20 href=l alt=t><area coords=50,0,60,10 href=other alt=t>"
+        "<area coords=70,0,80,10 href=g alt=t><area coords=0,1,5,5 href=h alt=t>"
+        "<area coords=85,0,96,5 href=k alt=t><area coords=45,0,50,5 href=l alt=t></map>";
+    const Result<ImportedMap> page = importImageMap(code);
+    ASSERT_TRUE(page.ok()) << page.error();
+    EXPECT_EQ(page->map, (MapDocument{"a.jpg",
+                                      100,
+                                      90,
+                                      {0, 0},
+                                      {{Rect{10, 30, 30, 40}, "t", "l"},
+                                       {Rect{50, 40, 10, 10}, "t", "l"},
+                                       {Rect{70, 30, 10, 19}, "t", "g"},
+                                       {Rect{0, 45, 5, 5}, "t", "h"},
+                                       {Rect{85, 45, 10, 5}, "t", "k"},
+                                       {Rect{45, 45, 5, 5}, "s", "l"},
+                                       {Rect{50, 50, 10, 10}, "t", "other"},
+                                       {Rect{70, 50, 10, 10}, "t", "g"},
+                                       {Rect{0, 51, 5, 4}, "t", "h"},
+                                       {Rect{85, 50, 11, 5}, "t", "k"},
+                                       {Rect{45, 50, 5, 5}, "t", "l"}},
+                                      {{"a.jpg", 100, 50}, {"b.jpg", 100, 40}}}));
+    EXPECT_EQ(importedMessage(*page), "已导入 2 张图片上的 11 个热区");
 }
 
 }  // namespace

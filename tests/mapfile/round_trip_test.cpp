@@ -18,7 +18,7 @@ namespace {
 ImageMapInput inputOf(const MapDocument& map) {
     const Point at = map.backgroundPosition;
     ImageMapInput input{
-        map.pictureAddress, Rect{at.x, at.y, map.pictureWidth, map.pictureHeight}, {}};
+        map.pictureAddress, Rect{at.x, at.y, map.pictureWidth, map.pictureHeight}, {}, {}};
     for (const MapHotspot& h : map.hotspots) {
         input.areas.push_back(
             {Rect{h.rect.left + at.x, h.rect.top + at.y, h.rect.width, h.rect.height}, h.tip,

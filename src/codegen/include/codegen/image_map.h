@@ -29,13 +29,19 @@ inline constexpr int kMapNumberMin = 1;
 inline constexpr int kMapNumberMax = 90000;
 
 // The complete code, CR LF between lines and none after "</map>". The map name is "MIV" and a
-// number drawn from the process generator.
+// number drawn from the process generator. A stacked page gets an <img> and <map> per picture,
+// each map holding the parts of the hotspots on its picture.
 std::string generateImageMap(const ImageMapInput& input);
 // Same, with the map number given (tests, benchmarks).
 std::string generateImageMap(const ImageMapInput& input, int mapNumber);
 
+// Where each picture of the page lies on the canvas, top to bottom: the background alone for a
+// page of one picture.
+std::vector<Rect> pictureRects(const ImageMapInput& input);
+
 // Hotspots copied to the clipboard: a <map> with one <area> line per area, each exactly as the
-// complete code writes it (coordinates relative to the picture), CR LF between lines.
+// complete code of one picture writes it (coordinates relative to the picture; on a stacked page
+// to the page, so that a hotspot across a join pastes back whole), CR LF between lines.
 std::string areaMapCode(const ImageMapInput& input);
 std::string areaMapCode(const ImageMapInput& input, int mapNumber);
 

@@ -1,5 +1,6 @@
 // Image-map code back into a map: the picture of the first <img usemap> and its map's rectangles,
-// or the rectangles of a <map> copied without its picture.
+// the pictures of several as one stacked page, or the rectangles of a <map> copied without its
+// picture.
 #pragma once
 
 #include <cstdint>
@@ -30,10 +31,15 @@ inline constexpr uint64_t kMaxImportedCodeBytes = 64u << 20;
 // picture is its src with the width/height it declares (0 x 0 unless both are plain pixel sizes
 // within the limits); every rectangular <area> ("rect", "rectangle", a missing or unknown shape)
 // becomes a hotspot with coords "x1,y1,x2,y2" (corners in any order), href as link and alt, else
-// title, as tip. Fails with a message when there is no such image, map, area or rectangle.
+// title, as tip. Several images with their maps, each declaring its size, are one stacked page:
+// pictures in code order, areas moved down by the pictures above, parts of a hotspot split at a
+// join (same left and right edges, link and tip, touching at the join) joined again; when one
+// has no size the first pair is taken alone. Fails with a message when there is no such image,
+// map, area or rectangle.
 Result<ImportedMap> importImageMap(std::string_view html);
 
-// The status line: "已导入 12 个热区", plus what was skipped ("，跳过 2 个非矩形热区") and left
+// The status line: "已导入 12 个热区" ("已导入 3 张图片上的 12 个热区" for a stacked page), plus
+// what was skipped ("，跳过 2 个非矩形热区") and left
 // ("；另有 1 组热区未导入").
 std::string importedMessage(const ImportedMap& imported);
 

@@ -80,6 +80,7 @@ inline constexpr const char* kMapMissing = "代码中找不到图片使用的热
 inline constexpr const char* kMapWithoutAreas = "热区 <map name=\"{名称}\"> 中没有 <area>";
 inline constexpr const char* kNoRectangles = "没有可导入的矩形热区";
 inline constexpr const char* kImported = "已导入 {个数} 个热区";
+inline constexpr const char* kImportedStacked = "已导入 {张数} 张图片上的 {个数} 个热区";
 // What was skipped: "，跳过 2 个非矩形热区和 1 个坐标不正确的热区".
 inline constexpr const char* kSkipped = "，跳过 ";
 inline constexpr const char* kSkippedNonRect = "{个数} 个非矩形热区";
