@@ -42,10 +42,9 @@ SliceDefaults sliceDefaults(const std::string& address) {
 }  // namespace
 
 void MainWindow::wireSlicing() {
-    connect(m_canvas, &CanvasView::pointerDoubleClicked, this,
-            [this](const PointerInput& input) {
-                edit([&](HotspotEditor& e) { return e.doubleClick(input); });
-            });
+    connect(m_canvas, &CanvasView::pointerDoubleClicked, this, [this](const PointerInput& input) {
+        edit([&](HotspotEditor& e) { return e.doubleClick(input); });
+    });
 }
 
 SliceExportWindow* MainWindow::sliceExportWindow() const {
@@ -59,8 +58,8 @@ void MainWindow::openSliceExportWindow() {
     }
     showSingle(m_sliceWindow, [this] {
         const SliceDefaults d = sliceDefaults(m_state.editor.map().background().address);
-        auto* window = new SliceExportWindow(m_state.editor, m_state.statusLine, d.folder,
-                                             d.baseName);
+        auto* window =
+            new SliceExportWindow(m_state.editor, m_state.statusLine, d.folder, d.baseName);
         connect(window, &SliceExportWindow::editorChanged, this, &MainWindow::refresh);
         moveBeside(window, this);  // never over the canvas, where the lines are
         return window;

@@ -27,10 +27,10 @@ ReplaceAddressesWindow::ReplaceAddressesWindow(HotspotEditor& editor, MainStatus
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(title, 1);
     titleRow->addWidget(close);
-    auto* prompt = new QLabel(
-        toQString(fillTemplate(slicing_messages::kAddressesPrompt,
-                               {{"{数量}", std::to_string(editor.pagePictureCount())}})),
-        this);
+    auto* prompt =
+        new QLabel(toQString(fillTemplate(slicing_messages::kAddressesPrompt,
+                                          {{"{数量}", std::to_string(editor.pagePictureCount())}})),
+                   this);
     m_addresses = new QPlainTextEdit(this);
     m_addresses->setObjectName("地址列表");
     m_addresses->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -143,7 +143,8 @@ void SliceExportWindow::confirm() {
     plan.jpegBudget = static_cast<size_t>(m_budget->value()) * 1024;
     plan.cuts = m_editor.cuts();
     if (plan.folder.empty() || plan.baseName.empty()) {
-        say(plan.folder.empty() ? slicing_messages::kSliceNoFolder : slicing_messages::kSliceNoName);
+        say(plan.folder.empty() ? slicing_messages::kSliceNoFolder
+                                : slicing_messages::kSliceNoName);
         return;
     }
     for (QWidget* box : std::initializer_list<QWidget*>{m_folder, m_browse, m_baseName, m_format,

@@ -57,6 +57,7 @@ void CutLines::release(int row) {
     }
     m_held.reset();
     std::sort(m_rows.begin(), m_rows.end());
+    m_rows.erase(std::unique(m_rows.begin(), m_rows.end()), m_rows.end());  // dropped on another
 }
 
 void CutLines::add(int row) {

@@ -21,8 +21,8 @@ Said HotspotEditor::showCutLines(int maxSliceHeight) {
     for (const Hotspot& h : m_map.hotspots()) {
         around.push_back(h.rect.translated(-b.position.x, -b.position.y));
     }
-    m_cuts = Slicing{b.picture, CutLines(proposeCuts(*b.picture, around, maxSliceHeight),
-                                         b.picture->height)};
+    m_cuts = Slicing{b.picture,
+                     CutLines(proposeCuts(*b.picture, around, maxSliceHeight), b.picture->height)};
     return fillTemplate(slicing_messages::kCutLinesShown,
                         {{"{数量}", std::to_string(m_cuts->lines.rows().size())}});
 }
@@ -101,9 +101,9 @@ Said HotspotEditor::finishSliceExport(const Result<std::vector<ExportedSlice>>& 
     if (!result) {
         return std::string(slicing_messages::kSliceExportFailed) + result.error();
     }
-    std::string said = fillTemplate(slicing_messages::kSliceExported,
-                                    {{"{数量}", std::to_string(result->size())},
-                                     {"{文件夹}", plan.folder}});
+    std::string said =
+        fillTemplate(slicing_messages::kSliceExported,
+                     {{"{数量}", std::to_string(result->size())}, {"{文件夹}", plan.folder}});
     const Background& b = m_map.background();
     if (b.picture != picture || picture == nullptr) {
         return said + slicing_messages::kSlicePictureChanged;

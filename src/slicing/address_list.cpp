@@ -20,9 +20,9 @@ Result<std::string> pastedAddresses(std::string_view pasted, size_t pictures) {
         }
     }
     if (found.size() != pictures) {
-        return Status::failure(fillTemplate(slicing_messages::kAddressCountMismatch,
-                                            {{"{地址}", std::to_string(found.size())},
-                                             {"{图片}", std::to_string(pictures)}}));
+        return Status::failure(fillTemplate(
+            slicing_messages::kAddressCountMismatch,
+            {{"{地址}", std::to_string(found.size())}, {"{图片}", std::to_string(pictures)}}));
     }
     return joinedAddresses(found);
 }

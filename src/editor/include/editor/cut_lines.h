@@ -26,7 +26,8 @@ public:
     bool holding() const { return m_held.has_value(); }
     void drag(int row);
     // The held line stays at `row`, or goes when that is off the picture (above its top, below
-    // its bottom, or on either edge, where a cut would leave an empty slice).
+    // its bottom, or on either edge, where a cut would leave an empty slice); dropped on another
+    // line, the two are one.
     void release(int row);
     // A new line at `row`, when that is inside the picture and no line is there yet.
     void add(int row);

@@ -263,8 +263,8 @@ public:
     // The end of an export of `picture`: on success the map becomes a stacked page of the slices
     // written (same pixels, the slices' paths as its addresses) as one undo step, and the lines
     // go; a failure leaves the map as it was. Either way says what happened.
-    Said finishSliceExport(const Result<std::vector<ExportedSlice>>& result, const SliceExport& plan,
-                           const std::shared_ptr<const Picture>& picture);
+    Said finishSliceExport(const Result<std::vector<ExportedSlice>>& result,
+                           const SliceExport& plan, const std::shared_ptr<const Picture>& picture);
     // How many pictures the page is made of (0 without a picture).
     size_t pagePictureCount() const;
     // "替换图片地址…": the pasted addresses, one a line, replace the page's as one undo step;
