@@ -16,7 +16,12 @@
 #include <QVBoxLayout>
 
 #include "app/control_label.h"
+#include "app/image_map_input.h"
 #include "app/qt_text.h"
+#include "codegen/code_files.h"
+#include "codegen/image_map.h"
+#include "core/program_dir.h"
+#include "core/template_fill.h"
 #include "editor/hotspot_editor.h"
 #include "session/main_status_line.h"
 #include "slicing/cut_proposal.h"
@@ -175,7 +180,12 @@ void SliceExportWindow::finish(const Result<std::vector<ExportedSlice>>& result,
     m_worker->wait();
     delete m_worker;
     m_worker = nullptr;
-    say(m_editor.finishSliceExport(result, plan, picture).value_or(""));
+    const uint64_t before = m_editor.changeCount();
+    std::string said = m_editor.finishSliceExport(result, plan, picture).value_or("");
+    if (m_editor.changeCount() != before) {
+        said += writePageCode(plan, *result);
+    }
+    say(said);
     if (result.ok() || m_closeWhenDone) {
         close();
         return;
@@ -185,6 +195,24 @@ void SliceExportWindow::finish(const Result<std::vector<ExportedSlice>>& result,
         box->setEnabled(true);
     }
     m_budget->setEnabled(m_format->currentIndex() == 0);
+}
+
+std::string SliceExportWindow::writePageCode(const SliceExport& plan,
+                                             const std::vector<ExportedSlice>& slices) {
+    ImageMapInput input = imageMapInputOf(m_editor);
+    input.backgroundAddress.clear();
+    for (size_t i = 0; i < slices.size(); ++i) {
+        if (i < input.pictures.size()) {
+            input.pictures[i].address = slices[i].fileName;
+        }
+        input.backgroundAddress += (i == 0 ? "" : "\n") + slices[i].fileName;
+    }
+    const std::string path =
+        joinPath(plan.folder, withCodeExtension(plan.baseName, CodeFileKind::WebPage));
+    const Status saved = saveCodeFile(path, generateImageMap(input));
+    return saved ? fillTemplate(slicing_messages::kSliceCodeWritten, {{"{文件}", path}})
+                 : fillTemplate(slicing_messages::kSliceCodeNotWritten,
+                                {{"{原因}", saved.message()}});
 }
 
 void SliceExportWindow::closeEvent(QCloseEvent* event) {

@@ -51,6 +51,9 @@ private:
     void proposeCuts();
     void confirm();
     void say(const std::string& text);
+    // The page's code beside the slices, naming them as they lie in that folder; what to add to
+    // the status line about it.
+    std::string writePageCode(const SliceExport& plan, const std::vector<ExportedSlice>& slices);
     void finish(const Result<std::vector<ExportedSlice>>& result, const SliceExport& plan,
                 const std::shared_ptr<const Picture>& picture);
 

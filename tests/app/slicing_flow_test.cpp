@@ -174,7 +174,12 @@ private slots:
 
         // Each slice is its rectangle of the picture; the map is now a stack of them.
         const std::vector<Rect> areas = sliceAreas(kWidth, kHeight, exported);
-        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), qsizetype(areas.size()));
+        QCOMPARE(QDir(folder).entryList({"page_*.jpg"}, QDir::Files).size(),
+                 qsizetype(areas.size()));
+        // The page's code beside them names them as they lie there.
+        Result<std::string> code = readWholeFile(joinPath(folder.toStdString(), "page.html"));
+        QVERIFY(code.ok());
+        QVERIFY2(code->find("page_01.jpg") != std::string::npos, code->c_str());
         std::vector<PicturePart> parts;
         std::string addresses;
         for (size_t i = 0; i < areas.size(); ++i) {
