@@ -160,8 +160,11 @@ void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CanvasView::mouseDoubleClickEvent(QMouseEvent* event) {
-    emit pointerDoubleClicked(
-        pointerInput(event->position().toPoint(), event->button(), event->modifiers()));
+    // The second click is still a press, as Qt's default makes it: a drag may start from it.
+    const PointerInput input =
+        pointerInput(event->position().toPoint(), event->button(), event->modifiers());
+    emit pointerPressed(input);
+    emit pointerDoubleClicked(input);
 }
 
 PointerInput pointerInput(QPoint at, Qt::MouseButtons button, Qt::KeyboardModifiers modifiers) {

@@ -45,7 +45,8 @@ signals:
     void pointerPressed(const PointerInput& input);
     void pointerMoved(const PointerInput& input);
     void pointerReleased(const PointerInput& input);
-    // A double-click; its first click came as a press and a release before it.
+    // A double-click, after the press of its second click; its first came as a press and a
+    // release before it.
     void pointerDoubleClicked(const PointerInput& input);
     // A wheel turn in eighths of a degree (a touchpad's pixels count two each), Shift turning
     // it sideways.

@@ -80,8 +80,9 @@ bool HotspotEditor::releaseCutLine(const PointerInput& input) {
 
 Said HotspotEditor::doubleClick(const PointerInput& input) {
     const Rect picture = m_map.background().rect();
+    // A double-click on a line took that line with its press: there is one there already.
     if (slicedPicture() != nullptr && input.button == PointerButton::Left && !input.handle &&
-        picture.contains(input.at.x, input.at.y)) {
+        !m_cuts->lines.holding() && picture.contains(input.at.x, input.at.y)) {
         m_cuts->lines.add(input.at.y - picture.top);
     }
     return std::nullopt;

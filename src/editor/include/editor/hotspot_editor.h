@@ -256,7 +256,8 @@ public:
     // The picture the lines cut and their rows, for the export.
     std::shared_ptr<const Picture> slicedPicture() const;
     std::vector<int> cuts() const;
-    // A double-click on the picture while the lines show adds one there.
+    // A double-click on the picture while the lines show adds one there, unless its press took
+    // a line.
     Said doubleClick(const PointerInput& input);
     // The export's progress for the status line.
     static Said sliceProgress(size_t done, size_t total);
