@@ -8,7 +8,6 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/control_label.h"
 #include "app/qt_text.h"
 #include "core/template_fill.h"
 #include "editor/hotspot_editor.h"
@@ -20,13 +19,6 @@ namespace velquist {
 ReplaceAddressesWindow::ReplaceAddressesWindow(HotspotEditor& editor, MainStatusLine& statusLine)
     : m_editor(editor), m_statusLine(statusLine) {
     setObjectName("替换图片地址窗口");
-    auto* title = new ControlLabel(QString::fromUtf8("替换图片地址"), this);
-    title->setObjectName("标签1");
-    auto* close = new QPushButton(QString::fromUtf8("×"), this);
-    close->setObjectName("关闭");
-    auto* titleRow = new QHBoxLayout;
-    titleRow->addWidget(title, 1);
-    titleRow->addWidget(close);
     auto* prompt =
         new QLabel(toQString(fillTemplate(slicing_messages::kAddressesPrompt,
                                           {{"{数量}", std::to_string(editor.pagePictureCount())}})),
@@ -46,14 +38,16 @@ ReplaceAddressesWindow::ReplaceAddressesWindow(HotspotEditor& editor, MainStatus
     buttons->addWidget(confirm);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(titleRow);
-    layout->addWidget(prompt);
-    layout->addWidget(m_addresses, 1);
-    layout->addWidget(m_message);
-    layout->addLayout(buttons);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->addWidget(titleStrip(QString::fromUtf8("替换图片地址"), true));
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(10, 6, 10, 0);
+    layout->addLayout(body, 1);
+    body->addWidget(prompt);
+    body->addWidget(m_addresses, 1);
+    body->addWidget(m_message);
+    body->addLayout(buttons);
     resize(520, 320);
-    frameWith(title, true);
-    connect(close, &QAbstractButton::clicked, this, &QWidget::close);
     connect(cancel, &QAbstractButton::clicked, this, &QWidget::close);
     connect(confirm, &QAbstractButton::clicked, this, &ReplaceAddressesWindow::confirm);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,

@@ -15,7 +15,6 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-#include "app/control_label.h"
 #include "app/image_map_input.h"
 #include "app/qt_text.h"
 #include "codegen/code_files.h"
@@ -61,15 +60,6 @@ SliceExportWindow::~SliceExportWindow() {
 }
 
 void SliceExportWindow::buildForm(const QString& folder, const QString& baseName) {
-    auto* title = new ControlLabel(QString::fromUtf8("切片导出"), this);
-    title->setObjectName("标签1");
-    auto* close = new QPushButton(QString::fromUtf8("×"), this);
-    close->setObjectName("关闭");
-    connect(close, &QAbstractButton::clicked, this, &QWidget::close);
-    auto* titleRow = new QHBoxLayout;
-    titleRow->addWidget(title, 1);
-    titleRow->addWidget(close);
-
     m_folder = new QLineEdit(folder, this);
     m_folder->setObjectName("文件夹");
     m_browse = new QPushButton(QString::fromUtf8("浏览…"), this);
@@ -114,12 +104,15 @@ void SliceExportWindow::buildForm(const QString& folder, const QString& baseName
     buttons->addWidget(cancel);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(titleRow);
-    layout->addLayout(form);
-    layout->addWidget(m_message);
-    layout->addLayout(buttons);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->addWidget(titleStrip(QString::fromUtf8("切片导出"), false));
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(10, 6, 10, 0);
+    layout->addLayout(body, 1);
+    body->addLayout(form);
+    body->addWidget(m_message);
+    body->addLayout(buttons);
     setMinimumWidth(420);
-    frameWith(title, false);
 }
 
 void SliceExportWindow::proposeCuts() {
