@@ -28,15 +28,20 @@ std::vector<int> CutLines::cuts() const {
     return cuts;
 }
 
-bool CutLines::grab(int row) {
-    m_held.reset();
+std::optional<size_t> CutLines::near(int row) const {
+    std::optional<size_t> found;
     int nearest = kCutGrabDistance + 1;
     for (size_t i = 0; i < m_rows.size(); ++i) {
         if (std::abs(m_rows[i] - row) < nearest) {
             nearest = std::abs(m_rows[i] - row);
-            m_held = i;
+            found = i;
         }
     }
+    return found;
+}
+
+bool CutLines::grab(int row) {
+    m_held = near(row);
     return holding();
 }
 

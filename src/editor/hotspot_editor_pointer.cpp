@@ -54,7 +54,7 @@ Said HotspotEditor::move(const PointerInput& input) {
 
 Said HotspotEditor::release(const PointerInput& input) {
     if (releaseCutLine(input)) {
-        return std::nullopt;
+        return cutLinesStatus();
     }
     if (input.button != PointerButton::Left) {
         return std::nullopt;

@@ -47,15 +47,26 @@ std::vector<int> HotspotEditor::cuts() const {
     return slicedPicture() != nullptr ? m_cuts->lines.cuts() : std::vector<int>{};
 }
 
-bool HotspotEditor::pressCutLine(const PointerInput& input) {
-    if (slicedPicture() == nullptr || input.button != PointerButton::Left || input.handle) {
+bool HotspotEditor::overCutLine(Point at) const {
+    if (slicedPicture() == nullptr) {
         return false;
     }
     const Rect picture = m_map.background().rect();
-    if (input.at.x < picture.left || input.at.x >= picture.left + picture.width) {
+    const bool across = at.x >= picture.left && at.x < picture.left + picture.width;
+    return across && m_cuts->lines.near(at.y - picture.top).has_value();
+}
+
+bool HotspotEditor::pressCutLine(const PointerInput& input) {
+    if (input.button != PointerButton::Left || input.handle || !overCutLine(input.at)) {
         return false;
     }
-    return m_cuts->lines.grab(input.at.y - picture.top);
+    return m_cuts->lines.grab(input.at.y - m_map.background().position.y);
+}
+
+Said HotspotEditor::cutLinesStatus() const {
+    const size_t lines = m_cuts ? m_cuts->lines.cuts().size() : 0;
+    return fillTemplate(slicing_messages::kCutLinesNow,
+                        {{"{数量}", std::to_string(lines)}, {"{片数}", std::to_string(lines + 1)}});
 }
 
 bool HotspotEditor::dragCutLine(const PointerInput& input) {
@@ -84,6 +95,7 @@ Said HotspotEditor::doubleClick(const PointerInput& input) {
     if (slicedPicture() != nullptr && input.button == PointerButton::Left && !input.handle &&
         !m_cuts->lines.holding() && picture.contains(input.at.x, input.at.y)) {
         m_cuts->lines.add(input.at.y - picture.top);
+        return cutLinesStatus();
     }
     return std::nullopt;
 }

@@ -151,6 +151,8 @@ private slots:
         // Dragged above the picture, it goes.
         drag(QPoint(200, 201), QPoint(200, -30));
         QCOMPARE(cuts().size(), proposed.size());
+        QCOMPARE(status(),
+                 QString("%1 条切线，切出 %2 个切片").arg(cuts().size()).arg(cuts().size() + 1));
         QVERIFY(shownAt(200, 200) != kCutLine);
         const std::vector<int> exported = cuts();
 

@@ -21,7 +21,9 @@ public:
     // The cuts to export: the lines inside the picture, ascending, none twice.
     std::vector<int> cuts() const;
 
-    // Takes the line nearest `row` within kCutGrabDistance; false when none is that close.
+    // The line nearest `row` within kCutGrabDistance, if any.
+    std::optional<size_t> near(int row) const;
+    // Takes the line near `row`; false when none is that close.
     bool grab(int row);
     bool holding() const { return m_held.has_value(); }
     void drag(int row);

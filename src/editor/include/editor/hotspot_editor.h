@@ -253,6 +253,8 @@ public:
     // The lines shown, each as a one-row rectangle across the picture in canvas coordinates:
     // they follow the picture. None once the picture they were made for is gone.
     std::vector<Rect> cutLineMarks() const;
+    // Whether a press at `at` (canvas coordinates) would take a cut line.
+    bool overCutLine(Point at) const;
     // The picture the lines cut and their rows, for the export.
     std::shared_ptr<const Picture> slicedPicture() const;
     std::vector<int> cuts() const;
@@ -277,6 +279,8 @@ private:
     bool pressCutLine(const PointerInput& input);
     bool dragCutLine(const PointerInput& input);
     bool releaseCutLine(const PointerInput& input);
+    // How many lines and slices there are now.
+    Said cutLinesStatus() const;
     // Every change of the map goes through here and joins the history's open step.
     void change(MapOperation operation);
     // A change that is a step of its own.

@@ -11,6 +11,7 @@ inline constexpr const char* kExportCancelled = "切片导出已取消";
 inline constexpr const char* kSliceWithoutPicture = "请先设置背景图片再切片导出";
 inline constexpr const char* kCutLinesShown =
     "已建议 {数量} 条切线：拖动切线可移动，拖出图片可删除，双击图片可添加";
+inline constexpr const char* kCutLinesNow = "{数量} 条切线，切出 {片数} 个切片";
 inline constexpr const char* kSliceExporting = "正在导出切片 {已完成}/{总数}…";
 inline constexpr const char* kSliceExported = "已导出 {数量} 个切片到 {文件夹}";
 inline constexpr const char* kSliceExportFailed = "切片导出失败：";  // followed by the cause
