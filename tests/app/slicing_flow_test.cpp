@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QtTest>
 #include <fstream>
 
@@ -156,6 +157,15 @@ private slots:
         QVERIFY(shownAt(200, 200) != kCutLine);
         const std::vector<int> exported = cuts();
 
+        // The lines go with the picture as it scrolls: a wheel notch down moves it 60 px up.
+        const QPointF over(400, 400);
+        QWheelEvent notch(over, m_canvas->mapToGlobal(over), {}, QPoint(0, -120), Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_canvas, &notch);
+        QCOMPARE(map().background().position, (Point{0, -60}));
+        QVERIFY(lineShownAt(first + 50 - 60) && !lineShownAt(first + 50));
+        QCOMPARE(cuts(), exported);
+
         // A folder that cannot be written: the reason, the map as it was.
         const QString folder = m_dir.filePath("slices");
         in<QLineEdit>(window, "文件夹")->setText(folder + "/missing");
@@ -197,7 +207,8 @@ private slots:
         }
         QCOMPARE(map().background().picture->parts, parts);
         QCOMPARE(map().background().address, addresses);
-        QCOMPARE(map().hotspots()[0].rect, hotspot);
+        QCOMPARE(map().hotspots()[0].rect,
+                 hotspot.translated(0, -60));  // scrolled with the picture
 
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window));
