@@ -22,6 +22,8 @@ constexpr int kFrameWidth = 2;
 const QColor kFrameColour(0xFF, 0x8C, 0x00);
 // Where grid copies would go: violet, so that they never pass for selected hotspots.
 const QColor kPreviewColour(0xB4, 0x3C, 0xFF);
+// Cut lines: red on a white band, seen on any picture and unlike every other mark.
+const QColor kCutColour(0xFF, 0x20, 0x40);
 
 // Drawn inside the rectangle, so that a wide pen shows where the hotspot is.
 QRect inside(const Rect& r, int penWidth) {
@@ -83,6 +85,13 @@ void CanvasView::setPreview(std::vector<Rect> preview) {
     }
 }
 
+void CanvasView::setCutLines(std::vector<Rect> lines) {
+    if (lines != m_cutLines) {
+        m_cutLines = std::move(lines);
+        update();
+    }
+}
+
 void CanvasView::paintEvent(QPaintEvent* event) {
     m_canvas->render();  // anything not yet composited joins this paint
     QPainter painter(this);
@@ -124,6 +133,10 @@ void CanvasView::paintMarks(QPainter& painter) const {
     QPen copies(kPreviewColour, kOutlineWidth, Qt::CustomDashLine);
     copies.setDashPattern({6, 2});
     drawOutlines(painter, m_preview, {QPen(Qt::black, kOutlineWidth), copies});
+    for (const Rect& r : m_cutLines) {
+        painter.fillRect(QRect(r.left, r.top - 1, r.width, 3), Qt::white);
+        painter.fillRect(QRect(r.left, r.top, r.width, 1), kCutColour);
+    }
 }
 
 void CanvasView::resizeEvent(QResizeEvent*) {
@@ -144,6 +157,14 @@ void CanvasView::mouseMoveEvent(QMouseEvent* event) {
 void CanvasView::mouseReleaseEvent(QMouseEvent* event) {
     emit pointerReleased(
         pointerInput(event->position().toPoint(), event->button(), event->modifiers()));
+}
+
+void CanvasView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second click is still a press, as Qt's default makes it: a drag may start from it.
+    const PointerInput input =
+        pointerInput(event->position().toPoint(), event->button(), event->modifiers());
+    emit pointerPressed(input);
+    emit pointerDoubleClicked(input);
 }
 
 PointerInput pointerInput(QPoint at, Qt::MouseButtons button, Qt::KeyboardModifiers modifiers) {

@@ -37,12 +37,17 @@ public:
     void setDragFrame(std::optional<DragFrame> frame);
     // Where copies of a hotspot would go ("重复为网格"), drawn unlike the proposals.
     void setPreview(std::vector<Rect> preview);
+    // The cut lines of "切片导出…", each a one-row rectangle across the picture (canvas pixels).
+    void setCutLines(std::vector<Rect> lines);
 
 signals:
     // Every press, movement and release of the mouse over the canvas.
     void pointerPressed(const PointerInput& input);
     void pointerMoved(const PointerInput& input);
     void pointerReleased(const PointerInput& input);
+    // A double-click, after the press of its second click; its first came as a press and a
+    // release before it.
+    void pointerDoubleClicked(const PointerInput& input);
     // A wheel turn in eighths of a degree (a touchpad's pixels count two each), Shift turning
     // it sideways.
     void wheelTurned(int deltaX, int deltaY);
@@ -57,6 +62,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -68,6 +74,7 @@ private:
     std::vector<Rect> m_frames;
     std::optional<DragFrame> m_dragFrame;
     std::vector<Rect> m_preview;
+    std::vector<Rect> m_cutLines;
 };
 
 }  // namespace velquist

@@ -92,6 +92,7 @@ MainWindow::MainWindow(AppState& state, QWidget* parent)
     buildMenus();
     wireEvents();
     wireCanvas();
+    wireSlicing();
     wireHandles();
     wireKeys();
     wireEditingKeys();
@@ -197,6 +198,7 @@ void MainWindow::refresh() {
     m_canvas->setOutlines(editor.proposalOutlines());
     m_canvas->setSelectionFrames(editor.selectionFrames());
     m_canvas->setDragFrame(editor.dragFrame());
+    m_canvas->setCutLines(editor.cutLineMarks());
     showGridPreview();
     m_canvas->refresh();
     if (m_contentWindow) {

@@ -42,6 +42,8 @@ class HotspotListWindow;
 class ImageButton;
 class PictureAddressWindow;
 class PictureAnalyser;
+class ReplaceAddressesWindow;
+class SliceExportWindow;
 class SettingsWindow;
 
 // Opens an address in the user's web browser.
@@ -132,6 +134,14 @@ public:
     void cutHotspots();
     void pasteHotspots();
 
+    // "切片导出…": the export window for the picture, its cut lines on the canvas while it is
+    // open; without a picture the status line says why and nothing opens.
+    void openSliceExportWindow();
+    SliceExportWindow* sliceExportWindow() const;
+    // "替换图片地址…": uploaded addresses pasted in place of the page's; without a picture the
+    // status line says why and nothing opens.
+    void openReplaceAddressesWindow();
+
     // Drop-down menu "设置": the settings window, with no owner (raised when already open).
     void openSettingsWindow();
     // "官网": the maker's home page in the browser; nothing is reported.
@@ -169,6 +179,8 @@ private:
     void openGridWindow();
     // The grid window's copies outlined on the canvas while it is open.
     void showGridPreview();
+    // The double-click that adds a cut line (main_window_slices.cpp).
+    void wireSlicing();
     void buildDropDownMenu();
     // Lists the store's entries in "最近的热区" (greyed out while there are none).
     void fillRecentMapsMenu();
@@ -217,6 +229,8 @@ private:
     QMenu* m_arrangeMenu = nullptr;
     QAction* m_gridItem = nullptr;
     QPointer<GridWindow> m_gridWindow;
+    QPointer<SliceExportWindow> m_sliceWindow;
+    QPointer<ReplaceAddressesWindow> m_replaceAddressesWindow;
     QSystemTrayIcon* m_tray = nullptr;
     BackgroundLoader* m_loader = nullptr;
     PictureAnalyser* m_analyser = nullptr;

@@ -37,7 +37,9 @@ void MainWindow::buildDropDownMenu() {
          {"更新", &MainWindow::startUpdate, {}}},
         {{"建议热区", &MainWindow::proposeHotspots, QKeySequence(Qt::Key_G)},
          {"热区列表", &MainWindow::openHotspotList, QKeySequence(Qt::Key_F2)}},
-        {{"添加图片", &MainWindow::openAddPictureWindow, {}}},  // 切片导出…, 替换图片地址…
+        {{"添加图片", &MainWindow::openAddPictureWindow, {}},
+         {"切片导出…", &MainWindow::openSliceExportWindow, {}},
+         {"替换图片地址…", &MainWindow::openReplaceAddressesWindow, {}}},
         {{"保存热区文件…", &MainWindow::saveMapFileAs,
           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
          {"打开热区文件…", &MainWindow::openMapFile, QKeySequence(Qt::CTRL | Qt::Key_O)},

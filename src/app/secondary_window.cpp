@@ -2,6 +2,8 @@
 #include "app/secondary_window.h"
 
 #include <QCursor>
+#include <QHBoxLayout>
+#include <QPushButton>
 
 #include "app/control_label.h"
 
@@ -21,6 +23,29 @@ void SecondaryWindow::frameWith(ControlLabel* title, bool alwaysOnTop) {
             move(global - m_dragOffset);
         }
     });
+}
+
+QWidget* SecondaryWindow::titleStrip(const QString& caption, bool alwaysOnTop) {
+    auto* strip = new QWidget(this);
+    QPalette grey = strip->palette();
+    grey.setColor(QPalette::Window, QColor(96, 96, 96));
+    grey.setColor(QPalette::WindowText, Qt::white);
+    strip->setPalette(grey);
+    strip->setAutoFillBackground(true);
+    auto* title = new ControlLabel(caption, strip);
+    title->setObjectName("标签1");
+    auto* close = new QPushButton(QString::fromUtf8("×"), strip);
+    close->setObjectName("关闭");
+    close->setFlat(true);
+    close->setPalette(grey);
+    connect(close, &QAbstractButton::clicked, this, &QWidget::close);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(8, 0, 0, 0);
+    row->addWidget(title, 1);
+    row->addWidget(close);
+    fillWithButtonFace(this);
+    frameWith(title, alwaysOnTop);
+    return strip;
 }
 
 }  // namespace velquist

@@ -18,6 +18,9 @@ public:
 protected:
     // Called once the form is set up: the frame, and `title` as the strip that moves the window.
     void frameWith(ControlLabel* title, bool alwaysOnTop);
+    // For a window whose controls are built in code: a grey title strip with `caption` and a
+    // close button, the window framed with it and filled like the forms' panels.
+    QWidget* titleStrip(const QString& caption, bool alwaysOnTop);
 
 private:
     QPoint m_dragOffset;

@@ -21,7 +21,7 @@ PointerResponse HotspotEditor::press(const PointerInput& input) {
         m_pointer.resizing = input.handle;
         return {};
     }
-    if (startsRectangle(input)) {
+    if (pressCutLine(input) || startsRectangle(input)) {
         return {};
     }
     if (!m_proposals.shown.empty()) {
@@ -38,6 +38,9 @@ Said HotspotEditor::move(const PointerInput& input) {
         !Rect{0, 0, m_canvas.width(), m_canvas.height()}.contains(input.at.x, input.at.y)) {
         return std::nullopt;
     }
+    if (dragCutLine(input)) {
+        return std::nullopt;
+    }
     if (input.button != PointerButton::Left) {
         m_pointer.held = 0;  // the release went unseen
         m_pointer.gesture = PointerState::Gesture::None;
@@ -50,6 +53,9 @@ Said HotspotEditor::move(const PointerInput& input) {
 }
 
 Said HotspotEditor::release(const PointerInput& input) {
+    if (releaseCutLine(input)) {
+        return cutLinesStatus();
+    }
     if (input.button != PointerButton::Left) {
         return std::nullopt;
     }

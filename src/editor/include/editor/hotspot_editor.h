@@ -15,6 +15,7 @@
 #include "core/status.h"
 #include "editor/arrangement.h"
 #include "editor/background_alignment.h"
+#include "editor/cut_lines.h"
 #include "editor/edited_map.h"
 #include "editor/hotspot_canvas.h"
 #include "editor/hotspot_fields.h"
@@ -25,6 +26,7 @@
 #include "editor/undo_history.h"
 #include "mapfile/map_document.h"
 #include "pictures/picture.h"
+#include "slicing/slice_export.h"
 
 namespace velquist {
 
@@ -244,7 +246,42 @@ public:
     // become the selection; a refused value adds nothing and says why.
     Said repeatAsGrid(int32_t id, const GridShape& shape);
 
+    // --- "切片导出…" and "替换图片地址…" (hotspot_editor_slicing.cpp) ---
+    // Cut lines proposed for slices of at most `maxSliceHeight` rows, around the hotspots, shown
+    // over the picture until hideCutLines; without a picture says why and shows none.
+    Said showCutLines(int maxSliceHeight);
+    void hideCutLines() { m_cuts.reset(); }
+    // The lines shown, each as a one-row rectangle across the picture in canvas coordinates:
+    // they follow the picture. None once the picture they were made for is gone.
+    std::vector<Rect> cutLineMarks() const;
+    // Whether a press at `at` (canvas coordinates) would take a cut line.
+    bool overCutLine(Point at) const;
+    // The picture the lines cut and their rows, for the export.
+    std::shared_ptr<const Picture> slicedPicture() const;
+    std::vector<int> cuts() const;
+    // A double-click on the picture while the lines show adds one there, unless its press took
+    // a line.
+    Said doubleClick(const PointerInput& input);
+    // The export's progress for the status line.
+    static Said sliceProgress(size_t done, size_t total);
+    // The end of an export of `picture`: on success the map becomes a stacked page of the slices
+    // written (same pixels, the slices' paths as its addresses) as one undo step, and the lines
+    // go; a failure leaves the map as it was. Either way says what happened.
+    Said finishSliceExport(const Result<std::vector<ExportedSlice>>& result,
+                           const SliceExport& plan, const std::shared_ptr<const Picture>& picture);
+    // How many pictures the page is made of (0 without a picture).
+    size_t pagePictureCount() const;
+    // "替换图片地址…": the pasted addresses, one a line, replace the page's as one undo step;
+    // a count that does not match the page's pictures changes nothing and says why.
+    Said replacePageAddresses(std::string_view pasted);
+
 private:
+    // A press, movement or release that a cut line takes; false leaves it to the map.
+    bool pressCutLine(const PointerInput& input);
+    bool dragCutLine(const PointerInput& input);
+    bool releaseCutLine(const PointerInput& input);
+    // How many lines and slices there are now.
+    Said cutLinesStatus() const;
     // Every change of the map goes through here and joins the history's open step.
     void change(MapOperation operation);
     // A change that is a step of its own.
@@ -352,6 +389,11 @@ private:
         std::weak_ptr<const Picture> picture;  // kept alive by the canvas objects alone
     };
     LastTile m_lastTile;
+    struct Slicing {
+        std::shared_ptr<const Picture> picture;  // the picture the lines were made for
+        CutLines lines;
+    };
+    std::optional<Slicing> m_cuts;
 };
 
 }  // namespace velquist
