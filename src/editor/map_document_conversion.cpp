@@ -27,8 +27,7 @@ MapState mapStateOf(const MapDocument& document, std::shared_ptr<const Picture> 
                     const HotspotStyle& style) {
     MapState state;
     state.background.picture = std::move(picture);
-    state.background.address =
-        document.pictures.empty() ? document.pictureAddress : joinedAddresses(document.pictures);
+    state.background.address = pageAddressOf(document);
     state.background.position = document.backgroundPosition;
     const Point at = document.backgroundPosition;
     const HotspotLook look{style.fillColor, style.borderColor, style.transparency};

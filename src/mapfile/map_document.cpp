@@ -16,4 +16,8 @@ void setPagePictures(MapDocument& map, std::vector<PagePicture> pictures) {
     map.pictures = pictures.size() > 1 ? std::move(pictures) : std::vector<PagePicture>{};
 }
 
+std::string pageAddressOf(const MapDocument& map) {
+    return map.pictures.empty() ? map.pictureAddress : joinedAddresses(map.pictures);
+}
+
 }  // namespace velquist

@@ -117,14 +117,14 @@ SessionUpdate MapSession::replaceMap(const char* label, const MapDocument& docum
                                      std::string said) {
     said += keepReplacedMap();
     const Background& shown = m_editor.map().background();
+    const std::string address = pageAddressOf(document);
     std::shared_ptr<const Picture> picture;
-    if (shown.picture && !document.pictureAddress.empty() &&
-        shown.address == document.pictureAddress) {
+    if (shown.picture && !address.empty() && shown.address == address) {
         picture = shown.picture;  // the same picture: shared, not fetched again
     }
-    const bool fetch = !picture && !document.pictureAddress.empty();
+    const bool fetch = !picture && !address.empty();
     m_editor.replaceMap(label, document, std::move(picture));
-    SessionUpdate update = fetch ? fetchMapPicture(document.pictureAddress) : SessionUpdate{};
+    SessionUpdate update = fetch ? fetchMapPicture(address) : SessionUpdate{};
     update.said = std::move(said);
     return update;
 }

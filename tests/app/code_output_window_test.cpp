@@ -28,7 +28,7 @@ using DialogMode = CodeOutputWindow::DialogMode;
 
 // A 950 x 500 background with `count` hotspots in a row.
 ImageMapInput pictureWith(int count) {
-    ImageMapInput input{"http://shop.example/bg.jpg", {0, 0, 950, 500}, {}};
+    ImageMapInput input{"http://shop.example/bg.jpg", {0, 0, 950, 500}, {}, {}};
     for (int i = 0; i < count; ++i) {
         input.areas.push_back({{10 + 120 * i, 20, 100, 50}, "提示", "#"});
     }

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "core/file_io.h"
 #include "editor/messages.h"
+#include "editor/picture_loader.h"
 #include "editor/status_text.h"
 #include "mapfile/map_file.h"
 #include "mapfile/messages.h"
@@ -189,6 +193,71 @@ TEST_F(MapSessionTest, LoadProgressNeverOverwritesANewerMessage) {
     line.show(m_editor.undo());
     line.showLoadProgress(m_editor.loadProgressed(4000, 4096));
     EXPECT_EQ(line.text(), "已撤销：微移热区");
+}
+
+}  // namespace
+}  // namespace velquist
+
+namespace velquist {
+namespace {
+
+// A page pasted as several addresses loads as one stacked picture, grows by "添加图片" as one
+// step, is saved with its pictures and reopens as the same page; a bad line or picture is named.
+TEST_F(MapSessionTest, StackedPageLoadsGrowsAndReopensWhole) {
+    std::vector<std::string> files;
+    for (const auto& [name, w, h, colour] :
+         {std::tuple{"a.png", 300, 200, 0x102030u}, std::tuple{"b.png", 250, 100, 0x405060u},
+          std::tuple{"c.png", 300, 50, 0x708090u}}) {
+        files.push_back(m_dir.file(name));
+        const uint32_t pixel = colour;
+        ASSERT_TRUE(writeFileAtomically(
+            files.back(),
+            test::makePng(w, h, test::PngKind::rgba, [=](int, int) { return pixel; })));
+    }
+    const auto load = [&](const std::string& address) {
+        return m_session.loadFinished(address, loadPicture(address, nullptr));
+    };
+    EXPECT_EQ(acceptAddress(files[0] + "\n" + "not an address").error().rfind("第 2 行：", 0), 0u);
+    EXPECT_EQ(loadPicture(files[0] + "\n" + m_dir.file("gone.png"), nullptr)
+                  .error()
+                  .rfind("第 2 张图片（" + m_dir.file("gone.png") + "）：", 0),
+              0u);
+
+    const std::string typed = "  " + files[0] + "\r\n\n" + files[1] + "\n";
+    const std::string page = *acceptAddress(typed);
+    EXPECT_EQ(page, files[0] + "\n" + files[1]);
+    load(*m_session.startLoad(page).load);
+    const Background& b = m_editor.map().background();
+    ASSERT_TRUE(b.picture);
+    EXPECT_EQ(b.picture->parts, (std::vector<PicturePart>{{300, 200}, {250, 100}}));
+    EXPECT_EQ(b.picture->pixels[250 * 300 + 10] & 0xFFFFFF, 0x405060u);
+    EXPECT_EQ(b.picture->pixels[250 * 300 + 280] >> 24, 0xFFu);  // beside the narrower picture
+    EXPECT_EQ(readRememberedAddress(m_dir.path()), page);
+
+    m_editor.addHotspot();
+    const std::vector<Hotspot> hotspots = m_editor.map().hotspots();
+    EXPECT_EQ(load(*m_session.addPicture(files[2]).load).said,
+              "已在页面底部添加第 3 张图片（300×50）");
+    EXPECT_EQ(m_editor.map().background().address, page + "\n" + files[2]);
+    EXPECT_EQ(m_editor.map().background().height(), 350);
+    EXPECT_EQ(m_editor.map().hotspots(), hotspots);
+    m_editor.undo();
+    EXPECT_EQ(m_editor.map().background().picture->parts.size(), 2u);
+    m_editor.redo();
+
+    const MapDocument saved = m_editor.document();
+    ASSERT_EQ(saved.pictures.size(), 3u);
+    EXPECT_EQ(saved.pictures[1], (PagePicture{files[1], 250, 100}));
+    const std::string path = m_dir.file("page.vqmap");
+    ASSERT_TRUE(saveMapFile(path, saved));
+    HotspotEditor editor{996, 624};
+    MapSession session{editor, m_dir.file("other")};
+    const std::string address = *session.openMapFile(path).load;
+    EXPECT_EQ(address, page + "\n" + files[2]);
+    EXPECT_EQ(editor.document(), saved);  // while its pictures are fetched
+    session.loadFinished(address, loadPicture(address, nullptr));
+    EXPECT_EQ(editor.document(), saved);
+    EXPECT_EQ(editor.map().background().picture->pixels, b.picture->pixels);
 }
 
 }  // namespace

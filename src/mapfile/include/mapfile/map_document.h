@@ -31,5 +31,7 @@ struct MapDocument {
 
 // Makes `map` a page of `pictures`: one picture is a plain map, several a stacked page.
 void setPagePictures(MapDocument& map, std::vector<PagePicture> pictures);
+// What loads the map's page: its picture's address, or a stacked page's addresses, a line each.
+std::string pageAddressOf(const MapDocument& map);
 
 }  // namespace velquist
