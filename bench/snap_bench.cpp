@@ -36,7 +36,8 @@ void measured(benchmark::internal::Benchmark* b) {
 
 // A detail page: bordered cards three to a row on white, every 400 px.
 Picture shopPage() {
-    Picture p{kWidth, kHeight, std::vector<uint32_t>(size_t(kWidth) * kHeight, 0x00FFFFFF), true, {}};
+    Picture p{
+        kWidth, kHeight, std::vector<uint32_t>(size_t(kWidth) * kHeight, 0x00FFFFFF), true, {}};
     for (int top = 40; top + 360 < kHeight; top += 400) {
         for (int c = 0; c < 3; ++c) {
             const int left = 25 + c * 255;
