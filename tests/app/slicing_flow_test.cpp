@@ -192,6 +192,12 @@ private slots:
         Result<std::string> code = readWholeFile(joinPath(folder.toStdString(), "page.html"));
         QVERIFY(code.ok());
         QVERIFY2(code->find("page_01.jpg") != std::string::npos, code->c_str());
+        size_t pictures = 0;
+        for (size_t at = 0; (at = code->find("style=\"display:block\"", at)) != std::string::npos;
+             ++at) {
+            ++pictures;  // one gapless picture per slice
+        }
+        QCOMPARE(pictures, areas.size());
         std::vector<PicturePart> parts;
         std::string addresses;
         for (size_t i = 0; i < areas.size(); ++i) {
