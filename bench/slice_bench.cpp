@@ -27,7 +27,7 @@ constexpr int kHeight = 10000;
 
 // A detail page: a soft gradient, photo-like blocks with lines of text under them.
 Picture detailPage() {
-    Picture p{kWidth, kHeight, std::vector<uint32_t>(size_t(kWidth) * kHeight), true};
+    Picture p{kWidth, kHeight, std::vector<uint32_t>(size_t(kWidth) * kHeight), true, {}};
     uint32_t noise = 7;
     for (int y = 0; y < kHeight; ++y) {
         const uint32_t shade = uint32_t(250 - y * 40 / kHeight);

@@ -11,7 +11,7 @@ constexpr int kWidth = 200;
 
 // A page background that darkens a little every row, as designs often do.
 Picture gradientPage(int height) {
-    Picture p{kWidth, height, std::vector<uint32_t>(size_t(kWidth) * size_t(height)), true};
+    Picture p{kWidth, height, std::vector<uint32_t>(size_t(kWidth) * size_t(height)), true, {}};
     for (int y = 0; y < height; ++y) {
         const uint32_t v = uint32_t(250 - y * 120 / height);
         for (int x = 0; x < kWidth; ++x) {

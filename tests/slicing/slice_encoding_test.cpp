@@ -14,7 +14,7 @@ namespace {
 // Busy enough that the quality decides the size: a file at the best quality is several times
 // the file at the least.
 Picture busyPicture(int width, int height) {
-    Picture p{width, height, std::vector<uint32_t>(size_t(width) * size_t(height)), true};
+    Picture p{width, height, std::vector<uint32_t>(size_t(width) * size_t(height)), true, {}};
     uint32_t state = 12345;
     for (uint32_t& pixel : p.pixels) {
         state = state * 1103515245 + 12345;

@@ -13,7 +13,7 @@ namespace velquist {
 namespace {
 
 Picture stripes(int width, int height) {
-    Picture p{width, height, std::vector<uint32_t>(size_t(width) * size_t(height)), true};
+    Picture p{width, height, std::vector<uint32_t>(size_t(width) * size_t(height)), true, {}};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             p.pixels[size_t(y) * size_t(width) + size_t(x)] = uint32_t(y * 7 + x) & 0xFFFFFF;
