@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtTest>
-#include <fstream>
 
 #include "app/app_state.h"
 #include "app/background_loader.h"
@@ -95,8 +94,9 @@ private slots:
     void init() {
         QVERIFY(m_dir.isValid());
         m_picture = m_dir.filePath("详情页.bmp").toStdString();
-        std::ofstream(m_picture, std::ios::binary)
-            << test::makeBmp(kWidth, kHeight, 24, false, band);
+        // Through the project's file layer: a UTF-8 name given to std::ofstream is mangled on
+        // Windows, and the picture would never be found.
+        QVERIFY(writeFileAtomically(m_picture, test::makeBmp(kWidth, kHeight, 24, false, band)));
         m_state = new AppState;
         m_state->programDir = m_dir.path().toStdString();
         m_window = new MainWindow(*m_state);
@@ -117,6 +117,7 @@ private slots:
 
         m_window->startLoad(m_picture);
         QTRY_VERIFY(!m_window->loader()->busy());
+        QVERIFY2(map().hasBackground(), qPrintable(status()));
         QTest::mousePress(m_canvas, Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 100));
         QTest::mouseMove(m_canvas, QPoint(300, 250));
         QTest::mouseRelease(m_canvas, Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 250));
