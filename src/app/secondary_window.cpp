@@ -3,7 +3,10 @@
 
 #include <QCursor>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
 
 #include "app/control_label.h"
 
@@ -46,6 +49,36 @@ QWidget* SecondaryWindow::titleStrip(const QString& caption, bool alwaysOnTop) {
     fillWithButtonFace(this);
     frameWith(title, alwaysOnTop);
     return strip;
+}
+
+SecondaryWindow::CodeBuiltParts SecondaryWindow::layOutInCode(const QString& caption,
+                                                              bool alwaysOnTop, QLayout* content,
+                                                              int contentStretch) {
+    auto* message = new QLabel(this);
+    message->setObjectName("提示");
+    message->setWordWrap(true);
+    auto* confirm = new QPushButton(QString::fromUtf8("确定"), this);
+    confirm->setObjectName("确定");
+    auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
+    cancel->setObjectName("取消");
+    connect(cancel, &QAbstractButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(confirm);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->addWidget(titleStrip(caption, alwaysOnTop));
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(10, 6, 10, 0);
+    layout->addLayout(body, 1);
+    body->addLayout(content, contentStretch);
+    body->addWidget(message);
+    body->addLayout(buttons);
+    return {message, confirm};
 }
 
 }  // namespace velquist

@@ -10,10 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QThread>
-#include <QVBoxLayout>
 
 #include "app/image_map_input.h"
 #include "app/qt_text.h"
@@ -47,8 +45,6 @@ SliceExportWindow::SliceExportWindow(HotspotEditor& editor, MainStatusLine& stat
         }
     });
     connect(m_confirm, &QAbstractButton::clicked, this, &SliceExportWindow::confirm);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::close);
     proposeCuts();
 }
 
@@ -90,28 +86,9 @@ void SliceExportWindow::buildForm(const QString& folder, const QString& baseName
     form->addRow(QString::fromUtf8("切片最大高度"), m_height);
     form->addRow(QString::fromUtf8("JPEG 每片不超过"), m_budget);
 
-    m_message = new QLabel(this);
-    m_message->setObjectName("提示");
-    m_message->setWordWrap(true);
-    m_confirm = new QPushButton(QString::fromUtf8("确定"), this);
-    m_confirm->setObjectName("确定");
-    auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
-    cancel->setObjectName("取消");
-    connect(cancel, &QAbstractButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_confirm);
-    buttons->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 8);
-    layout->addWidget(titleStrip(QString::fromUtf8("切片导出"), false));
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(10, 6, 10, 0);
-    layout->addLayout(body, 1);
-    body->addLayout(form);
-    body->addWidget(m_message);
-    body->addLayout(buttons);
+    const CodeBuiltParts parts = layOutInCode(QString::fromUtf8("切片导出"), false, form, 0);
+    m_message = parts.message;
+    m_confirm = parts.confirm;
     setMinimumWidth(420);
 }
 
