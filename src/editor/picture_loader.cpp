@@ -6,10 +6,9 @@
 #include <thread>
 #include <vector>
 
-#include "core/page_picture.h"
-
 #include "core/address.h"
 #include "core/file_io.h"
+#include "core/page_picture.h"
 #include "core/template_fill.h"
 #include "core/text.h"
 #include "editor/messages.h"
@@ -118,7 +117,7 @@ private:
     }
 
     Status failedPicture(size_t index) const {
-        const Status& cause = m_results[index].status();
+        const Status cause = m_results[index].status();
         if (cause.code() == StatusCode::Cancelled) {
             return cause;
         }
