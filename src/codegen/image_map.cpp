@@ -26,26 +26,18 @@ constexpr std::string_view kAreaEnd = "\">";
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kClosing = "\r\n</map>";
 
-std::string header(const ImageMapInput& input, int mapNumber) {
-    const std::string address = quoteSafe(input.backgroundAddress);
-    const std::string width = formatNumber(input.background.width);
-    const std::string height = formatNumber(input.background.height);
-    const std::string mapName = "MIV" + formatNumber(mapNumber);
-    return fillTemplate(
-        kHeader, {{"背景图", address}, {"图宽", width}, {"图高", height}, {"类名", mapName, 2}});
-}
-
 // A picture of a stacked page: shown as a block, so that no line gap opens under it.
 constexpr std::string_view kStackedHeader =
     "<img src=\"背景图\" width=\"图宽\" height=\"图高\" usemap=\"#类名\" border=\"0\" "
     "style=\"display:block\">\r\n"
     "<map name=\"类名\">";
 
-std::string stackedHeader(const PagePicture& picture, const std::string& mapName) {
-    return fillTemplate(kStackedHeader, {{"背景图", quoteSafe(picture.address)},
-                                         {"图宽", formatNumber(picture.width)},
-                                         {"图高", formatNumber(picture.height)},
-                                         {"类名", mapName, 2}});
+std::string header(std::string_view templ, const std::string& address, int width, int height,
+                   const std::string& mapName) {
+    return fillTemplate(templ, {{"背景图", quoteSafe(address)},
+                                {"图宽", formatNumber(width)},
+                                {"图高", formatNumber(height)},
+                                {"类名", mapName, 2}});
 }
 
 void appendNumber(std::string& out, int64_t value) {
@@ -165,8 +157,9 @@ std::string stackedImageMap(const ImageMapInput& input, int mapNumber) {
     code.reserve(codeSizeBound(input) * 2);
     for (size_t i = 0; i < pictures.size(); ++i) {
         code += i == 0 ? "" : kLineBreak;
-        code += stackedHeader(input.pictures[i],
-                              i == 0 ? firstName : firstName + "_" + formatNumber(int64_t(i) + 1));
+        const PagePicture& picture = input.pictures[i];
+        code += header(kStackedHeader, picture.address, picture.width, picture.height,
+                       i == 0 ? firstName : firstName + "_" + formatNumber(int64_t(i) + 1));
         for (const ImageMapInput::Area& area : input.areas) {
             const Rect part = codegen::clipped(area.rect, pictures[i]);
             if (!part.empty()) {
@@ -191,7 +184,8 @@ std::string generateImageMap(const ImageMapInput& input, int mapNumber) {
     }
     std::string code;
     code.reserve(codeSizeBound(input));
-    code += header(input, mapNumber);
+    code += header(kHeader, input.backgroundAddress, input.background.width,
+                   input.background.height, "MIV" + formatNumber(mapNumber));
     for (const ImageMapInput::Area& area : input.areas) {
         code += kLineBreak;
         appendAreaLine(code, area.rect, area, input.background);
