@@ -17,6 +17,7 @@
 #include "app/qt_text.h"
 #include "codegen/code_files.h"
 #include "codegen/image_map.h"
+#include "core/page_picture.h"
 #include "core/program_dir.h"
 #include "core/template_fill.h"
 #include "editor/hotspot_editor.h"
@@ -169,14 +170,13 @@ void SliceExportWindow::finish(const Result<std::vector<ExportedSlice>>& result,
 
 std::string SliceExportWindow::writePageCode(const SliceExport& plan,
                                              const std::vector<ExportedSlice>& slices) {
+    // The map is the page of the slices by now: its pictures take the slices' file names.
     ImageMapInput input = imageMapInputOf(m_editor);
-    input.backgroundAddress.clear();
-    for (size_t i = 0; i < slices.size(); ++i) {
-        if (i < input.pictures.size()) {
-            input.pictures[i].address = slices[i].fileName;
-        }
-        input.backgroundAddress += (i == 0 ? "" : "\n") + slices[i].fileName;
+    for (size_t i = 0; i < input.pictures.size() && i < slices.size(); ++i) {
+        input.pictures[i].address = slices[i].fileName;
     }
+    input.backgroundAddress =
+        input.pictures.empty() ? slices.front().fileName : joinedAddresses(input.pictures);
     const std::string path =
         joinPath(plan.folder, withCodeExtension(plan.baseName, CodeFileKind::WebPage));
     const Status saved = saveCodeFile(path, generateImageMap(input));

@@ -2,6 +2,7 @@
 // stacked page of the exported slices, and the page's addresses replaced by uploaded ones.
 #include <string>
 
+#include "core/page_picture.h"
 #include "core/program_dir.h"
 #include "core/template_fill.h"
 #include "editor/hotspot_editor.h"
@@ -123,14 +124,16 @@ Said HotspotEditor::finishSliceExport(const Result<std::vector<ExportedSlice>>& 
     }
     auto stacked = std::make_shared<Picture>(*picture);
     stacked->parts.clear();
-    std::string addresses;
+    std::vector<PagePicture> page;
     for (const ExportedSlice& slice : *result) {
+        page.push_back(
+            {joinPath(plan.folder, slice.fileName), slice.area.width, slice.area.height});
         if (result->size() > 1) {
             stacked->parts.push_back({slice.area.width, slice.area.height});
         }
-        addresses += (addresses.empty() ? "" : "\n") + joinPath(plan.folder, slice.fileName);
     }
-    changeAsStep(slicing_messages::kStepSlice, op::ReplacePicture{stacked, addresses, b.id});
+    changeAsStep(slicing_messages::kStepSlice,
+                 op::ReplacePicture{stacked, joinedAddresses(page), b.id});
     m_cuts.reset();
     const std::string over = overBudgetNote(*result, plan.jpegBudget);
     return over.empty() ? said : said + "；" + over;
