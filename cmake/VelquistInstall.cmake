@@ -2,6 +2,8 @@
 # CPack's .deb of the same (cpack -G DEB in the build folder gives velquist_<version>_amd64.deb).
 include(GNUInstallDirs)
 install(TARGETS velquist RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Where the program looks for its local-socket plugin (see src/app/CMakeLists.txt).
+install(TARGETS velquist_local_socket LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/velquist)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/velquist.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/velquist.png

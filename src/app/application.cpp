@@ -107,6 +107,7 @@ int runApplication(QApplication& app, CopyHandover& handover, const QString& arg
     window->openArgument(argument.toStdString());
     handArgumentsTo(handover, window);
     QTimer::singleShot(0, &announceReady);
+    QTimer::singleShot(0, &handover, &CopyHandover::serve);  // once the window is up
     const int code = app.exec();
     delete window.data();  // null when the window manager already destroyed it
     return code;

@@ -29,6 +29,9 @@ public:
     // the one that does. Of two starts at once exactly one serves; a name left behind by a copy
     // that was killed is taken over.
     Claim claim(const QString& argument);
+    // A serving copy begins taking later starts' arguments; until then they wait. Called once
+    // the window is up, since the local socket's libraries cost a fifth of the start-up.
+    void serve();
     // Later starts no longer find this copy (its main window is gone): they run on their own.
     void stopServing();
 

@@ -61,6 +61,11 @@ CopyHandover::Claim CopyHandover::claim(const QString& argument) {
     return Claim::Unanswered;
 }
 
+void CopyHandover::serve() {
+    // The pipe serves from the claim on: holding its first instance is what makes this copy the
+    // one that serves.
+}
+
 void CopyHandover::stopServing() {
     m_channel.reset();  // closes the pipe: the next start serves
 }

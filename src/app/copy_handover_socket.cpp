@@ -1,97 +1,49 @@
-// The hand-over through Qt's local socket (a Unix socket that only this user can reach).
-#include <QDataStream>
+// The hand-over through Qt's local socket, reached through the local-socket module. Which copy
+// serves is decided by the copy lock, which needs no socket: the serving copy loads the module
+// once its window is up, and later starts wait until it listens.
+#include <QCoreApplication>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <optional>
+#include <QPluginLoader>
+#include <QThread>
+#include <chrono>
 
 #include "app/copy_handover.h"
-#include "platform/start_lock.h"
+#include "app/local_socket_link.h"
+#include "platform/copy_lock.h"
 #include "platform/user_session.h"
 
 namespace velquist {
 namespace {
 
 constexpr int kConnectMs = 2000;
-// A file name or an address; anything longer is not a start argument.
-constexpr qint64 kMaxMessageBytes = 256 * 1024;
-// The lock is held only while a start decides; a holder that was killed is seen at once.
-constexpr int kLockMs = 30000;
-constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
-constexpr char kTaken = '1';
+// How often a later start looks again for the socket of a copy still building its window.
+constexpr int kRetryMs = 20;
 
-// Empty when the running copy closed the connection without taking the argument.
-std::optional<CopyHandover::Claim> handOver(QLocalSocket& socket, const QString& argument) {
-    letRunningCopyComeForward();
-    QDataStream out(&socket);
-    out.setVersion(kStreamVersion);
-    out << argument;
-    socket.waitForBytesWritten(kHandoverAnswerMs);
-    // The answer says the argument was taken, so this copy does not end before it arrived.
-    while (socket.bytesAvailable() == 0) {
-        if (!socket.waitForReadyRead(kHandoverAnswerMs)) {
-            if (socket.error() == QLocalSocket::SocketTimeoutError) {
-                return CopyHandover::Claim::Unanswered;
+// The module beside the program, or where an installed program keeps it; loaded once and kept.
+LocalSocketLink* localSocketLink() {
+    static LocalSocketLink* const link = []() -> LocalSocketLink* {
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        QString reason;
+        for (const QString& folder :
+             {programFolder, programFolder + QStringLiteral("/" VELQUIST_MODULE_FOLDER)}) {
+            QPluginLoader loader(folder + QStringLiteral("/" VELQUIST_LOCAL_SOCKET_MODULE));
+            if (auto* found = qobject_cast<LocalSocketLink*>(loader.instance())) {
+                return found;
             }
-            return std::nullopt;  // the running copy closed without taking it: it is ending
+            reason = loader.errorString();
         }
-    }
-    char answer = 0;
-    socket.getChar(&answer);
-    return answer == kTaken ? CopyHandover::Claim::HandedOver : CopyHandover::Claim::Unanswered;
+        qWarning("Copies of this program cannot hand over to each other: %s", qPrintable(reason));
+        return nullptr;
+    }();
+    return link;
 }
 
 }  // namespace
 
 class CopyHandover::Channel {
 public:
-    explicit Channel(CopyHandover& owner) : m_owner(owner) {}
-
-    bool listen(const QString& name) {
-        // Nobody answers: a socket file still there was left by a copy that was killed.
-        QLocalServer::removeServer(name);
-        m_server.setSocketOptions(QLocalServer::UserAccessOption);
-        if (!m_server.listen(name)) {
-            qWarning("Later starts cannot hand over to this copy: %s",
-                     qPrintable(m_server.errorString()));
-            return false;
-        }
-        QObject::connect(&m_server, &QLocalServer::newConnection, &m_owner,
-                         [this] { acceptWaiting(); });
-        return true;
-    }
-
-private:
-    void acceptWaiting() {
-        while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            QObject::connect(socket, &QLocalSocket::readyRead, &m_server,
-                             [this, socket] { readArgument(socket); });
-            readArgument(socket);
-        }
-    }
-
-    void readArgument(QLocalSocket* socket) {
-        QDataStream in(socket);
-        in.setVersion(kStreamVersion);
-        in.startTransaction();
-        QString argument;
-        in >> argument;
-        if (!in.commitTransaction()) {
-            // Not all of it yet; a message that cannot be one is dropped.
-            if (in.status() == QDataStream::ReadCorruptData ||
-                socket->bytesAvailable() > kMaxMessageBytes) {
-                socket->abort();
-            }
-            return;
-        }
-        socket->putChar(kTaken);
-        socket->disconnectFromServer();
-        emit m_owner.argumentArrived(argument);
-    }
-
-    CopyHandover& m_owner;
-    QLocalServer m_server;  // removes its socket file when it goes
+    CopyLock lock;                      // held while this copy serves
+    std::unique_ptr<QObject> listener;  // from `serve` on
 };
 
 CopyHandover::CopyHandover(QString name, QObject* parent)
@@ -100,33 +52,69 @@ CopyHandover::CopyHandover(QString name, QObject* parent)
 CopyHandover::~CopyHandover() = default;
 
 CopyHandover::Claim CopyHandover::claim(const QString& argument) {
-    for (int attempt = 0; attempt < kHandoverAttempts; ++attempt) {
-        // Looking for a running copy and starting to serve are one step under the lock, so two
-        // starts at once never both serve. Without the lock (a temp folder it cannot be made
-        // in) the same steps still run, only without that guarantee.
-        StartLock lock;
-        lock.acquire(QDir::temp().filePath(m_name + QStringLiteral(".lock")).toStdString(),
-                     kLockMs);
-        QLocalSocket socket;
-        socket.connectToServer(m_name);
-        if (!socket.waitForConnected(kConnectMs)) {
-            m_channel = std::make_unique<Channel>(*this);
-            if (!m_channel->listen(m_name)) {
-                m_channel.reset();
-                return Claim::Unserved;
-            }
+    const std::string lockPath =
+        QDir::temp().filePath(m_name + QStringLiteral(".lock")).toStdString();
+    auto channel = std::make_unique<Channel>();
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kHandoverAnswerMs);
+    int dropped = 0;
+    for (;;) {
+        const CopyLock::Take take = channel->lock.take(lockPath);
+        if (take == CopyLock::Take::Taken) {
+            m_channel = std::move(channel);
             return Claim::Serving;
         }
-        lock.release();
-        if (const std::optional<Claim> handed = handOver(socket, argument)) {
-            return *handed;
+        LocalSocketLink* link = localSocketLink();
+        if (link == nullptr) {
+            return Claim::Unserved;
+        }
+        letRunningCopyComeForward();
+        switch (link->handOver(m_name, argument, kConnectMs, kHandoverAnswerMs)) {
+            case LocalSocketLink::Delivery::Taken:
+                return Claim::HandedOver;
+            case LocalSocketLink::Delivery::Unanswered:
+                return Claim::Unanswered;
+            case LocalSocketLink::Delivery::Dropped:
+                if (++dropped == kHandoverAttempts) {
+                    return Claim::Unanswered;
+                }
+                break;
+            case LocalSocketLink::Delivery::NotConnected:
+                // Without the lock (a temp folder it cannot be made in) nobody listening means
+                // nobody runs, only without the guarantee that two starts at once see each other.
+                if (take == CopyLock::Take::Unavailable) {
+                    m_channel = std::move(channel);
+                    return Claim::Serving;
+                }
+                // The lock's holder is still building its window, or just ended.
+                if (std::chrono::steady_clock::now() >= deadline) {
+                    return Claim::Unanswered;
+                }
+                QThread::msleep(kRetryMs);
+                break;
         }
     }
-    return Claim::Unanswered;
+}
+
+void CopyHandover::serve() {
+    if (!m_channel || m_channel->listener) {
+        return;
+    }
+    QString error;
+    if (LocalSocketLink* link = localSocketLink()) {
+        m_channel->listener = link->listen(
+            m_name, [this](const QString& argument) { emit argumentArrived(argument); }, error);
+        if (!m_channel->listener) {
+            qWarning("Later starts cannot hand over to this copy: %s", qPrintable(error));
+        }
+    }
+    if (!m_channel->listener) {
+        m_channel.reset();  // lets go of the lock: later starts run on their own
+    }
 }
 
 void CopyHandover::stopServing() {
-    m_channel.reset();  // closes its connections and removes the socket file
+    m_channel.reset();  // closes its connections, removes the socket file, lets go of the lock
 }
 
 }  // namespace velquist

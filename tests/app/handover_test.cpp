@@ -29,11 +29,15 @@ class HandoverTest : public QObject {
     Q_OBJECT
 
 private:
-    // The real executable copied into `dir` as `name` (keeping its ending, which Windows needs).
+    // The real executable copied into `dir` as `name` (keeping its ending, which Windows needs),
+    // with its socket plugin where there is one.
     static QString placeCopy(const QString& dir, const QString& name) {
         const QString suffix = QFileInfo(VELQUIST_EXE).suffix();
         const QString exe = dir + "/" + name + (suffix.isEmpty() ? "" : "." + suffix);
         QFile::copy(VELQUIST_EXE, exe);
+        if (const QString module = VELQUIST_MODULE; !module.isEmpty()) {
+            QFile::copy(module, dir + "/" + QFileInfo(module).fileName());
+        }
         return exe;
     }
 
@@ -106,6 +110,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         handArgumentsTo(handover, &window);
+        handover.serve();
         window.hideToTray();
         QVERIFY(!window.isVisible());
         auto* canvas = window.findChild<CanvasView*>();
@@ -144,6 +149,26 @@ private slots:
         QCOMPARE(kept.size(), 1);
         QCOMPARE(loadMapFile(dir.filePath("maps/" + kept[0]).toStdString()).value_or({}).hotspots,
                  map.hotspots);
+    }
+
+    // A copy serves once its window is up; a start before that waits for it rather than
+    // showing a second window.
+    void laterStartWaitsUntilTheRunningCopyServes() {
+        QTemporaryDir dir;
+        const QString later = placeCopy(dir.path(), uniqueName("vqwait"));
+        CopyHandover handover(handoverName(QFileInfo(later).fileName().toStdString()));
+        QCOMPARE(handover.claim({}), CopyHandover::Claim::Serving);
+        QStringList arrived;
+        connect(&handover, &CopyHandover::argumentArrived,
+                [&](const QString& argument) { arrived << argument; });
+        const QString picture = placePicture(dir.filePath("picture.png"));
+        QProcess waiting;
+        start(waiting, later, {picture}, dir.filePath("ready"));
+        QTest::qWait(1500);  // the named pipe serves from the claim on: there it is taken now
+        QVERIFY(!QFile::exists(dir.filePath("ready")));
+        handover.serve();
+        expectHandedOver(waiting, dir.filePath("ready"));
+        QCOMPARE(arrived, QStringList{picture});
     }
 
     // Three starts at once: one shows its window, the others hand over to it and end.
