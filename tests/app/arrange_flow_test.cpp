@@ -14,6 +14,7 @@
 #include "app/qt_text.h"
 #include "pictures/test_pictures.h"
 #include "support/control_names.h"
+#include "support/pointer.h"
 
 namespace velquist {
 
@@ -70,12 +71,6 @@ private:
         QTest::mouseClick(m_window->findChild<ImageButton*>(toQString(mc::kAddHotspot)),
                           Qt::LeftButton);
     }
-    void drag(QPoint from, QPoint to) {
-        QTest::mousePress(m_canvas, Qt::LeftButton, {}, from);
-        QTest::mouseMove(m_canvas, (from + to) / 2);
-        QTest::mouseMove(m_canvas, to);
-        QTest::mouseRelease(m_canvas, Qt::LeftButton, {}, to);
-    }
     QWidget* gridWindow() {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() == toQString(grid_controls::kWindow) && w->isVisible()) {
@@ -116,8 +111,8 @@ private slots:
     void alignedHotspotsAreDrawnWhereTheyNowAre() {
         addHotspot();
         const int32_t a = map().selection();
-        drag({150, 150}, {450, 300});  // A: (400, 250) to (500, 350)
-        addHotspot();                  // B: (100, 100) to (200, 200)
+        test::drag(m_canvas, {150, 150}, {450, 300});  // A: (400, 250) to (500, 350)
+        addHotspot();                                  // B: (100, 100) to (200, 200)
         const int32_t b = map().selection();
         QMenu* menu = rightClick({150, 150});
         QVERIFY(menu != nullptr);

@@ -13,6 +13,7 @@
 #include "editor/status_text.h"
 #include "pictures/test_pictures.h"
 #include "support/control_names.h"
+#include "support/pointer.h"
 
 namespace velquist {
 
@@ -42,15 +43,9 @@ private:
     }
 
     // A left drag on the canvas with `modifiers` held at the press, through a point halfway.
-    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mousePress(m_canvas, Qt::LeftButton, modifiers, from);
-        QTest::mouseMove(m_canvas, (from + to) / 2);
-        QTest::mouseMove(m_canvas, to);
-        QTest::mouseRelease(m_canvas, Qt::LeftButton, modifiers, to);
-    }
     // Shift+drag from (x, y) over 100 x 100; returns the new hotspot.
     int32_t draw(int x, int y) {
-        drag(QPoint(x, y), QPoint(x + 100, y + 100), Qt::ShiftModifier);
+        test::drag(m_canvas, QPoint(x, y), QPoint(x + 100, y + 100), Qt::ShiftModifier);
         return map().selection();
     }
     Rect rectOf(int32_t id) {
@@ -87,7 +82,7 @@ private slots:
     }
 
     void shiftDragDrawsAHotspotWhereDragged() {
-        drag(QPoint(50, 300), QPoint(53, 302), Qt::ShiftModifier);
+        test::drag(m_canvas, QPoint(50, 300), QPoint(53, 302), Qt::ShiftModifier);
         QVERIFY(map().hotspots().empty());
 
         QTest::mousePress(m_canvas, Qt::LeftButton, Qt::ShiftModifier, QPoint(60, 150));
@@ -126,7 +121,7 @@ private slots:
         QVERIFY(!framed(a) && !framed(c));
 
         // A rectangle from the picture's empty part up into A and B selects them instead.
-        drag(QPoint(20, 300), QPoint(320, 120), Qt::ControlModifier);
+        test::drag(m_canvas, QPoint(20, 300), QPoint(320, 120), Qt::ControlModifier);
         QCOMPARE(map().selectedIds(), (std::vector<int32_t>{a, b}));
         QVERIFY(framed(a) && framed(b) && !framed(c));
         QCOMPARE(rectOf(a), (Rect{50, 50, 100, 100}));
@@ -144,7 +139,7 @@ private slots:
         const int32_t b = draw(300, 150);
         key(Qt::Key_A, Qt::ControlModifier);
 
-        drag(QPoint(100, 100), QPoint(140, 130));
+        test::drag(m_canvas, QPoint(100, 100), QPoint(140, 130));
         QCOMPARE(rectOf(a), (Rect{90, 80, 100, 100}));
         QCOMPARE(rectOf(b), (Rect{340, 180, 100, 100}));
         QCOMPARE(shownAt(QPoint(60, 60)), kPicture);

@@ -24,6 +24,7 @@
 #include "slicing/messages.h"
 #include "slicing/slice_export.h"
 #include "support/control_names.h"
+#include "support/pointer.h"
 
 namespace velquist {
 
@@ -66,12 +67,6 @@ private:
         QAction* action = m_window->dropDownMenu()->findChild<QAction*>(item);
         QVERIFY(action != nullptr);
         action->trigger();
-    }
-    void drag(QPoint from, QPoint to) {
-        QTest::mousePress(m_canvas, Qt::LeftButton, {}, from);
-        QTest::mouseMove(m_canvas, (from + to) / 2);
-        QTest::mouseMove(m_canvas, to);
-        QTest::mouseRelease(m_canvas, Qt::LeftButton, {}, to);
     }
     template <typename T>
     T* in(QWidget* window, const char* name) {
@@ -137,7 +132,7 @@ private slots:
         QVERIFY(!lineShownAt(first - 40));
 
         // Within 4 px the press takes the line: it moves, the picture stays.
-        drag(QPoint(400, first + 3), QPoint(400, first + 50));
+        test::drag(m_canvas, QPoint(400, first + 3), QPoint(400, first + 50));
         QCOMPARE(cuts()[0], first + 50);
         QVERIFY(lineShownAt(first + 50) && !lineShownAt(first));
         QCOMPARE(map().background().position, (Point{0, 0}));
@@ -146,12 +141,12 @@ private slots:
         // takes the line, not the hotspot.
         QTest::mouseDClick(m_canvas, Qt::LeftButton, {}, QPoint(200, 180));
         QVERIFY(hasCut(180));
-        drag(QPoint(200, 178), QPoint(200, 200));
+        test::drag(m_canvas, QPoint(200, 178), QPoint(200, 200));
         QCOMPARE(map().hotspots()[0].rect, hotspot);
         QVERIFY(hasCut(200));
         QVERIFY(shownAt(200, 200) == kCutLine);
         // Dragged above the picture, it goes.
-        drag(QPoint(200, 201), QPoint(200, -30));
+        test::drag(m_canvas, QPoint(200, 201), QPoint(200, -30));
         QCOMPARE(cuts().size(), proposed.size());
         QCOMPARE(status(),
                  QString("%1 条切线，切出 %2 个切片").arg(cuts().size()).arg(cuts().size() + 1));
